@@ -1,0 +1,33 @@
+# make run   builds Morovin.exe and starts the clock under Wine
+# make test  builds everything and runs the unit, Windows-side and end-to-end tests
+# Both install the Debian packages they need first (scripts/bootstrap).
+JOBS ?= 2
+.PHONY: all bootstrap build host win test run format clean
+
+all: build
+
+bootstrap:
+	@scripts/bootstrap
+
+build: bootstrap host win
+
+host:
+	cmake -S . -B build/host -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	cmake --build build/host -j$(JOBS)
+
+win:
+	cmake -S . -B build/win -DCMAKE_BUILD_TYPE=Release \
+	      -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null
+	cmake --build build/win -j$(JOBS)
+
+test: build
+	scripts/run-tests
+
+run: build
+	scripts/run-clock
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf build

@@ -1,0 +1,67 @@
+# Cross build for x86_64 Windows: Morovin.exe, the Windows-side tests and the end-to-end tests.
+# Tests run under Wine through CMAKE_CROSSCOMPILING_EMULATOR (scripts/wine-run).
+enable_language(RC)
+
+set(WIN32_LIBS user32 gdi32 shell32 winmm comdlg32 comctl32 advapi32 psapi)
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+
+file(GLOB_RECURSE WIN_SOURCES CONFIGURE_DEPENDS
+     src/base/*_win.cpp src/clock/*_win.cpp src/widgets/*_win.cpp
+     src/ui/*.cpp src/dialogs/*.cpp src/app/*.cpp)
+list(FILTER WIN_SOURCES EXCLUDE REGEX "src/app/Main\\.cpp$")
+
+add_library(morovin_core STATIC ${PORTABLE_SOURCES} ${WIN_SOURCES})
+target_include_directories(morovin_core PUBLIC ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(morovin_core PUBLIC ${WIN32_LIBS})
+target_link_options(morovin_core PUBLIC -static)
+
+# The program icon is drawn as text in resources/MAINICON.txt and turned into an .ico by a host tool.
+set(ICONGEN ${CMAKE_BINARY_DIR}/icongen)
+add_custom_command(OUTPUT ${ICONGEN}
+    COMMAND c++ -std=c++20 -O1 -o ${ICONGEN} ${PROJECT_SOURCE_DIR}/tools/icongen.cpp
+    DEPENDS ${PROJECT_SOURCE_DIR}/tools/icongen.cpp)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/MAINICON.ico
+    COMMAND ${ICONGEN} ${PROJECT_SOURCE_DIR}/resources/MAINICON.txt ${CMAKE_BINARY_DIR}/MAINICON.ico
+    DEPENDS ${ICONGEN} ${PROJECT_SOURCE_DIR}/resources/MAINICON.txt)
+set_source_files_properties(resources/Morovin.rc PROPERTIES
+    OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/MAINICON.ico;${PROJECT_SOURCE_DIR}/resources/Morovin.manifest")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_BINARY_DIR} -I${PROJECT_SOURCE_DIR}/resources")
+# windres is not given the C++ options (it would choke on -fexec-charset).
+set(CMAKE_RC_COMPILE_OBJECT "<CMAKE_RC_COMPILER> <DEFINES> <INCLUDES> ${CMAKE_RC_FLAGS} -O coff <SOURCE> <OBJECT>")
+
+add_executable(Morovin WIN32 src/app/Main.cpp resources/Morovin.rc)
+target_link_libraries(Morovin PRIVATE morovin_core)
+
+# GoogleTest from Debian's source package, cross-built with the posix-thread compilers.
+set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+foreach(t gtest gtest_main)
+    target_compile_options(${t} PRIVATE -w)
+endforeach()
+
+set(WINE_TEST_ENV "MOROVIN_EXE=$<TARGET_FILE:Morovin>")
+
+file(GLOB WIN_TEST_SOURCES CONFIGURE_DEPENDS tests/win/*.cpp)
+add_executable(win_tests ${WIN_TEST_SOURCES} resources/Morovin.rc)
+target_link_libraries(win_tests PRIVATE morovin_core gtest_main)
+add_test(NAME win COMMAND win_tests --gtest_brief=1)
+
+# End-to-end: each test file is one executable that drives the real Morovin.exe.
+file(GLOB E2E_SOURCES CONFIGURE_DEPENDS tests/e2e/*_test.cpp)
+file(GLOB E2E_SUPPORT CONFIGURE_DEPENDS tests/e2e/support/*.cpp)
+add_library(e2e_support STATIC ${E2E_SUPPORT})
+target_include_directories(e2e_support PUBLIC ${PROJECT_SOURCE_DIR}/tests/e2e ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(e2e_support PUBLIC gtest ${WIN32_LIBS})
+target_link_options(e2e_support PUBLIC -static)
+foreach(src ${E2E_SOURCES})
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(e2e_${name} ${src})
+    target_link_libraries(e2e_${name} PRIVATE e2e_support gtest_main)
+    add_dependencies(e2e_${name} Morovin)
+    add_test(NAME e2e_${name} COMMAND e2e_${name} --gtest_brief=1)
+    # Every end-to-end test owns the screen while it runs.
+    set_tests_properties(e2e_${name} PROPERTIES RUN_SERIAL TRUE ENVIRONMENT "${WINE_TEST_ENV}" TIMEOUT 180)
+endforeach()
+set_tests_properties(win PROPERTIES ENVIRONMENT "${WINE_TEST_ENV}" TIMEOUT 180)
