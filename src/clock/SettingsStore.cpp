@@ -1,0 +1,212 @@
+#include "clock/SettingsStore.h"
+
+#include "base/AppError.h"
+#include "base/IntText.h"
+#include "base/Sjis.h"
+#include "clock/ColourText.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+// A key holding its sentinel reads exactly like a missing key.
+constexpr const char* kMissingText = "A";
+constexpr std::int32_t kMissingInt = -1;
+constexpr int kDefaultShadowOffset = 3;
+constexpr int kRightMargin = 2;
+// LOGFONT's face name holds 31 bytes and a NUL.
+constexpr std::size_t kMaxFaceBytes = 31;
+// The largest size whose pixel height still fits in an int; only absurd files reach it.
+constexpr int kMaxFontPoints = static_cast<int>(2147483647LL * 72 / kScreenPixelsPerInch) - 1;
+
+std::string ReadText(const IniDocument& doc, const char* section, const char* key) {
+    return doc.Get(section, key).value_or(kMissingText);
+}
+
+std::int32_t ReadInteger(const IniDocument& doc, const char* section, const char* key,
+                         std::int32_t fallback) {
+    std::string text = doc.Get(section, key).value_or("");
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+        text.replace(0, 2, "$");
+    return ParseIntText(text).value_or(fallback);
+}
+
+bool ReadBoolean(const IniDocument& doc, const char* section, const char* key, bool fallback) {
+    return ReadInteger(doc, section, key, fallback ? 1 : 0) != 0;
+}
+
+int Saturate(std::int64_t value) {
+    return static_cast<int>(
+        std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+// An edge beyond `limit` goes to `placedBeyond` (which may be negative and stays so); a negative
+// edge goes to 0. Done in 64 bits so that absurd stored sizes cannot overflow.
+int ClampEdge(std::int32_t edge, std::int64_t limit, std::int64_t placedBeyond) {
+    if (edge > limit)
+        return Saturate(placedBeyond);
+    return edge < 0 ? 0 : edge;
+}
+
+// Sets one colour from its text unless the key is missing; a bad text keeps the old colour and
+// its message is collected for the caller's error report.
+template <typename Apply>
+void ReadColour(const IniDocument& doc, const char* key, std::vector<std::string>& errors, Apply apply) {
+    const std::string text = ReadText(doc, "Font", key);
+    if (text == kMissingText)
+        return;
+    try {
+        apply(TextToColor(text));
+    } catch (const AppError& error) {
+        errors.emplace_back(error.what());
+    }
+}
+
+void ReadTextInto(const IniDocument& doc, const char* section, const char* key, std::string& field) {
+    std::string text = ReadText(doc, section, key);
+    if (text != kMissingText)
+        field = std::move(text);
+}
+
+} // namespace
+
+std::vector<std::string> LoadSettingsFrom(const IniDocument& doc, const ScreenMetrics& screen,
+                                          ClockSettings& settings, SettingsTarget& target,
+                                          ClockLabels labels) {
+    std::vector<std::string> errors;
+    TShadowLabel* const all[] = {&labels.date, &labels.week, &labels.time};
+    const auto forEachLabel = [&all](auto apply) {
+        for (TShadowLabel* label : all)
+            apply(*label);
+    };
+
+    // Task-bar allowance; Wine reports metrics that make it negative, which is used as it is.
+    const std::int64_t taskBar = std::int64_t{screen.height} - screen.cyFullScreen - screen.cyCaption;
+    const std::int32_t left = ReadInteger(doc, "Form", "Left", kMissingInt);
+    if (left != kMissingInt) {
+        const std::int64_t limit =
+            std::int64_t{screen.width} - ReadInteger(doc, "Form", "Width", kMissingInt);
+        target.SetWindowLeft(ClampEdge(left, limit, limit - kRightMargin));
+    }
+    const std::int32_t top = ReadInteger(doc, "Form", "Top", kMissingInt);
+    if (top != kMissingInt) {
+        const std::int64_t limit =
+            std::int64_t{screen.height} - ReadInteger(doc, "Form", "Height", kMissingInt) - taskBar;
+        target.SetWindowTop(ClampEdge(top, limit, limit));
+    }
+
+    const std::int32_t page = ReadInteger(doc, "Prop", "Page", kMissingInt);
+    settings.PropPage = page == kMissingInt ? 0 : page;
+
+    settings.Movable = ReadBoolean(doc, "Prop", "Move", true);
+    settings.ShowYear = ReadBoolean(doc, "Prop", "Year", true);
+    settings.StayOnTop = ReadBoolean(doc, "Prop", "Front", true);
+    target.SetStayOnTop(settings.StayOnTop);
+    settings.ShadowOn = ReadBoolean(doc, "Prop", "Shadow", true);
+    forEachLabel([&](TShadowLabel& l) { l.Shadow().SetVisible(settings.ShadowOn); });
+    settings.EnglishWeekday = ReadBoolean(doc, "Prop", "English", true);
+    settings.WallpaperMode = ReadBoolean(doc, "Prop", "Back", true);
+    settings.ChimeOn = ReadBoolean(doc, "Prop", "Jihou", true);
+    // Saved under "30" / "60"; files from before that was read back may only hold "Time30" / "Time60".
+    settings.ChimeHalfHour = ReadBoolean(doc, "Prop", "30", ReadBoolean(doc, "Prop", "Time30", true));
+    settings.ChimeHour = ReadBoolean(doc, "Prop", "60", ReadBoolean(doc, "Prop", "Time60", true));
+
+    const std::string face = ReadText(doc, "Font", "Name");
+    if (face != kMissingText && !face.empty()) {
+        const std::string cut = TruncateSjis(face, kMaxFaceBytes);
+        forEachLabel([&](TShadowLabel& l) { l.SetFontName(cut); });
+    }
+
+    ReadColour(doc, "DColor", errors, [&](TColor c) { labels.date.SetFontColor(c); });
+    ReadColour(doc, "WColor", errors, [&](TColor c) { labels.week.SetFontColor(c); });
+    ReadColour(doc, "TColor", errors, [&](TColor c) { labels.time.SetFontColor(c); });
+    ReadColour(doc, "ShadowDColor", errors, [&](TColor c) { labels.date.Shadow().SetColor(c); });
+    ReadColour(doc, "ShadowWColor", errors, [&](TColor c) { labels.week.Shadow().SetColor(c); });
+    ReadColour(doc, "ShadowTColor", errors, [&](TColor c) { labels.time.Shadow().SetColor(c); });
+
+    ReadTextInto(doc, "Timer", "DialogText", settings.DialogText);
+
+    const std::int32_t size = ReadInteger(doc, "Font", "Size", kMissingInt);
+    if (size != kMissingInt) {
+        const int points = std::clamp(size, -kMaxFontPoints, kMaxFontPoints);
+        forEachLabel([&](TShadowLabel& l) { l.SetFontSizePoints(points); });
+    }
+
+    const auto style = static_cast<std::uint8_t>(ReadInteger(doc, "Font", "Style", 0) & 0xFF);
+    const auto pitch = static_cast<FontPitch>(ReadInteger(doc, "Font", "Pitch", 0) & 0xFF);
+
+    const std::int32_t xInt = ReadInteger(doc, "Font", "XInt", kMissingInt);
+    forEachLabel([&](TShadowLabel& l) {
+        l.Shadow().SetOffsetLeft(xInt == kMissingInt ? kDefaultShadowOffset : xInt);
+    });
+    const std::int32_t yInt = ReadInteger(doc, "Font", "YInt", kMissingInt);
+    forEachLabel(
+        [&](TShadowLabel& l) { l.Shadow().SetOffsetTop(yInt == kMissingInt ? kDefaultShadowOffset : yInt); });
+
+    settings.AlarmOn = ReadBoolean(doc, "Timer", "ON/OFF", true);
+    ReadTextInto(doc, "Timer", "Sound", settings.SoundFile);
+    ReadTextInto(doc, "Timer", "Time", settings.AlarmHour);
+    ReadTextInto(doc, "Timer", "Minutes", settings.AlarmMinute);
+
+    settings.ShowSeconds = ReadBoolean(doc, "Prop", "Second", true);
+    settings.Use24Hour = ReadBoolean(doc, "Prop", "24ON", true);
+    settings.AlarmByDialog = ReadBoolean(doc, "Timer", "Dialog", true);
+
+    forEachLabel([&](TShadowLabel& l) { l.SetFontStyle(style); });
+    forEachLabel([&](TShadowLabel& l) { l.SetFontPitch(pitch); });
+    return errors;
+}
+
+void SaveSettingsTo(IniDocument& doc, const ClockSettings& settings, const WindowBounds& bounds,
+                    const ClockLabels& labels) {
+    const auto text = [&doc](const char* section, const char* key, const std::string& value) {
+        doc.Set(section, key, value);
+    };
+    const auto integer = [&doc](const char* section, const char* key, std::int32_t value) {
+        doc.Set(section, key, IntToText(value));
+    };
+    const auto boolean = [&doc](const char* section, const char* key, bool value) {
+        doc.Set(section, key, value ? "1" : "0");
+    };
+    const LabelFont& font = labels.date.Font();
+
+    integer("Form", "Left", bounds.left);
+    integer("Form", "Top", bounds.top);
+    integer("Form", "Width", bounds.width);
+    integer("Form", "Height", bounds.height);
+
+    integer("Prop", "Page", settings.PropPage);
+    boolean("Prop", "Move", settings.Movable);
+    boolean("Prop", "Year", settings.ShowYear);
+    boolean("Prop", "Front", settings.StayOnTop);
+    boolean("Prop", "Second", settings.ShowSeconds);
+    boolean("Prop", "24ON", settings.Use24Hour);
+    boolean("Prop", "English", settings.EnglishWeekday);
+    boolean("Prop", "Back", settings.WallpaperMode);
+    boolean("Prop", "Jihou", settings.ChimeOn);
+    boolean("Prop", "30", settings.ChimeHalfHour);
+    boolean("Prop", "60", settings.ChimeHour);
+    boolean("Prop", "Shadow", settings.ShadowOn);
+
+    text("Font", "Name", font.name);
+    text("Font", "DColor", ColorToText(font.color));
+    text("Font", "WColor", ColorToText(labels.week.Font().color));
+    text("Font", "TColor", ColorToText(labels.time.Font().color));
+    text("Font", "ShadowDColor", ColorToText(labels.date.Shadow().Color()));
+    text("Font", "ShadowWColor", ColorToText(labels.week.Shadow().Color()));
+    text("Font", "ShadowTColor", ColorToText(labels.time.Shadow().Color()));
+    integer("Font", "XInt", labels.date.Shadow().OffsetLeft());
+    integer("Font", "YInt", labels.date.Shadow().OffsetTop());
+    integer("Font", "Size", font.SizePoints());
+    integer("Font", "Style", font.style);
+    integer("Font", "Pitch", static_cast<std::int32_t>(font.pitch));
+
+    boolean("Timer", "ON/OFF", settings.AlarmOn);
+    text("Timer", "Sound", settings.SoundFile);
+    text("Timer", "Time", settings.AlarmHour);
+    text("Timer", "Minutes", settings.AlarmMinute);
+    boolean("Timer", "Dialog", settings.AlarmByDialog);
+    text("Timer", "DialogText", settings.DialogText);
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The clock's settings file, in memory: which keys LoadSettings reads in which order, with their
+// defaults, sentinels and clamps, and what SaveSettings writes. The file itself is read and
+// written by SettingsFile_win.
+#include "base/IniDocument.h"
+#include "clock/ClockSettings.h"
+#include "widgets/ShadowLabel.h"
+
+#include <string>
+#include <vector>
+
+// GetSystemMetrics values: SM_CXSCREEN, SM_CYSCREEN, SM_CYFULLSCREEN, SM_CYCAPTION.
+struct ScreenMetrics {
+    int width, height, cyFullScreen, cyCaption;
+};
+
+// Where the window values of the file go.
+class SettingsTarget {
+public:
+    virtual ~SettingsTarget() = default;
+    virtual void SetWindowLeft(int) = 0;
+    virtual void SetWindowTop(int) = 0;
+    virtual void SetStayOnTop(bool) = 0;
+};
+
+struct ClockLabels {
+    TShadowLabel& date;
+    TShadowLabel& week;
+    TShadowLabel& time;
+};
+
+struct WindowBounds {
+    int left, top, width, height;
+};
+
+// Applies the document in the documented order. Returns the conversion error messages met (the
+// caller reports the first one); a bad colour keeps the label's colour and loading goes on.
+std::vector<std::string> LoadSettingsFrom(const IniDocument& document, const ScreenMetrics& screen,
+                                          ClockSettings& settings, SettingsTarget& target,
+                                          ClockLabels labels);
+
+// Writes every key in table order, replacing values where they stand and keeping other keys.
+void SaveSettingsTo(IniDocument& document, const ClockSettings& settings, const WindowBounds& bounds,
+                    const ClockLabels& labels);
