@@ -38,7 +38,7 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 foreach(t gtest gtest_main)
-    target_compile_options(${t} PRIVATE -w)
+    target_compile_options(${t} PRIVATE -w -fexec-charset=UTF-8)
 endforeach()
 
 set(WINE_TEST_ENV "MOROVIN_EXE=$<TARGET_FILE:Morovin>")

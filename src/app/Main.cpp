@@ -1,0 +1,28 @@
+// Program entry: one clock per desktop. A second start shows the About box and ends.
+#include "app/App.h"
+#include "clock/ClockWindow_win.h"
+#include "dialogs/AboutBox.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    try {
+        TApp app;
+        if (::FindWindowA("TWobToke", nullptr)) {
+            TAboutBox box(app);
+            box.ShowModal();
+            return 0;
+        }
+        app.SetTitle("Morovin");
+        app.SetHelpFile("MOROVIN.hlp");
+        app.OnSettingChange = [] {
+            ::SetThreadLocale(::GetUserDefaultLCID());
+            if (WobToke)
+                WobToke->ReadLocaleSeparators();
+        };
+        TWobToke clock(app);
+        ::ShowWindow(app.AppWindow(), SW_HIDE);
+        return app.Run();
+    } catch (const std::exception& e) {
+        ui::ShowFatalError(e.what());
+        return 1;
+    }
+}

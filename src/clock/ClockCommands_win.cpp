@@ -1,0 +1,106 @@
+#include "clock/ClockWindow_win.h"
+
+#include "dialogs/AboutBox.h"
+#include "ui/PopupMenu.h"
+
+#include <shellapi.h>
+
+namespace {
+
+// A dialog command: a fresh dialog, named by its program-wide reference while it is open, shown
+// modally and released. A second opening while one is open brings that one forward instead, so
+// each command releases exactly the dialog it created.
+template <typename Dialog> void RunDialogCommand(Dialog*& reference, ui::Application& app) {
+    if (reference) {
+        ::SetForegroundWindow(reference->Handle());
+        return;
+    }
+    Dialog dialog(app);
+    reference = &dialog;
+    struct Release {
+        Dialog*& ref;
+        ~Release() { ref = nullptr; }
+    } release{reference};
+    dialog.ShowModal();
+}
+
+} // namespace
+
+void TWobToke::BuildPopupMenu() {
+    PopupMenu& m = *popupMenu_;
+    menuItems_.KP1 = m.Add("プロパティ", [this] { KP1Click(); });
+    menuItems_.K1 = m.Add("表示位置調整", [this] { K1Click(); });
+    m.AddSeparator(); // N2
+    menuItems_.KS1 = m.Add("スクリーンセーバー起動", [this] { KS1Click(); });
+    menuItems_.N4 = m.Add("画面のプロパティ", [this] { N4Click(); });
+    m.AddSeparator(); // N1
+    menuItems_.N3 = m.Add("ヘルプ", [this] { N3Click(); });
+    menuItems_.KA1 = m.Add("バージョン情報", [this] { KA1Click(); });
+    menuItems_.KC1 = m.Add("Morovinの終了", [this] { KC1Click(); });
+    m.OnPopup = [this] { PopupMenu1Popup(); };
+}
+
+void TWobToke::FormMouseDown(TMouseButton button) {
+    if (Settings.Movable && button == TMouseButton::Left) {
+        ::ReleaseCapture();
+        ::SendMessageA(Handle(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+    }
+    ::ShowWindow(app_.AppWindow(), SW_HIDE);
+}
+
+void TWobToke::OnTrayIconMessage(WPARAM, LPARAM lp) {
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    switch (lp) {
+    case WM_LBUTTONDOWN:
+        ::SetForegroundWindow(Handle());
+        break;
+    case WM_RBUTTONDOWN:
+        ::SetForegroundWindow(Handle());
+        ShowPopupMenu(cursor);
+        break;
+    default:
+        break;
+    }
+}
+
+void TWobToke::ShowPopupMenu(POINT screenPoint) {
+    popupMenu_->Popup(Handle(), screenPoint);
+}
+
+void TWobToke::PopupMenu1Popup() {
+    char value[1024] = {};
+    ::GetPrivateProfileStringA("Boot", "SCRNSAVE.EXE", "A", value, sizeof(value), "System.INI");
+    popupMenu_->SetEnabled(menuItems_.KS1, std::string(value) != "A");
+}
+
+void TWobToke::KP1Click() {
+    // The Properties dialog is not part of this build yet; the item is there with its caption.
+}
+
+void TWobToke::K1Click() {
+    // The Position dialog is not part of this build yet; the item is there with its caption.
+}
+
+void TWobToke::KS1Click() {
+    ::SendMessageA(Handle(), WM_SYSCOMMAND, SC_SCREENSAVE, 0);
+    NudgeWindow();
+}
+
+void TWobToke::N4Click() {
+    ::ShellExecuteA(Handle(), "OPEN", "rundll32.exe", "shell32.dll,Control_RunDLL desk.cpl", "", SW_SHOW);
+}
+
+void TWobToke::N3Click() {
+    static const char kContents[] = "CONTENTS()";
+    app_.HelpCommand(HELP_COMMAND, reinterpret_cast<ULONG_PTR>(kContents));
+}
+
+void TWobToke::KA1Click() {
+    RunDialogCommand(AboutBox, app_);
+    NudgeWindow();
+}
+
+void TWobToke::KC1Click() {
+    ::PostMessageA(Handle(), WM_CLOSE, 0, 0);
+}

@@ -1,0 +1,45 @@
+#include "clock/ClockWindow_win.h"
+
+#include "clock/SettingsFile_win.h"
+#include "clock/SettingsStore.h"
+
+namespace {
+
+// Where the settings file's window values go.
+class ClockWindowTarget : public SettingsTarget {
+public:
+    explicit ClockWindowTarget(TWobToke& clock) : clock_(clock) {}
+    void SetWindowLeft(int left) override { clock_.SetWindowLeft(left); }
+    void SetWindowTop(int top) override { clock_.SetWindowTop(top); }
+    void SetStayOnTop(bool topmost) override { clock_.SetStayOnTop(topmost); }
+
+private:
+    TWobToke& clock_;
+};
+
+ScreenMetrics CurrentScreenMetrics() {
+    return ScreenMetrics{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
+                         ::GetSystemMetrics(SM_CYFULLSCREEN), ::GetSystemMetrics(SM_CYCAPTION)};
+}
+
+} // namespace
+
+void TWobToke::LoadSettings() {
+    const IniDocument document = ReadSettingsDocument(SettingsFile());
+    ClockWindowTarget target(*this);
+    const std::vector<std::string> errors = LoadSettingsFrom(document, CurrentScreenMetrics(), Settings,
+                                                             target, ClockLabels{DateLbl, WeekLbl, TimeLbl});
+    // A bad colour text is reported once; everything else in the file has been applied.
+    if (!errors.empty())
+        app_.ShowError(errors.front());
+}
+
+void TWobToke::SaveSettings() {
+    const std::string path = SettingsFile();
+    // Start from the file as it is, so lines and keys the clock does not know survive.
+    IniDocument document = ReadSettingsDocument(path);
+    const RECT r = BoundsRect();
+    SaveSettingsTo(document, Settings, WindowBounds{r.left, r.top, r.right - r.left, r.bottom - r.top},
+                   ClockLabels{DateLbl, WeekLbl, TimeLbl});
+    WriteSettingsDocument(path, document);
+}

@@ -1,0 +1,300 @@
+#include "clock/ClockWindow_win.h"
+
+#include "clock/FaceTexts.h"
+#include "clock/Locale_win.h"
+#include "ui/Dispatch.h"
+#include "ui/MediaPlayer.h"
+#include "ui/PopupMenu.h"
+
+#include <windowsx.h>
+
+TWobToke* WobToke = nullptr;
+
+namespace {
+constexpr UINT_PTR kTimer1 = 1;
+constexpr UINT kTrayIconId = 1;
+} // namespace
+
+TWobToke::TWobToke(ui::Application& app, ClockSource clock)
+    : DateLbl(*this), WeekLbl(*this), TimeLbl(*this), app_(app), popupMenu_(std::make_unique<PopupMenu>()),
+      mediaPlayer_(std::make_unique<MediaPlayer>()) {
+    WobToke = this;
+    LocalClock = clock ? std::move(clock) : ClockSource([] {
+        SYSTEMTIME st;
+        ::GetLocalTime(&st);
+        return st;
+    });
+    locale_ = ReadLocaleValues();
+
+    // Design appearance, in force until the settings file is applied.
+    for (TShadowLabel* l : {&DateLbl, &WeekLbl, &TimeLbl})
+        l->BeginLoading();
+    SetupLabel(DateLbl, clRed, false, true);
+    SetupLabel(WeekLbl, clRed, true, false);
+    SetupLabel(TimeLbl, clWhite, true, false);
+    DateLbl.SetCaption("DateLbl");
+    WeekLbl.SetCaption("WeekLbl");
+    TimeLbl.SetCaption("TimeLbl");
+
+    CreateParams p{"TWobToke"};
+    p.caption = "Morovin";
+    p.style = WS_POPUP | WS_CLIPSIBLINGS;
+    p.left = kClockDesignLeft;
+    p.top = kClockDesignTop;
+    p.width = 250;
+    p.height = 204;
+    p.owner = app.AppWindow();
+    p.icon = ::LoadIconA(ui::ModuleInstance(), "MAINICON");
+    CreateHandle(p);
+    app.SetMainWindow(Handle());
+
+    BuildPopupMenu();
+    trayIconImage_ = ui::unique_hicon(static_cast<HICON>(
+        ::LoadImageA(ui::ModuleInstance(), "MAINICON", IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
+    timer1_.Start(Handle(), kTimer1, 1000);
+
+    for (TShadowLabel* l : {&DateLbl, &WeekLbl, &TimeLbl})
+        l->EndLoading();
+    ui::Dispatch([this] { FormCreate(); });
+}
+
+TWobToke::~TWobToke() {
+    timer1_.Stop();
+    if (Handle())
+        DeleteTrayIcon();
+    Destroy();
+    if (WobToke == this)
+        WobToke = nullptr;
+}
+
+void TWobToke::SetupLabel(TShadowLabel& label, TColor fontColour, bool shadowVisible, bool wordWrap) {
+    label.SetTransparent(true);
+    label.SetWordWrap(wordWrap);
+    LabelFont font; // "ＭＳ Ｐゴシック", -27, Shift-JIS, regular
+    font.color = fontColour;
+    label.SetFont(font);
+    label.Highlight().Assign(TShadow(true, clWhite, -1, -1));
+    label.Shadow().Assign(TShadow(shadowVisible, clBlack, 4, 4));
+    label.OnMouseDown = [this](TMouseButton button, int, int) { FormMouseDown(button); };
+}
+
+void TWobToke::ReadLocaleSeparators() {
+    ReadLocaleSeparatorsInto(locale_);
+}
+
+ClockTime TWobToke::Now() const {
+    return ToClockTime(LocalClock());
+}
+
+// --- Clock face ------------------------------------------------------------------------------
+
+void TWobToke::CompensateItalicWidth(TShadowLabel& label) {
+    const LabelRect text = MeasureText(label.DrawnText(), label.Font(),
+                                       drawflags::kCalcRect | drawflags::kExpandTabs, LabelRect{});
+    label.SetWidth(CompensatedWidth(text.Width(), label.Font(), DateLbl.Shadow().OffsetLeft()));
+}
+
+void TWobToke::RefreshClockText() {
+    // One reading of the clock for the three texts shown together, so the date and the time
+    // never straddle midnight.
+    const ClockTime now = Now();
+    DateLbl.SetCaption(DateText(Settings, now, locale_));
+    if (QualifiesForItalicCompensation(DateLbl.Font().style))
+        CompensateItalicWidth(DateLbl);
+    WeekLbl.SetCaption(WeekdayText(Settings, now, locale_));
+    if (QualifiesForItalicCompensation(WeekLbl.Font().style))
+        CompensateItalicWidth(WeekLbl);
+    const std::string timeText = TimeText(Settings, now, locale_);
+    AlarmAndSignalChecks();
+    TimeLbl.SetCaption(timeText);
+    if (QualifiesForItalicCompensation(TimeLbl.Font().style))
+        CompensateItalicWidth(TimeLbl);
+}
+
+void TWobToke::LayoutLabels() {
+    DateLbl.SetBounds(0, 0, DateLbl.Width(), DateLbl.Height());
+    WeekLbl.SetBounds(DateLbl.Left() + DateLbl.Width(), 0, WeekLbl.Width(), WeekLbl.Height());
+    TimeLbl.SetBounds(DateLbl.Left() + DateLbl.Width() + WeekLbl.Width(), 0, TimeLbl.Width(),
+                      TimeLbl.Height());
+    SetWindowSize(DateLbl.Left() + DateLbl.Width() + WeekLbl.Width() + TimeLbl.Width(), DateLbl.Height());
+    if (!levelApplied_ || topmost_ != Settings.StayOnTop)
+        SetStayOnTop(Settings.StayOnTop);
+
+    // Added again on every pass: fails harmlessly while the icon exists, and brings it back
+    // within a second when the shell has lost it.
+    trayIcon_ = NOTIFYICONDATAA{};
+    trayIcon_.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    trayIcon_.hWnd = Handle();
+    trayIcon_.uID = kTrayIconId;
+    trayIcon_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    trayIcon_.uCallbackMessage = TrayIconMessage;
+    trayIcon_.hIcon = trayIconImage_.get();
+    lstrcpynA(trayIcon_.szTip, "Morovin", sizeof(trayIcon_.szTip));
+    ::Shell_NotifyIconA(NIM_ADD, &trayIcon_);
+}
+
+void TWobToke::Timer1Timer() {
+    RefreshClockText();
+    LayoutLabels();
+}
+
+// --- Geometry --------------------------------------------------------------------------------
+
+RECT TWobToke::BoundsRect() const {
+    RECT r{};
+    ::GetWindowRect(Handle(), &r);
+    return r;
+}
+
+void TWobToke::SetWindowLeft(int left) {
+    const RECT r = BoundsRect();
+    if (r.left != left)
+        ::SetWindowPos(Handle(), nullptr, left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TWobToke::SetWindowTop(int top) {
+    const RECT r = BoundsRect();
+    if (r.top != top)
+        ::SetWindowPos(Handle(), nullptr, r.left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TWobToke::SetWindowSize(int width, int height) {
+    const RECT r = BoundsRect();
+    if (r.right - r.left != width || r.bottom - r.top != height)
+        ::SetWindowPos(Handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TWobToke::SetStayOnTop(bool topmost) {
+    // The window keeps its handle; only its level changes.
+    ::SetWindowPos(Handle(), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    topmost_ = topmost;
+    levelApplied_ = true;
+}
+
+void TWobToke::DeleteTrayIcon() {
+    if (trayIcon_.hWnd)
+        ::Shell_NotifyIconA(NIM_DELETE, &trayIcon_);
+}
+
+// --- Labels on the window ----------------------------------------------------------------------
+
+void TWobToke::InvalidateArea(const LabelRect& area) {
+    if (!Handle())
+        return;
+    RECT r{area.left, area.top, area.right, area.bottom};
+    ::InvalidateRect(Handle(), &r, TRUE);
+}
+
+LabelRect TWobToke::MeasureText(const std::string& text, const LabelFont& font, unsigned flags,
+                                const LabelRect& start) {
+    return MeasureLabelText(text, font, flags, start, fonts_);
+}
+
+TShadowLabel* TWobToke::LabelAt(POINT p) {
+    for (TShadowLabel* l : {&TimeLbl, &WeekLbl, &DateLbl}) {
+        if (l->Visible() && p.x >= l->Left() && p.x < l->Left() + l->Width() && p.y >= l->Top() &&
+            p.y < l->Top() + l->Height())
+            return l;
+    }
+    return nullptr;
+}
+
+// --- Start-up and shutdown -----------------------------------------------------------------------
+
+void TWobToke::FormCreate() {
+    LoadSettings();
+    const ClockTime now = Now();
+    DateLbl.SetCaption(DateText(Settings, now, locale_));
+    WeekLbl.SetCaption(WeekdayText(Settings, now, locale_));
+    TimeLbl.SetCaption(TimeText(Settings, now, locale_));
+    if (QualifiesForItalicCompensation(DateLbl.Font().style)) {
+        CompensateItalicWidth(DateLbl);
+        CompensateItalicWidth(TimeLbl);
+        CompensateItalicWidth(WeekLbl);
+    }
+    LayoutLabels();
+}
+
+bool TWobToke::FormCloseQuery() {
+    // A settings file that cannot be written is reported, but never keeps the clock from closing.
+    try {
+        SaveSettings();
+        return true;
+    } catch (const std::exception& e) {
+        app_.ShowError(e.what());
+        return false;
+    }
+}
+
+void TWobToke::FormClose() {
+    ui::Dispatch([this] { SaveSettings(); });
+    DeleteTrayIcon();
+}
+
+// --- Messages -----------------------------------------------------------------------------------
+
+LRESULT TWobToke::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_TIMER:
+        if (wp == kTimer1)
+            Timer1Timer();
+        return 0;
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1; // the background is composed in the back buffer while painting
+    case WM_MOVE:
+        OnMove();
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: {
+        const TMouseButton button = msg == WM_LBUTTONDOWN   ? TMouseButton::Left
+                                    : msg == WM_RBUTTONDOWN ? TMouseButton::Right
+                                                            : TMouseButton::Middle;
+        const POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+        if (TShadowLabel* label = LabelAt(p); label && label->OnMouseDown)
+            label->OnMouseDown(button, p.x - label->Left(), p.y - label->Top());
+        else
+            FormMouseDown(button);
+        return 0;
+    }
+    case WM_CONTEXTMENU: {
+        POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+        if (p.x == -1 && p.y == -1)
+            ::GetCursorPos(&p);
+        ShowPopupMenu(p);
+        return 0;
+    }
+    case TrayIconMessage:
+        OnTrayIconMessage(wp, lp);
+        return 0;
+    case WM_COMMAND:
+        if (popupMenu_->Dispatch(LOWORD(wp)))
+            return 0;
+        break;
+    case WM_CLOSE: {
+        // A failed save was reported by the close query; the clock closes all the same.
+        if (FormCloseQuery())
+            FormClose();
+        else
+            DeleteTrayIcon();
+        ::DestroyWindow(Handle());
+        return 0;
+    }
+    case WM_QUERYENDSESSION:
+        // The session is ending: save once and never veto it.
+        FormCloseQuery();
+        return TRUE;
+    case WM_DESTROY:
+        timer1_.Stop();
+        if (EndsApplication)
+            ::PostQuitMessage(0);
+        return 0;
+    default:
+        break;
+    }
+    return DefaultHandling(msg, wp, lp);
+}

@@ -1,0 +1,137 @@
+#pragma once
+// TWobToke: the clock window. A borderless see-through window holding the three shadow labels,
+// the one-second tick, the tray icon, the popup menu and the wave player. Its handlers are
+// spread over files by concern:
+//   ClockWindow_win.cpp    creation, layout, tick, closing, message routing
+//   ClockSettingsIo_win.cpp  LoadSettings / SaveSettings against the settings file
+//   ClockPaint_win.cpp     painting, see-through background, RevealBeneath, NudgeWindow
+//   ClockCommands_win.cpp  mouse, tray icon callback, popup menu and its commands
+//   ClockChime_win.cpp     alarm and time-signal checks, alarm box, PlaySoundFile
+#include "clock/ChimeSchedule.h"
+#include "clock/ClockSettings.h"
+#include "clock/ClockText.h"
+#include "ui/Application.h"
+#include "ui/Handles.h"
+#include "ui/WindowTimer.h"
+#include "widgets/ShadowLabelPaint_win.h"
+
+#include <shellapi.h>
+
+#include <functional>
+#include <memory>
+
+class PopupMenu;
+class MediaPlayer;
+
+inline constexpr UINT TrayIconMessage = WM_USER + 101; // 1125
+inline constexpr int kClockDesignLeft = 198;
+inline constexpr int kClockDesignTop = 103;
+
+class TWobToke : public ui::Window, private LabelHost {
+public:
+    using ClockSource = std::function<SYSTEMTIME()>;
+    // `clock` replaces the local clock (tests); by default GetLocalTime.
+    explicit TWobToke(ui::Application& app, ClockSource clock = {});
+    ~TWobToke() override;
+
+    ClockSettings Settings; // the clock's options, read and written by the dialogs
+    // The program ends when the clock window is destroyed (not so for a clock inside the tests).
+    bool EndsApplication = true;
+    TShadowLabel DateLbl;
+    TShadowLabel WeekLbl;
+    TShadowLabel TimeLbl;
+
+    // The one source of the time of day for everything the clock does.
+    ClockSource LocalClock;
+    const LocaleValues& Locale() const { return locale_; }
+    void ReadLocaleSeparators();
+
+    // Clock face
+    void RefreshClockText();
+    void LayoutLabels();
+    void Timer1Timer();
+    void CompensateItalicWidth(TShadowLabel& label);
+
+    // Settings file
+    void LoadSettings();
+    void SaveSettings();
+
+    // Time signal and alarm (the tick's hook point)
+    void AlarmAndSignalChecks();
+    void PlaySoundFile();
+    void ShowAlarmBox();
+    MediaPlayer& MediaPlayer1();
+
+    // See-through painting
+    void RevealBeneath();
+    static void RepaintWindowsUnder(const RECT& area);
+    void NudgeWindow();
+
+    // Mouse, tray icon and menu
+    void FormMouseDown(TMouseButton button);
+    void OnTrayIconMessage(WPARAM wp, LPARAM lp);
+    void PopupMenu1Popup();
+    void ShowPopupMenu(POINT screenPoint);
+    void KP1Click();
+    void K1Click();
+    void KS1Click();
+    void N4Click();
+    void N3Click();
+    void KA1Click();
+    void KC1Click();
+
+    // Start-up and shutdown
+    void FormCreate();
+    bool FormCloseQuery();
+    void FormClose();
+
+    // Window geometry, moved and sized only on a real change.
+    RECT BoundsRect() const;
+    void SetWindowLeft(int left);
+    void SetWindowTop(int top);
+    void SetStayOnTop(bool topmost);
+    void DeleteTrayIcon();
+    const NOTIFYICONDATAA& TrayIconData() const { return trayIcon_; }
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    // LabelHost
+    void InvalidateArea(const LabelRect& area) override;
+    LabelRect MeasureText(const std::string& text, const LabelFont& font, unsigned flags,
+                          const LabelRect& start) override;
+
+    void BuildPopupMenu();
+    void SetupLabel(TShadowLabel& label, TColor fontColour, bool shadowVisible, bool wordWrap);
+    void OnPaint();
+    void OnMove();
+    TShadowLabel* LabelAt(POINT clientPoint);
+    ClockTime Now() const;
+    void SetWindowSize(int width, int height);
+
+    ui::Application& app_;
+    LocaleValues locale_;
+    ui::FontCache fonts_;
+    ui::BackBuffer backBuffer_;
+    NOTIFYICONDATAA trayIcon_{};
+    ui::unique_hicon trayIconImage_;
+    bool topmost_ = false;
+    bool levelApplied_ = false;
+    ChimeSchedule chimeSchedule_;
+    std::unique_ptr<PopupMenu> popupMenu_;
+    struct MenuItems {
+        UINT KP1, K1, KS1, N4, N3, KA1, KC1;
+    } menuItems_{};
+
+public:
+    const PopupMenu& PopupMenu1() const { return *popupMenu_; }
+    const MenuItems& MenuItemIds() const { return menuItems_; }
+
+private:
+    std::unique_ptr<MediaPlayer> mediaPlayer_;
+    ui::WindowTimer timer1_;
+};
+
+// The one clock window, set before its creation handler runs.
+extern TWobToke* WobToke;

@@ -1,0 +1,41 @@
+#pragma once
+// TAboutBox: a borderless black panel in the middle of the screen with the program's name, its
+// version and two contact lines. Any mouse press on it closes it; keys do nothing.
+#include "ui/Application.h"
+#include "widgets/ShadowLabelPaint_win.h"
+
+class TAboutBox : public ui::Window, private LabelHost {
+public:
+    explicit TAboutBox(ui::Application& app);
+    ~TAboutBox() override;
+
+    // Shows the box centred and topmost, and returns once a mouse press has closed it.
+    void ShowModal();
+    void Image1MouseDown();
+
+    TShadowLabel Label1; // first contact line
+    TShadowLabel Label2; // second contact line, word-wrapped
+    TShadowLabel Label3; // version
+    TShadowLabel Label4; // program name
+
+    static constexpr int kClientWidth = 302;
+    static constexpr int kClientHeight = 112;
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    void InvalidateArea(const LabelRect& area) override;
+    LabelRect MeasureText(const std::string& text, const LabelFont& font, unsigned flags,
+                          const LabelRect& start) override;
+    void SetupLabel(TShadowLabel& label, int left, int top, int width, int height, const char* text,
+                    TColor colour, int charHeight, std::uint8_t style);
+
+    ui::Application& app_;
+    ui::FontCache fonts_;
+    ui::unique_hbrush background_;
+    bool closed_ = false;
+};
+
+// The About box while a command has it open.
+extern TAboutBox* AboutBox;

@@ -1,0 +1,112 @@
+#include "ui/Application.h"
+
+#include "base/ErrorText.h"
+
+#include <vector>
+
+namespace ui {
+namespace {
+Application* theApplication = nullptr;
+
+BOOL CALLBACK CollectEnabledWindow(HWND hwnd, LPARAM lp) {
+    auto* list = reinterpret_cast<std::vector<HWND>*>(lp);
+    if (::IsWindowEnabled(hwnd))
+        list->push_back(hwnd);
+    return TRUE;
+}
+} // namespace
+
+Application* App() {
+    return theApplication;
+}
+
+Application::Application() {
+    CreateParams p{"TApplication"};
+    p.style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX;
+    p.icon = ::LoadIconA(ModuleInstance(), "MAINICON");
+    CreateHandle(p);
+    theApplication = this;
+}
+
+Application::~Application() {
+    if (theApplication == this)
+        theApplication = nullptr;
+}
+
+void Application::SetTitle(const std::string& title) {
+    title_ = title;
+    ::SetWindowTextA(Handle(), title.c_str());
+}
+
+bool Application::HelpCommand(UINT command, ULONG_PTR data) {
+    HWND owner = mainWindow_ ? mainWindow_ : Handle();
+    return ::WinHelpA(owner, helpFile_.c_str(), command, data) != FALSE;
+}
+
+int Application::Run() {
+    if (mainWindow_ && !::IsWindowVisible(mainWindow_))
+        ::ShowWindow(mainWindow_, SW_SHOWNOACTIVATE);
+    MSG msg;
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+void Application::RunModal(HWND dialog, const std::function<bool()>& done) {
+    std::vector<HWND> disabled;
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CollectEnabledWindow, reinterpret_cast<LPARAM>(&disabled));
+    for (HWND w : disabled)
+        if (w != dialog)
+            ::EnableWindow(w, FALSE);
+    ::EnableWindow(dialog, TRUE);
+
+    MSG msg;
+    while (!done()) {
+        const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (!::IsDialogMessageA(dialog, &msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+    for (HWND w : disabled)
+        if (w != dialog && ::IsWindow(w))
+            ::EnableWindow(w, TRUE);
+}
+
+void Application::ShowError(const std::string& message) {
+    HWND owner = ::GetActiveWindow();
+    if (!owner)
+        owner = mainWindow_;
+    ::MessageBoxA(owner, ErrorReportText(message).c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
+}
+
+LRESULT Application::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_WININICHANGE) {
+        if (OnSettingChange)
+            OnSettingChange();
+        return 0;
+    }
+    return DefaultHandling(msg, wp, lp);
+}
+
+void ReportError(const std::string& message) {
+    try {
+        if (theApplication)
+            theApplication->ShowError(message);
+        else
+            ::MessageBoxA(nullptr, ErrorReportText(message).c_str(), "", MB_OK | MB_ICONERROR);
+    } catch (...) {
+    }
+}
+
+void ShowFatalError(const std::string& message) {
+    ::MessageBoxA(nullptr, message.c_str(), "ｱﾌﾟﾘｹｰｼｮﾝ ｴﾗｰ", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+}
+
+} // namespace ui

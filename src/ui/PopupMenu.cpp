@@ -1,0 +1,45 @@
+#include "ui/PopupMenu.h"
+
+PopupMenu::PopupMenu() : menu_(::CreatePopupMenu()) {}
+
+UINT PopupMenu::Add(const std::string& caption, std::function<void()> onClick) {
+    const UINT id = nextId_++;
+    ::AppendMenuA(menu_.get(), MF_STRING, id, caption.c_str());
+    items_.push_back(Item{id, std::move(onClick)});
+    return id;
+}
+
+void PopupMenu::AddSeparator() {
+    ::AppendMenuA(menu_.get(), MF_SEPARATOR, 0, nullptr);
+}
+
+void PopupMenu::SetEnabled(UINT id, bool enabled) {
+    ::EnableMenuItem(menu_.get(), id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+bool PopupMenu::IsEnabled(UINT id) const {
+    const UINT state = ::GetMenuState(menu_.get(), id, MF_BYCOMMAND);
+    return state != static_cast<UINT>(-1) && !(state & (MF_GRAYED | MF_DISABLED));
+}
+
+void PopupMenu::Popup(HWND owner, POINT p) {
+    if (OnPopup)
+        OnPopup();
+    // The owner must be in the foreground, or the menu would not close when the user clicks
+    // elsewhere (a menu opened from the tray icon).
+    ::SetForegroundWindow(owner);
+    ::TrackPopupMenu(menu_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, p.x, p.y, 0, owner,
+                     nullptr);
+    ::PostMessageA(owner, WM_NULL, 0, 0);
+}
+
+bool PopupMenu::Dispatch(UINT id) {
+    for (const Item& item : items_) {
+        if (item.id == id) {
+            if (item.onClick)
+                item.onClick();
+            return true;
+        }
+    }
+    return false;
+}

@@ -1,0 +1,36 @@
+#pragma once
+// A popup menu whose items run handlers. Choosing an item posts WM_COMMAND to the owner window,
+// which hands the id to Dispatch, so the command runs after the menu has closed.
+#include "ui/Handles.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class PopupMenu {
+public:
+    PopupMenu();
+
+    // Appends an item and returns its command id.
+    UINT Add(const std::string& caption, std::function<void()> onClick);
+    void AddSeparator();
+    void SetEnabled(UINT id, bool enabled);
+    bool IsEnabled(UINT id) const;
+    HMENU Handle() const { return menu_.get(); }
+
+    // Runs before every showing.
+    std::function<void()> OnPopup;
+    // Shows the menu with its top-left corner at `screenPoint`; items answer either button.
+    void Popup(HWND owner, POINT screenPoint);
+    // Runs the handler of `id`; false when the id is not one of this menu's items.
+    bool Dispatch(UINT id);
+
+private:
+    struct Item {
+        UINT id;
+        std::function<void()> onClick;
+    };
+    ui::unique_hmenu menu_;
+    std::vector<Item> items_;
+    UINT nextId_ = 100;
+};

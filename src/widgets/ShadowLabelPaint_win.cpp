@@ -1,0 +1,124 @@
+#include "widgets/ShadowLabelPaint_win.h"
+
+#include <cstring>
+
+namespace ui {
+
+LOGFONTA ToLogFont(const LabelFont& font) {
+    LOGFONTA lf{};
+    lf.lfHeight = font.height;
+    lf.lfWeight = (font.style & fsBold) ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = (font.style & fsItalic) ? TRUE : FALSE;
+    lf.lfUnderline = (font.style & fsUnderline) ? TRUE : FALSE;
+    lf.lfStrikeOut = (font.style & fsStrikeOut) ? TRUE : FALSE;
+    lf.lfCharSet = font.charset;
+    lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    lf.lfQuality = DEFAULT_QUALITY;
+    // Stored pitch: 0 default, 1 variable, 2 fixed; Win32 orders fixed before variable.
+    switch (font.pitch) {
+    case FontPitch::Variable:
+        lf.lfPitchAndFamily = VARIABLE_PITCH;
+        break;
+    case FontPitch::Fixed:
+        lf.lfPitchAndFamily = FIXED_PITCH;
+        break;
+    default:
+        lf.lfPitchAndFamily = DEFAULT_PITCH;
+        break;
+    }
+    std::strncpy(lf.lfFaceName, font.name.c_str(), LF_FACESIZE - 1);
+    return lf;
+}
+
+COLORREF ResolveColour(TColor colour) {
+    if (IsSystemColour(colour))
+        return ::GetSysColor(static_cast<int>(colour & 0xFF));
+    return static_cast<COLORREF>(colour & 0x00FFFFFF);
+}
+
+HFONT FontCache::Get(const LabelFont& wanted) {
+    // Colour is drawing state, not part of the GDI font.
+    LabelFont key = wanted;
+    key.color = clBlack;
+    for (auto& e : entries_)
+        if (e.font == key)
+            return e.handle.get();
+    if (entries_.size() == kCapacity)
+        entries_.erase(entries_.begin());
+    const LOGFONTA lf = ToLogFont(key);
+    entries_.push_back(Entry{key, unique_hfont(::CreateFontIndirectA(&lf))});
+    return entries_.back().handle.get();
+}
+
+HDC BackBuffer::Prepare(HDC reference, int width, int height) {
+    if (!dc_ || width > width_ || height > height_) {
+        Release();
+        width_ = width > 0 ? width : 1;
+        height_ = height > 0 ? height : 1;
+        dc_ = unique_hdc(::CreateCompatibleDC(reference));
+        bitmap_ = unique_hbitmap(::CreateCompatibleBitmap(reference, width_, height_));
+        original_ = ::SelectObject(dc_.get(), bitmap_.get());
+    }
+    return dc_.get();
+}
+
+void BackBuffer::Release() {
+    if (dc_ && original_)
+        ::SelectObject(dc_.get(), original_);
+    original_ = nullptr;
+    bitmap_.reset();
+    dc_.reset();
+    width_ = height_ = 0;
+}
+
+} // namespace ui
+
+void PaintShadowLabel(const TShadowLabel& label, HDC dc, ui::FontCache& fonts) {
+    if (!label.Visible())
+        return;
+    ui::SavedDcState saved(dc);
+    const int left = label.Left(), top = label.Top();
+    ::IntersectClipRect(dc, left, top, left + label.Width(), top + label.Height());
+
+    const std::string text = label.DrawnText();
+    const UINT flags = label.DrawFlags();
+    RECT t{left, top, left + label.Width(), top + label.Height()};
+
+    if (!label.Transparent()) {
+        ::SetBkColor(dc, ui::ResolveColour(label.Color()));
+        ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &t, nullptr, 0, nullptr);
+    }
+    ui::SelectedObject font(dc, fonts.Get(label.Font()));
+    ::SetBkMode(dc, TRANSPARENT);
+
+    const TShadow& hl = label.Highlight();
+    const TShadow& sh = label.Shadow();
+    RECT h = t, s = t;
+    ::OffsetRect(&h, hl.OffsetLeft(), hl.OffsetTop());
+    ::OffsetRect(&s, sh.OffsetLeft(), sh.OffsetTop());
+
+    const bool on = label.Enabled();
+    const COLORREF shadowColour = ui::ResolveColour(on ? sh.Color() : clGray);
+    const COLORREF highlightColour = ui::ResolveColour(on ? hl.Color() : clBtnHighlight);
+    const COLORREF textColour = ui::ResolveColour(on ? label.Font().color : clBtnShadow);
+
+    auto draw = [&](RECT r, COLORREF colour) {
+        ::SetTextColor(dc, colour);
+        ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, flags);
+    };
+    if (sh.Visible())
+        draw(s, shadowColour);
+    if (hl.Visible())
+        draw(h, highlightColour);
+    draw(t, textColour);
+}
+
+LabelRect MeasureLabelText(const std::string& text, const LabelFont& font, unsigned flags,
+                           const LabelRect& start, ui::FontCache& fonts) {
+    ui::WindowDc screen(nullptr);
+    ui::SelectedObject selected(screen.get(), fonts.Get(font));
+    RECT r{start.left, start.top, start.right, start.bottom};
+    ::DrawTextA(screen.get(), text.c_str(), static_cast<int>(text.size()), &r, flags);
+    return LabelRect{r.left, r.top, r.right, r.bottom};
+}

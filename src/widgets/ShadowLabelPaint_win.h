@@ -1,0 +1,52 @@
+#pragma once
+// Drawing and measuring shadow labels with GDI, plus the small caches that keep the tick from
+// creating GDI objects: fonts by description, and one back buffer per window.
+#include "ui/Handles.h"
+#include "widgets/ShadowLabel.h"
+
+#include <vector>
+
+namespace ui {
+
+// The GDI fonts of the last few label fonts in use. The clock uses one font for three labels,
+// so the cache stays tiny; a new font only replaces the oldest entry.
+class FontCache {
+public:
+    HFONT Get(const LabelFont& font);
+    std::size_t Size() const { return entries_.size(); }
+
+private:
+    struct Entry {
+        LabelFont font;
+        unique_hfont handle;
+    };
+    std::vector<Entry> entries_;
+    static constexpr std::size_t kCapacity = 4;
+};
+
+LOGFONTA ToLogFont(const LabelFont& font);
+COLORREF ResolveColour(TColor colour);
+
+// An off-screen bitmap the size of a window's client area, made again only when that size changes.
+class BackBuffer {
+public:
+    // A memory DC holding a bitmap of at least width x height, compatible with `reference`.
+    HDC Prepare(HDC reference, int width, int height);
+    void Release();
+
+private:
+    unique_hdc dc_;
+    unique_hbitmap bitmap_;
+    HGDIOBJ original_ = nullptr;
+    int width_ = 0, height_ = 0;
+};
+
+} // namespace ui
+
+// Paints `label` into `dc`, whose origin is the label's parent's client origin. Clips to the
+// label's rectangle and restores the DC's state afterwards.
+void PaintShadowLabel(const TShadowLabel& label, HDC dc, ui::FontCache& fonts);
+
+// DrawTextA with DT_CALCRECT on a screen DC.
+LabelRect MeasureLabelText(const std::string& text, const LabelFont& font, unsigned flags,
+                           const LabelRect& start, ui::FontCache& fonts);

@@ -1,0 +1,232 @@
+#include "support/ClockProcess.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace e2e {
+
+std::string ProgramUnderTest() {
+    const char* env = std::getenv("MOROVIN_EXE");
+    if (!env || !*env)
+        throw std::runtime_error("MOROVIN_EXE is not set");
+    std::string path = env;
+    if (path.front() == '/') {
+        for (char& c : path)
+            if (c == '/')
+                c = '\\';
+        path = "Z:" + path;
+    }
+    return path;
+}
+
+ClockFolder::ClockFolder() {
+    char temp[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, temp);
+    static int serial = 0;
+    for (;;) {
+        path_ = std::string(temp) + "morovin-e2e-" + std::to_string(::GetCurrentProcessId()) + "-" +
+                std::to_string(++serial);
+        if (::CreateDirectoryA(path_.c_str(), nullptr))
+            break;
+        if (::GetLastError() != ERROR_ALREADY_EXISTS)
+            throw std::runtime_error("cannot create " + path_);
+    }
+    if (!::CopyFileA(ProgramUnderTest().c_str(), ExePath().c_str(), FALSE))
+        throw std::runtime_error("cannot copy " + ProgramUnderTest());
+}
+
+ClockFolder::~ClockFolder() {
+    WIN32_FIND_DATAA fd;
+    HANDLE find = ::FindFirstFileA((path_ + "\\*").c_str(), &fd);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = fd.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            const std::string file = path_ + "\\" + name;
+            ::SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+            ::DeleteFileA(file.c_str());
+        } while (::FindNextFileA(find, &fd));
+        ::FindClose(find);
+    }
+    ::RemoveDirectoryA(path_.c_str());
+}
+
+void ClockFolder::WriteIni(const std::string& bytes) const {
+    std::ofstream out(IniPath(), std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+std::string ClockFolder::ReadIni() const {
+    std::ifstream in(IniPath(), std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+bool ClockFolder::IniExists() const {
+    return ::GetFileAttributesA(IniPath().c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+ClockProcess::ClockProcess(const ClockFolder& folder) : folder_(folder) {}
+
+ClockProcess::~ClockProcess() {
+    if (pi_.hProcess) {
+        if (Running()) {
+            ::TerminateProcess(pi_.hProcess, 99);
+            ::WaitForSingleObject(pi_.hProcess, 5000);
+        }
+        ::CloseHandle(pi_.hProcess);
+        ::CloseHandle(pi_.hThread);
+    }
+}
+
+void ClockProcess::Start(const std::vector<std::string>& extraEnv) {
+    std::string block;
+    if (!extraEnv.empty()) {
+        LPCH env = ::GetEnvironmentStringsA();
+        for (const char* p = env; *p; p += std::strlen(p) + 1)
+            block.append(p).push_back('\0');
+        ::FreeEnvironmentStringsA(env);
+        for (const std::string& e : extraEnv)
+            block.append(e).push_back('\0');
+        block.push_back('\0');
+    }
+    STARTUPINFOA si{};
+    si.cb = sizeof(si);
+    std::string command = "\"" + folder_.ExePath() + "\"";
+    if (!::CreateProcessA(folder_.ExePath().c_str(), command.data(), nullptr, nullptr, FALSE, 0,
+                          block.empty() ? nullptr : block.data(), folder_.Path().c_str(), &si, &pi_))
+        throw std::runtime_error("cannot start " + folder_.ExePath());
+    ::WaitForInputIdle(pi_.hProcess, 10000);
+}
+
+HWND ClockProcess::WaitForWindow(const char* className, int ms) const {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            const auto windows = WindowsOf(pi_.dwProcessId, className);
+            found = windows.empty() ? nullptr : windows.front();
+            return found != nullptr;
+        },
+        ms);
+    return found;
+}
+
+bool ClockProcess::Quit(int ms) {
+    if (HWND clock = ClockWindow(1000))
+        ::PostMessageA(clock, WM_CLOSE, 0, 0);
+    return WaitForExit(ms);
+}
+
+bool ClockProcess::WaitForExit(int ms) const {
+    return ::WaitForSingleObject(pi_.hProcess, ms) == WAIT_OBJECT_0;
+}
+
+bool ClockProcess::Running() const {
+    return pi_.hProcess && !WaitForExit(0);
+}
+
+DWORD ClockProcess::ExitCode() const {
+    DWORD code = 0;
+    ::GetExitCodeProcess(pi_.hProcess, &code);
+    return code;
+}
+
+bool WaitUntil(const std::function<bool()>& condition, int ms) {
+    const ULONGLONG end = ::GetTickCount64() + ms;
+    for (;;) {
+        if (condition())
+            return true;
+        if (::GetTickCount64() >= end)
+            return false;
+        ::Sleep(20);
+    }
+}
+
+namespace {
+struct EnumState {
+    DWORD pid;
+    const char* className;
+    std::vector<HWND> found;
+};
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lp) {
+    auto* s = reinterpret_cast<EnumState*>(lp);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == s->pid && (!s->className || ClassOf(hwnd) == s->className))
+        s->found.push_back(hwnd);
+    return TRUE;
+}
+} // namespace
+
+std::vector<HWND> WindowsOf(DWORD processId, const char* className) {
+    EnumState state{processId, className, {}};
+    ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&state));
+    return state.found;
+}
+
+std::string ClassOf(HWND hwnd) {
+    char name[256] = {};
+    ::GetClassNameA(hwnd, name, sizeof(name));
+    return name;
+}
+
+std::string TextOf(HWND hwnd) {
+    char text[1024] = {};
+    ::GetWindowTextA(hwnd, text, sizeof(text));
+    return text;
+}
+
+RECT WindowRectOf(HWND hwnd) {
+    RECT r{};
+    ::GetWindowRect(hwnd, &r);
+    return r;
+}
+
+ScreenShot::ScreenShot(const RECT& area) : area_(area) {
+    const int w = area.right - area.left, h = area.bottom - area.top;
+    pixels_.assign(static_cast<size_t>(w) * h, 0);
+    HDC screen = ::GetDC(nullptr);
+    HDC mem = ::CreateCompatibleDC(screen);
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP dib = ::CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = ::SelectObject(mem, dib);
+    ::BitBlt(mem, 0, 0, w, h, screen, area.left, area.top, SRCCOPY);
+    ::GdiFlush();
+    std::memcpy(pixels_.data(), bits, pixels_.size() * sizeof(DWORD));
+    ::SelectObject(mem, old);
+    ::DeleteObject(dib);
+    ::DeleteDC(mem);
+    ::ReleaseDC(nullptr, screen);
+}
+
+COLORREF ScreenShot::At(int x, int y) const {
+    const int w = area_.right - area_.left;
+    const DWORD p = pixels_[static_cast<size_t>(y - area_.top) * w + (x - area_.left)];
+    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+}
+
+int ScreenShot::CountNear(COLORREF colour, int tolerance) const {
+    int count = 0;
+    for (DWORD p : pixels_) {
+        const int dr = static_cast<int>((p >> 16) & 0xFF) - GetRValue(colour);
+        const int dg = static_cast<int>((p >> 8) & 0xFF) - GetGValue(colour);
+        const int db = static_cast<int>(p & 0xFF) - GetBValue(colour);
+        if (std::abs(dr) <= tolerance && std::abs(dg) <= tolerance && std::abs(db) <= tolerance)
+            ++count;
+    }
+    return count;
+}
+
+} // namespace e2e

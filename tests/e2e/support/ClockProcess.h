@@ -1,0 +1,80 @@
+#pragma once
+// Drives the real Morovin.exe from another process, as a user would meet it: a fresh folder per
+// test with its own copy of the program (and so its own settings file), start, find the window,
+// quit, read the settings file back.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// The Windows path of the Morovin.exe under test (from MOROVIN_EXE, a Unix or Windows path).
+std::string ProgramUnderTest();
+
+class ClockFolder {
+public:
+    ClockFolder();
+    ~ClockFolder();
+    ClockFolder(const ClockFolder&) = delete;
+    ClockFolder& operator=(const ClockFolder&) = delete;
+
+    const std::string& Path() const { return path_; }
+    std::string ExePath() const { return path_ + "\\Morovin.exe"; }
+    std::string IniPath() const { return path_ + "\\Morovin.ini"; }
+    void WriteIni(const std::string& bytes) const;
+    // The settings file's bytes; empty when there is none.
+    std::string ReadIni() const;
+    bool IniExists() const;
+
+private:
+    std::string path_;
+};
+
+class ClockProcess {
+public:
+    explicit ClockProcess(const ClockFolder& folder);
+    ~ClockProcess(); // a process still running is ended
+    ClockProcess(const ClockProcess&) = delete;
+    ClockProcess& operator=(const ClockProcess&) = delete;
+
+    // Starts the program with the given environment additions ("NAME=value").
+    void Start(const std::vector<std::string>& extraEnv = {});
+    // The process's top-level window of `className`, waited for up to `ms`; null if none came.
+    HWND WaitForWindow(const char* className, int ms = 10000) const;
+    HWND ClockWindow(int ms = 10000) const { return WaitForWindow("TWobToke", ms); }
+    // Asks the clock to close (WM_CLOSE) and waits for the process to end.
+    bool Quit(int ms = 10000);
+    bool WaitForExit(int ms) const;
+    bool Running() const;
+    DWORD ExitCode() const;
+    DWORD Id() const { return pi_.dwProcessId; }
+
+private:
+    const ClockFolder& folder_;
+    PROCESS_INFORMATION pi_{};
+};
+
+// Polls `condition` every 20 ms until it holds or `ms` pass.
+bool WaitUntil(const std::function<bool()>& condition, int ms);
+// Top-level windows of a process with the given class (empty class: any).
+std::vector<HWND> WindowsOf(DWORD processId, const char* className = nullptr);
+std::string ClassOf(HWND hwnd);
+std::string TextOf(HWND hwnd);
+RECT WindowRectOf(HWND hwnd);
+
+// Screen pixels, row by row, as 0x00RRGGBB.
+class ScreenShot {
+public:
+    explicit ScreenShot(const RECT& area);
+    COLORREF At(int x, int y) const; // screen coordinates, as a COLORREF (0x00BBGGRR)
+    int CountNear(COLORREF colour, int tolerance = 40) const;
+    const RECT& Area() const { return area_; }
+
+private:
+    RECT area_;
+    std::vector<DWORD> pixels_;
+};
+
+} // namespace e2e

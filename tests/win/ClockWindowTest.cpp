@@ -1,0 +1,104 @@
+// The clock window in-process, with a clock the test sets: its texts, layout and tick.
+#include "TestSupport.h"
+#include "clock/ClockWindow_win.h"
+
+#include <gtest/gtest.h>
+
+using namespace wintest;
+
+namespace {
+
+class ClockWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { RemoveTestSettingsFile(); }
+    void TearDown() override {
+        clock_.reset();
+        RemoveTestSettingsFile();
+    }
+    TWobToke& Open() {
+        clock_ = std::make_unique<TWobToke>(TestApplication(), [this] { return now_; });
+        clock_->EndsApplication = false;
+        ::ShowWindow(clock_->Handle(), SW_SHOWNOACTIVATE);
+        PumpMessages();
+        return *clock_;
+    }
+    SYSTEMTIME now_ = MakeTime(2026, 1, 5, 1, 13, 29, 58); // a Monday
+    std::unique_ptr<TWobToke> clock_;
+};
+
+TEST_F(ClockWindowTest, FirstStartShowsDateWeekdayAndTimeSideBySide) {
+    TWobToke& clock = Open();
+    EXPECT_EQ(clock.DateLbl.Caption(), "2026/1/5");
+    EXPECT_EQ(clock.WeekLbl.Caption(), "(Mon)");
+    EXPECT_EQ(clock.TimeLbl.Caption(), "13:29:58");
+
+    EXPECT_EQ(clock.DateLbl.Left(), 0);
+    EXPECT_EQ(clock.WeekLbl.Left(), clock.DateLbl.Width());
+    EXPECT_EQ(clock.TimeLbl.Left(), clock.DateLbl.Width() + clock.WeekLbl.Width());
+    const RECT r = clock.BoundsRect();
+    EXPECT_EQ(r.right - r.left, clock.DateLbl.Width() + clock.WeekLbl.Width() + clock.TimeLbl.Width());
+    EXPECT_EQ(r.bottom - r.top, clock.DateLbl.Height());
+    EXPECT_EQ(r.left, 198);
+    EXPECT_EQ(r.top, 103);
+}
+
+TEST_F(ClockWindowTest, TickFollowsTheClockAndCostsNothingWhenNothingChanged) {
+    TWobToke& clock = Open();
+    ::ValidateRect(clock.Handle(), nullptr);
+    clock.Timer1Timer();
+    EXPECT_FALSE(::GetUpdateRect(clock.Handle(), nullptr, FALSE)) << "an unchanged tick repainted";
+
+    now_ = MakeTime(2026, 1, 5, 1, 13, 29, 59);
+    clock.Timer1Timer();
+    EXPECT_EQ(clock.TimeLbl.Caption(), "13:29:59");
+    EXPECT_TRUE(::GetUpdateRect(clock.Handle(), nullptr, FALSE));
+}
+
+TEST_F(ClockWindowTest, DateAndTimeOfOneTickNeverStraddleMidnight) {
+    TWobToke& clock = Open();
+    int reads = 0;
+    clock.LocalClock = [&] {
+        // Every read after the first is already past midnight.
+        return reads++ == 0 ? MakeTime(2026, 1, 5, 1, 23, 59, 59) : MakeTime(2026, 1, 6, 2, 0, 0, 0);
+    };
+    clock.RefreshClockText();
+    EXPECT_EQ(clock.DateLbl.Caption(), "2026/1/5");
+    EXPECT_EQ(clock.WeekLbl.Caption(), "(Mon)");
+    EXPECT_EQ(clock.TimeLbl.Caption(), "23:59:59");
+}
+
+TEST_F(ClockWindowTest, WindowGrowsAndShrinksWithTheTimeText) {
+    TWobToke& clock = Open();
+    const RECT before = clock.BoundsRect();
+    now_ = MakeTime(2026, 1, 5, 1, 9, 0, 0); // one digit fewer
+    clock.Timer1Timer();
+    const RECT after = clock.BoundsRect();
+    EXPECT_LT(after.right - after.left, before.right - before.left);
+    EXPECT_EQ(after.left, before.left);
+    EXPECT_EQ(after.right - after.left,
+              clock.DateLbl.Width() + clock.WeekLbl.Width() + clock.TimeLbl.Width());
+}
+
+TEST_F(ClockWindowTest, TrayIconRecordNamesTheWindowAndTheCallback) {
+    TWobToke& clock = Open();
+    const NOTIFYICONDATAA& nid = clock.TrayIconData();
+    EXPECT_EQ(nid.hWnd, clock.Handle());
+    EXPECT_EQ(nid.uID, 1u);
+    EXPECT_EQ(nid.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+    EXPECT_EQ(nid.uCallbackMessage, 1125u);
+    EXPECT_STREQ(nid.szTip, "Morovin");
+    EXPECT_NE(nid.hIcon, nullptr);
+}
+
+TEST_F(ClockWindowTest, StayOnTopFollowsTheSettingOnlyOnChange) {
+    TWobToke& clock = Open();
+    EXPECT_TRUE(::GetWindowLongA(clock.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    clock.Settings.StayOnTop = false;
+    clock.LayoutLabels();
+    EXPECT_FALSE(::GetWindowLongA(clock.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    clock.Settings.StayOnTop = true;
+    clock.LayoutLabels();
+    EXPECT_TRUE(::GetWindowLongA(clock.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+}
+
+} // namespace
