@@ -13,7 +13,9 @@ add_executable(unit_tests ${UNIT_TEST_SOURCES})
 target_link_libraries(unit_tests PRIVATE morovin_portable GTest::gtest_main)
 add_test(NAME unit COMMAND unit_tests --gtest_brief=1)
 
+# Benchmarks are built, not run by the tests: bench/*.cpp natively, bench/*_win.cpp for Windows.
 file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS bench/*.cpp)
+list(FILTER BENCH_SOURCES EXCLUDE REGEX "_win\\.cpp$")
 if(BENCH_SOURCES)
     find_package(benchmark QUIET)
     if(benchmark_FOUND)

@@ -65,3 +65,11 @@ foreach(src ${E2E_SOURCES})
     set_tests_properties(e2e_${name} PROPERTIES RUN_SERIAL TRUE ENVIRONMENT "${WINE_TEST_ENV}" TIMEOUT 180)
 endforeach()
 set_tests_properties(win PROPERTIES ENVIRONMENT "${WINE_TEST_ENV}" TIMEOUT 180)
+
+# Windows benchmarks: plain programs that print their measurements (run them under Wine by hand).
+file(GLOB WIN_BENCH_SOURCES CONFIGURE_DEPENDS bench/*_win.cpp)
+foreach(src ${WIN_BENCH_SOURCES})
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(${name} ${src})
+    target_link_libraries(${name} PRIVATE morovin_core)
+endforeach()

@@ -169,6 +169,52 @@ std::vector<HWND> WindowsOf(DWORD processId, const char* className) {
     return state.found;
 }
 
+HWND WaitForMessageBox(DWORD processId, const std::string& caption, int ms) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND w : WindowsOf(processId, "#32770"))
+                if (::IsWindowVisible(w) && TextOf(w) == caption)
+                    found = w;
+            return found != nullptr;
+        },
+        ms);
+    return found;
+}
+
+namespace {
+BOOL CALLBACK CollectChild(HWND hwnd, LPARAM lp) {
+    reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
+    return TRUE;
+}
+std::vector<HWND> ChildrenOf(HWND parent) {
+    std::vector<HWND> children;
+    ::EnumChildWindows(parent, &CollectChild, reinterpret_cast<LPARAM>(&children));
+    return children;
+}
+} // namespace
+
+std::string MessageBoxText(HWND box) {
+    // The static control that holds the message (the icon is a static without text).
+    std::string text;
+    for (HWND child : ChildrenOf(box))
+        if (ClassOf(child) == "Static" && !TextOf(child).empty())
+            text = TextOf(child);
+    return text;
+}
+
+std::vector<std::string> ButtonTexts(HWND box) {
+    std::vector<std::string> texts;
+    for (HWND child : ChildrenOf(box))
+        if (ClassOf(child) == "Button" && ::IsWindowVisible(child))
+            texts.push_back(TextOf(child));
+    return texts;
+}
+
+void PressButton(HWND box, int id) {
+    ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+}
+
 std::string ClassOf(HWND hwnd) {
     char name[256] = {};
     ::GetClassNameA(hwnd, name, sizeof(name));

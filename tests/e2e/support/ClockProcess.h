@@ -56,6 +56,14 @@ private:
     PROCESS_INFORMATION pi_{};
 };
 
+// A message box ('#32770') of a process with the given caption, waited for; null if none came.
+HWND WaitForMessageBox(DWORD processId, const std::string& caption, int ms = 10000);
+// The text of a message box, and its button labels in order.
+std::string MessageBoxText(HWND box);
+std::vector<std::string> ButtonTexts(HWND box);
+// Presses a message box's button with the given id (IDOK by default).
+void PressButton(HWND box, int id = IDOK);
+
 // Polls `condition` every 20 ms until it holds or `ms` pass.
 bool WaitUntil(const std::function<bool()>& condition, int ms);
 // Top-level windows of a process with the given class (empty class: any).

@@ -1,0 +1,113 @@
+// The settings file as a user meets it: a crafted file is applied, the clock saves on quit, a
+// refused write never traps the user, and a bad colour costs only that colour.
+#include "support/ClockProcess.h"
+
+#include <gtest/gtest.h>
+
+using namespace e2e;
+
+namespace {
+
+std::string Value(const std::string& ini, const std::string& key) {
+    const auto at = ini.find("\n" + key + "=");
+    if (at == std::string::npos)
+        return "<missing>";
+    const auto start = at + key.size() + 2;
+    return ini.substr(start, ini.find_first_of("\r\n", start) - start);
+}
+
+TEST(Settings, CraftedFileIsAppliedAndClampedAndSavedBackOnQuit) {
+    const int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
+    ClockFolder folder;
+    folder.WriteIni("[Form]\r\nLeft=" + std::to_string(screenWidth - 299) +
+                    "\r\nTop=40\r\nWidth=300\r\nHeight=30\r\n"
+                    "[Prop]\r\nFront=0\r\nSecond=0\r\nMyOwnKey=kept\r\n"
+                    "[Font]\r\nXInt=7\r\nYInt=-2\r\nStyle=258\r\n");
+    ClockProcess clock(folder);
+    clock.Start();
+    HWND hwnd = clock.ClockWindow();
+    ASSERT_NE(hwnd, nullptr);
+    const RECT r = WindowRectOf(hwnd);
+    EXPECT_EQ(r.left, screenWidth - 300 - 2)
+        << "a left edge past screen width - Width moves to 2 pixels inside";
+    EXPECT_EQ(r.top, 40);
+    EXPECT_FALSE(::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+    ASSERT_TRUE(clock.Quit());
+    const std::string ini = folder.ReadIni();
+    EXPECT_EQ(Value(ini, "Left"), std::to_string(screenWidth - 302));
+    EXPECT_EQ(Value(ini, "Top"), "40");
+    EXPECT_EQ(Value(ini, "Front"), "0");
+    EXPECT_EQ(Value(ini, "Second"), "0");
+    EXPECT_EQ(Value(ini, "XInt"), "7");
+    EXPECT_EQ(Value(ini, "YInt"), "-2");
+    EXPECT_EQ(Value(ini, "Style"), "2");
+    EXPECT_EQ(Value(ini, "MyOwnKey"), "kept");
+    EXPECT_EQ(Value(ini, "DColor"), "clRed");
+    EXPECT_EQ(Value(ini, "TColor"), "clWhite");
+    EXPECT_EQ(Value(ini, "Name"), "ＭＳ Ｐゴシック");
+    // A created section order: Form, Prop, Font, Timer.
+    EXPECT_LT(ini.find("[Form]"), ini.find("[Prop]"));
+    EXPECT_LT(ini.find("[Font]"), ini.find("[Timer]"));
+}
+
+TEST(Settings, BadColourGivesOneErrorAndTheRestOfTheFileStillLoads) {
+    ClockFolder folder;
+    folder.WriteIni("[Font]\r\nDColor=red\r\nWColor=clLime\r\nXInt=6\r\n[Timer]\r\nTime=7\r\n");
+    ClockProcess clock(folder);
+    clock.Start();
+    HWND box = WaitForMessageBox(clock.Id(), "Morovin");
+    ASSERT_NE(box, nullptr) << "the conversion error is reported";
+    EXPECT_EQ(MessageBoxText(box), "'red' は整数ではありません.");
+    PressButton(box);
+
+    HWND hwnd = clock.ClockWindow();
+    ASSERT_NE(hwnd, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(hwnd) != FALSE; }, 5000));
+    ::Sleep(300);
+    EXPECT_EQ(WaitForMessageBox(clock.Id(), "Morovin", 500), nullptr) << "only one error box";
+
+    ASSERT_TRUE(clock.Quit());
+    const std::string ini = folder.ReadIni();
+    EXPECT_EQ(Value(ini, "DColor"), "clRed") << "the bad key keeps the colour it had";
+    EXPECT_EQ(Value(ini, "WColor"), "clLime") << "later keys were loaded";
+    EXPECT_EQ(Value(ini, "XInt"), "6");
+    EXPECT_EQ(Value(ini, "Time"), "7");
+}
+
+TEST(Settings, ReadOnlyFileIsReportedTheClockStillQuitsAndTheFileIsUntouched) {
+    ClockFolder folder;
+    const std::string original = "[Form]\r\nLeft=10\r\nTop=20\r\n";
+    folder.WriteIni(original);
+    ::SetFileAttributesA(folder.IniPath().c_str(), FILE_ATTRIBUTE_READONLY);
+    ClockProcess clock(folder);
+    clock.Start();
+    HWND hwnd = clock.ClockWindow();
+    ASSERT_NE(hwnd, nullptr);
+    ::PostMessageA(hwnd, WM_CLOSE, 0, 0);
+
+    HWND box = WaitForMessageBox(clock.Id(), "Morovin");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), folder.IniPath() + " に書き込めません.");
+    PressButton(box);
+    EXPECT_TRUE(clock.WaitForExit(10000)) << "an unwritable settings file must not trap the user";
+    EXPECT_EQ(folder.ReadIni(), original);
+}
+
+TEST(Settings, EndOfSessionSavesOnceAndNeverVetoes) {
+    ClockFolder folder;
+    ClockProcess clock(folder);
+    clock.Start();
+    HWND hwnd = clock.ClockWindow();
+    ASSERT_NE(hwnd, nullptr);
+    ::SetFileAttributesA(folder.Path().c_str(), FILE_ATTRIBUTE_NORMAL);
+    DWORD_PTR answer = 0;
+    ASSERT_TRUE(
+        ::SendMessageTimeoutA(hwnd, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &answer));
+    EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE));
+    EXPECT_NE(folder.ReadIni().find("[Form]"), std::string::npos);
+    EXPECT_TRUE(clock.Running()) << "the query alone does not close the clock";
+    EXPECT_TRUE(clock.Quit());
+}
+
+} // namespace
