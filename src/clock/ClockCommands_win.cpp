@@ -7,21 +7,26 @@
 
 namespace {
 
-// A dialog command: a fresh dialog, named by its program-wide reference while it is open, shown
-// modally and released. A second opening while one is open brings that one forward instead, so
-// each command releases exactly the dialog it created.
-template <typename Dialog> void RunDialogCommand(Dialog*& reference, ui::Application& app) {
+// A dialog command: a fresh dialog owned by the application object, named by its program-wide
+// reference while it is open, shown modally and released. The tray menu answers while a dialog
+// is open, so the same command can come again: that second opening is refused and the open
+// dialog brought forward, so each command releases exactly the dialog it created and the
+// reference never names a released one. Returns whether this call showed a dialog.
+template <typename Dialog, typename... Args>
+bool RunDialogCommand(Dialog*& reference, ui::Application& app, Args&&... args) {
     if (reference) {
-        ::SetForegroundWindow(reference->Handle());
-        return;
+        if (reference->Handle())
+            ::SetForegroundWindow(reference->Handle());
+        return false;
     }
-    Dialog dialog(app);
+    Dialog dialog(app, std::forward<Args>(args)...);
     reference = &dialog;
     struct Release {
         Dialog*& ref;
         ~Release() { ref = nullptr; }
     } release{reference};
     dialog.ShowModal();
+    return true;
 }
 
 } // namespace
@@ -42,6 +47,7 @@ void TWobToke::BuildPopupMenu() {
 
 void TWobToke::FormMouseDown(TMouseButton button) {
     if (Settings.Movable && button == TMouseButton::Left) {
+        // Drag as if by a caption bar; returns once the button is released.
         ::ReleaseCapture();
         ::SendMessageA(Handle(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
     }
@@ -49,6 +55,7 @@ void TWobToke::FormMouseDown(TMouseButton button) {
 }
 
 void TWobToke::OnTrayIconMessage(WPARAM, LPARAM lp) {
+    // Where the pointer is now, before anything else can move it: the menu opens there.
     POINT cursor{};
     ::GetCursorPos(&cursor);
     switch (lp) {
@@ -69,17 +76,18 @@ void TWobToke::ShowPopupMenu(POINT screenPoint) {
 }
 
 void TWobToke::PopupMenu1Popup() {
+    // No path: the profile functions look the file up in the Windows directory.
     char value[1024] = {};
     ::GetPrivateProfileStringA("Boot", "SCRNSAVE.EXE", "A", value, sizeof(value), "System.INI");
     popupMenu_->SetEnabled(menuItems_.KS1, std::string(value) != "A");
 }
 
 void TWobToke::KP1Click() {
-    // The Properties dialog is not part of this build yet; the item is there with its caption.
+    // Opens the Properties dialog once it is part of the program; the item is already there.
 }
 
 void TWobToke::K1Click() {
-    // The Position dialog is not part of this build yet; the item is there with its caption.
+    // Opens the Position dialog once it is part of the program; the item is already there.
 }
 
 void TWobToke::KS1Click() {
@@ -97,10 +105,11 @@ void TWobToke::N3Click() {
 }
 
 void TWobToke::KA1Click() {
-    RunDialogCommand(AboutBox, app_);
-    NudgeWindow();
+    if (RunDialogCommand(AboutBox, app_))
+        NudgeWindow(); // the clock shows again what the box covered
 }
 
 void TWobToke::KC1Click() {
+    // The ordinary close path: close query, close, end of the message loop.
     ::PostMessageA(Handle(), WM_CLOSE, 0, 0);
 }
