@@ -18,6 +18,8 @@ protected:
     TWobToke& Open() {
         clock_ = std::make_unique<TWobToke>(TestApplication(), [this] { return now_; });
         clock_->EndsApplication = false;
+        clock_->Settings.ChimeOn = false; // these tests are about the face, not the sound
+        clock_->Settings.AlarmOn = false;
         ::ShowWindow(clock_->Handle(), SW_SHOWNOACTIVATE);
         PumpMessages();
         return *clock_;

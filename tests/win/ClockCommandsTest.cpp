@@ -1,0 +1,338 @@
+// The clock's popup menu and commands in-process: the items, the screen-saver test against
+// System.INI, the dialog pattern with its program-wide reference, nudges, presses and quitting.
+#include "TestSupport.h"
+#include "clock/ClockWindow_win.h"
+#include "dialogs/AboutBox.h"
+#include "ui/PopupMenu.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <sstream>
+#include <vector>
+
+using namespace wintest;
+
+namespace {
+
+// Runs `step(n)` every 30 ms (n = 0, 1, ...) on this thread while a nested loop is running.
+class Script {
+public:
+    explicit Script(std::function<void(int)> step) : step_(std::move(step)) {
+        current = this;
+        id_ = ::SetTimer(nullptr, 0, 30, &Script::Tick);
+    }
+    ~Script() {
+        ::KillTimer(nullptr, id_);
+        current = nullptr;
+    }
+    Script(const Script&) = delete;
+    Script& operator=(const Script&) = delete;
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+        if (current)
+            current->step_(current->n_++);
+    }
+    static inline Script* current = nullptr;
+    std::function<void(int)> step_;
+    UINT_PTR id_ = 0;
+    int n_ = 0;
+};
+
+// Records the left edge of every move of one window on this thread.
+class MoveRecorder {
+public:
+    explicit MoveRecorder(HWND hwnd) {
+        target = hwnd;
+        lefts.clear();
+        hook_ = ::SetWindowsHookExA(WH_CALLWNDPROC, &MoveRecorder::Hook, nullptr, ::GetCurrentThreadId());
+    }
+    ~MoveRecorder() { ::UnhookWindowsHookEx(hook_); }
+    MoveRecorder(const MoveRecorder&) = delete;
+    MoveRecorder& operator=(const MoveRecorder&) = delete;
+    static inline std::vector<int> lefts;
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp) {
+        const auto* m = reinterpret_cast<const CWPSTRUCT*>(lp);
+        if (code == HC_ACTION && m->hwnd == target && m->message == WM_WINDOWPOSCHANGED) {
+            const auto* pos = reinterpret_cast<const WINDOWPOS*>(m->lParam);
+            if (!(pos->flags & SWP_NOMOVE))
+                lefts.push_back(pos->x);
+        }
+        return ::CallNextHookEx(nullptr, code, wp, lp);
+    }
+    static inline HWND target = nullptr;
+    HHOOK hook_ = nullptr;
+};
+
+// The Windows directory's System.INI, put back byte for byte afterwards.
+class SystemIniGuard {
+public:
+    SystemIniGuard() {
+        char dir[MAX_PATH];
+        ::GetWindowsDirectoryA(dir, MAX_PATH);
+        path_ = std::string(dir) + "\\system.ini";
+        std::ifstream in(path_, std::ios::binary);
+        if (in) {
+            std::ostringstream s;
+            s << in.rdbuf();
+            original_ = s.str();
+        }
+    }
+    ~SystemIniGuard() {
+        ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, "System.INI"); // flush the cache
+        if (original_) {
+            std::ofstream(path_, std::ios::binary | std::ios::trunc) << *original_;
+        } else {
+            ::DeleteFileA(path_.c_str());
+        }
+        ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, "System.INI");
+    }
+    SystemIniGuard(const SystemIniGuard&) = delete;
+    SystemIniGuard& operator=(const SystemIniGuard&) = delete;
+
+    static void SetBootKey(const char* value) {
+        ::WritePrivateProfileStringA("Boot", "SCRNSAVE.EXE", value, "System.INI");
+    }
+    static void DropBootSection() { ::WritePrivateProfileStringA("Boot", nullptr, nullptr, "System.INI"); }
+
+private:
+    std::string path_;
+    std::optional<std::string> original_;
+};
+
+std::vector<HWND> ThreadWindowsOfClass(const char* className) {
+    struct State {
+        const char* name;
+        std::vector<HWND> found;
+    } state{className, {}};
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND h, LPARAM lp) -> BOOL {
+            auto* s = reinterpret_cast<State*>(lp);
+            char name[64] = {};
+            ::GetClassNameA(h, name, sizeof(name));
+            if (lstrcmpiA(name, s->name) == 0)
+                s->found.push_back(h);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&state));
+    return state.found;
+}
+
+class ClockCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        RemoveTestSettingsFile();
+        clock_ = std::make_unique<TWobToke>(TestApplication(), [this] { return now_; });
+        clock_->EndsApplication = false;
+        ::ShowWindow(clock_->Handle(), SW_SHOWNOACTIVATE);
+        PumpMessages();
+    }
+    void TearDown() override {
+        clock_.reset();
+        PumpMessages();
+        RemoveTestSettingsFile();
+    }
+    TWobToke& Clock() { return *clock_; }
+    HWND ClockHwnd() { return clock_->Handle(); }
+
+    SYSTEMTIME now_ = MakeTime(2026, 1, 5, 1, 13, 29, 58);
+    std::unique_ptr<TWobToke> clock_;
+};
+
+TEST_F(ClockCommandsTest, MenuHasTheNineItemsInOrder) {
+    HMENU menu = Clock().PopupMenu1().Handle();
+    ASSERT_EQ(::GetMenuItemCount(menu), 9);
+    const auto& ids = Clock().MenuItemIds();
+    struct Item {
+        const char* caption; // null: separator
+        UINT id;
+    } items[] = {{"プロパティ", ids.KP1},
+                 {"表示位置調整", ids.K1},
+                 {nullptr, 0},
+                 {"スクリーンセーバー起動", ids.KS1},
+                 {"画面のプロパティ", ids.N4},
+                 {nullptr, 0},
+                 {"ヘルプ", ids.N3},
+                 {"バージョン情報", ids.KA1},
+                 {"Morovinの終了", ids.KC1}};
+    for (int i = 0; i < 9; ++i) {
+        SCOPED_TRACE(i);
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_ID;
+        ASSERT_TRUE(::GetMenuItemInfoA(menu, i, TRUE, &info));
+        if (!items[i].caption) {
+            EXPECT_TRUE(info.fType & MFT_SEPARATOR);
+            continue;
+        }
+        char text[64] = {};
+        ::GetMenuStringA(menu, i, text, sizeof(text), MF_BYPOSITION);
+        EXPECT_STREQ(text, items[i].caption);
+        EXPECT_EQ(info.wID, items[i].id);
+    }
+}
+
+TEST_F(ClockCommandsTest, ScreenSaverItemFollowsSystemIniEveryTimeTheMenuOpens) {
+    SystemIniGuard guard;
+    const UINT ks1 = Clock().MenuItemIds().KS1;
+    auto enabledAfterPopup = [&] {
+        Clock().PopupMenu1Popup();
+        return Clock().PopupMenu1().IsEnabled(ks1);
+    };
+    SystemIniGuard::DropBootSection();
+    EXPECT_FALSE(enabledAfterPopup()) << "no [Boot] section";
+    ::WritePrivateProfileStringA("Boot", "shell", "Explorer.exe", "System.INI");
+    EXPECT_FALSE(enabledAfterPopup()) << "no key";
+    SystemIniGuard::SetBootKey("");
+    EXPECT_TRUE(enabledAfterPopup()) << "empty value";
+    SystemIniGuard::SetBootKey("A");
+    EXPECT_FALSE(enabledAfterPopup()) << "the default's own text";
+    SystemIniGuard::SetBootKey("a");
+    EXPECT_TRUE(enabledAfterPopup()) << "compared case-sensitively";
+    SystemIniGuard::SetBootKey("AA");
+    EXPECT_TRUE(enabledAfterPopup()) << "compared as a whole";
+    SystemIniGuard::SetBootKey("C:\\WINDOWS\\system32\\ssstars.scr");
+    EXPECT_TRUE(enabledAfterPopup());
+}
+
+TEST_F(ClockCommandsTest, MenuOpensAtThePointWithTheScreenSaverStateOfThatMoment) {
+    SystemIniGuard guard;
+    const UINT ks1 = Clock().MenuItemIds().KS1;
+    struct Seen {
+        RECT menu{};
+        bool ks1Enabled = false;
+        bool shown = false;
+    };
+    auto openAt = [&](POINT p) {
+        Seen seen;
+        Script script([&](int n) {
+            const std::vector<HWND> menus = ThreadWindowsOfClass("#32768");
+            for (HWND m : menus) {
+                if (::IsWindowVisible(m) && !seen.shown) {
+                    seen.shown = true;
+                    ::GetWindowRect(m, &seen.menu);
+                    seen.ks1Enabled = Clock().PopupMenu1().IsEnabled(ks1);
+                }
+            }
+            if (seen.shown || n > 40)
+                ::EndMenu();
+        });
+        Clock().ShowPopupMenu(p);
+        return seen;
+    };
+    SystemIniGuard::SetBootKey("A");
+    Seen first = openAt(POINT{300, 200});
+    ASSERT_TRUE(first.shown);
+    EXPECT_EQ(first.menu.left, 300);
+    EXPECT_EQ(first.menu.top, 200);
+    EXPECT_FALSE(first.ks1Enabled);
+
+    SystemIniGuard::SetBootKey("ssstars.scr");
+    Seen second = openAt(POINT{150, 120});
+    ASSERT_TRUE(second.shown);
+    EXPECT_EQ(second.menu.left, 150);
+    EXPECT_EQ(second.menu.top, 120);
+    EXPECT_TRUE(second.ks1Enabled);
+}
+
+TEST_F(ClockCommandsTest, VersionCommandShowsOneAboutBoxModallyThenReleasesItAndNudges) {
+    const int left = Clock().BoundsRect().left;
+    MoveRecorder moves(ClockHwnd());
+    struct During {
+        bool referenceSet = false, visible = false, clockDisabled = false, secondRefused = false;
+        bool ticked = false;
+        size_t movesWhileOpen = 99;
+    } during;
+    Script script([&](int n) {
+        if (n == 0) {
+            TAboutBox* first = AboutBox;
+            during.referenceSet = first != nullptr;
+            if (!first)
+                return;
+            during.visible = ::IsWindowVisible(first->Handle()) != FALSE;
+            during.clockDisabled = !::IsWindowEnabled(ClockHwnd());
+            // The tray menu answers meanwhile: the same command again is refused.
+            Clock().KA1Click();
+            during.secondRefused = AboutBox == first && ThreadWindowsOfClass("TAboutBox").size() == 1;
+            during.movesWhileOpen = MoveRecorder::lefts.size();
+            // The clock goes on ticking behind the box.
+            now_ = MakeTime(2026, 1, 5, 1, 13, 29, 59);
+            ::PostMessageA(ClockHwnd(), WM_TIMER, 1, 0);
+        } else if (n == 2) {
+            during.ticked = Clock().TimeLbl.Caption() == "13:29:59";
+            if (AboutBox)
+                ::PostMessageA(AboutBox->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10));
+        } else if (n > 40 && AboutBox) {
+            AboutBox->Image1MouseDown(); // safety net
+        }
+    });
+    Clock().KA1Click();
+
+    EXPECT_TRUE(during.referenceSet);
+    EXPECT_TRUE(during.visible);
+    EXPECT_TRUE(during.clockDisabled);
+    EXPECT_TRUE(during.secondRefused);
+    EXPECT_EQ(during.movesWhileOpen, 0u) << "a refused opening nudges nothing";
+    EXPECT_TRUE(during.ticked);
+    EXPECT_EQ(AboutBox, nullptr);
+    EXPECT_TRUE(ThreadWindowsOfClass("TAboutBox").empty()) << "the box is destroyed, not only hidden";
+    EXPECT_TRUE(::IsWindowEnabled(ClockHwnd()));
+    EXPECT_EQ(MoveRecorder::lefts, (std::vector<int>{left + 1, left}));
+}
+
+TEST_F(ClockCommandsTest, ScreenSaverCommandNudgesTheClock) {
+    const int left = Clock().BoundsRect().left;
+    MoveRecorder moves(ClockHwnd());
+    Clock().KS1Click();
+    EXPECT_EQ(MoveRecorder::lefts, (std::vector<int>{left + 1, left}));
+    EXPECT_EQ(Clock().BoundsRect().left, left);
+}
+
+TEST_F(ClockCommandsTest, PressWithAnyButtonOnWindowOrLabelHidesTheApplicationWindow) {
+    Clock().Settings.Movable = false; // a left press would otherwise start a real drag
+    HWND app = TestApplication().AppWindow();
+    const TShadowLabel* labels[] = {&Clock().DateLbl, &Clock().WeekLbl, &Clock().TimeLbl};
+    const UINT presses[] = {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN};
+    for (const TShadowLabel* label : labels) {
+        for (UINT press : presses) {
+            SCOPED_TRACE(label->Caption() + " " + std::to_string(press));
+            ::ShowWindow(app, SW_SHOWNOACTIVATE);
+            ASSERT_TRUE(::IsWindowVisible(app));
+            const int x = label->Left() + label->Width() / 2, y = label->Top() + label->Height() / 2;
+            ::SendMessageA(ClockHwnd(), press, 0, MAKELPARAM(x, y));
+            EXPECT_FALSE(::IsWindowVisible(app));
+        }
+    }
+}
+
+TEST_F(ClockCommandsTest, QuitClosesThroughTheClosePathEvenWithTheAboutBoxOpen) {
+    bool closedDuring = false, boxStillOpen = false;
+    Script script([&](int n) {
+        if (n == 0) {
+            Clock().KC1Click();
+        } else if (n == 2) {
+            closedDuring = !::IsWindow(ClockHwnd()) && Clock().Handle() == nullptr;
+            boxStillOpen = AboutBox && ::IsWindowVisible(AboutBox->Handle());
+            if (AboutBox)
+                AboutBox->Image1MouseDown();
+        } else if (n > 40 && AboutBox) {
+            AboutBox->Image1MouseDown();
+        }
+    });
+    Clock().KA1Click(); // returns after the box closes; its nudge finds no window and does nothing
+    EXPECT_TRUE(closedDuring);
+    EXPECT_TRUE(boxStillOpen);
+    EXPECT_EQ(AboutBox, nullptr);
+    std::ifstream ini(TestSettingsFile(), std::ios::binary);
+    std::ostringstream s;
+    s << ini.rdbuf();
+    EXPECT_NE(s.str().find("[Form]"), std::string::npos) << "the close path saved the settings";
+}
+
+} // namespace
