@@ -29,10 +29,14 @@ std::int64_t LocalSeconds(const ClockTime& t) {
 std::vector<ChimeEvent> ChimeSchedule::Due(const ClockTime& now, const ClockSettings& s) {
     const std::int64_t current = LocalSeconds(now);
     std::int64_t first = current;
-    if (checkedUpTo_ && current > *checkedUpTo_)
-        first = std::max(*checkedUpTo_ + 1, current - (kCatchUpSeconds - 1));
-    else if (checkedUpTo_ && current == *checkedUpTo_)
-        return {}; // this second has been checked already
+    if (checkedUpTo_) {
+        const std::int64_t ahead = current - *checkedUpTo_;
+        // A repeated second, or the clock set back by a moment: those seconds have had their turn.
+        if (ahead <= 0 && ahead > -kCatchUpSeconds)
+            return {};
+        if (ahead > 0)
+            first = std::max(*checkedUpTo_ + 1, current - (kCatchUpSeconds - 1));
+    }
     // Marked before anything fires, so ticks nested under an alarm box never fire it again.
     checkedUpTo_ = current;
 

@@ -2,7 +2,8 @@
 // Decides, on each tick, which alarms and time signals are due. Every second since the previous
 // check is looked at (a late tick loses nothing), at most the last few (nothing stale fires
 // after sleep or a clock change), and each matching second fires once, also when ticks nest
-// under an open alarm box. Matching is on numbers, so any locale's separators work.
+// under an open alarm box or the clock is set back by a moment. A clock set back further starts
+// afresh from the new time. Matching is on numbers, so any locale's separators work.
 #include "clock/ClockSettings.h"
 #include "clock/ClockText.h"
 
@@ -21,6 +22,8 @@ std::int64_t LocalSeconds(const ClockTime& time);
 
 class ChimeSchedule {
 public:
+    // How many of the latest seconds one check may cover; also how far the clock may step back
+    // without seconds being checked again.
     static constexpr int kCatchUpSeconds = 5;
 
     // The events due from the seconds not yet checked up to `now`, in order: for each second

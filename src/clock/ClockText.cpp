@@ -1,5 +1,7 @@
 #include "clock/ClockText.h"
 
+#include "base/Sjis.h"
+
 #include <cctype>
 
 namespace {
@@ -141,7 +143,8 @@ std::string FormatClockText(std::string_view p, const ClockTime& t, const Locale
 }
 
 std::string SeparatorOrFallback(bool readOk, std::string_view value, std::string_view fallback) {
-    if (readOk && value.size() == 1)
+    // One character: a single byte, or a Shift-JIS lead byte with its trail byte.
+    if (readOk && !value.empty() && SjisCharLength(value, 0) == value.size())
         return std::string(value);
     return std::string(fallback);
 }

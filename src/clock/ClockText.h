@@ -23,7 +23,8 @@ struct LocaleValues {
 // any other character stand as they are.
 std::string FormatClockText(std::string_view pattern, const ClockTime& time, const LocaleValues& locale);
 
-// A separator is one character: a failed read, an empty or a longer value gives the fallback.
+// A separator is one character (a double-byte character counts as one): a failed read, an empty
+// or a longer value gives the fallback.
 std::string SeparatorOrFallback(bool readOk, std::string_view value, std::string_view fallback);
 // A day name that could not be read, or is empty, falls back to the English abbreviation.
 std::string DayNameOrFallback(bool readOk, std::string_view value, int dayOfWeek);

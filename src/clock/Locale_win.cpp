@@ -3,8 +3,9 @@
 namespace {
 
 std::string ReadSeparator(LCTYPE item, const char* fallback) {
-    // A two-byte buffer: a separator longer than one character fails the read.
-    char buffer[2] = {};
+    // Room for one character (a double-byte one too) and its terminator: a longer separator
+    // fails the read and the fallback is used.
+    char buffer[3] = {};
     const int got = ::GetLocaleInfoA(::GetThreadLocale(), item, buffer, sizeof(buffer));
     return SeparatorOrFallback(got > 0, std::string_view(buffer), fallback);
 }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 ClockSettings Armed(const char* hour, const char* minute) {
@@ -92,28 +94,70 @@ TEST(ChimeSchedule, NothingStaleAfterAJumpEitherWay) {
     EXPECT_EQ(backward.Due(At(8, 0, 0), s), (Events{ChimeEvent::Alarm, ChimeEvent::Signal}));
 }
 
-TEST(ChimeSchedule, NestedCheckWhileTheFirstOnesEventsRunDoesNotRepeatThem) {
-    ClockSettings s = Armed("12", "30");
+TEST(ChimeSchedule, ASmallStepBackDoesNotFireTheSameSecondAgain) {
+    ClockSettings s = Armed("8", "00");
     ChimeSchedule schedule;
-    schedule.Due(At(12, 29, 59), s);
-    const Events outer = schedule.Due(At(12, 30, 0), s);
-    ASSERT_EQ(outer, Events{ChimeEvent::Alarm});
-    // While the alarm box is open, ticks nest: the same second and the following ones.
-    EXPECT_EQ(schedule.Due(At(12, 30, 0), s), Events{});
-    EXPECT_EQ(schedule.Due(At(12, 30, 1), s), Events{});
+    schedule.Due(At(7, 59, 59), s);
+    ASSERT_EQ(schedule.Due(At(8, 0, 1), s), Events{ChimeEvent::Alarm});
+    // The time service sets the clock back three seconds; the seconds come round again.
+    for (int sec : {58, 59})
+        EXPECT_EQ(schedule.Due(At(7, 59, sec), s), Events{});
+    for (int sec : {0, 1, 2})
+        EXPECT_EQ(schedule.Due(At(8, 0, sec), s), Events{}) << sec;
+}
+
+// Ticks that nest while an alarm box is open: handling an alarm runs the following ticks inside
+// it, as the box's message loop does, before the outer tick goes on with its own events.
+struct NestingClock {
+    ChimeSchedule schedule;
+    ClockSettings settings;
+    std::vector<ClockTime> insideTheBox;
+    std::vector<ChimeEvent> fired;
+
+    void Tick(const ClockTime& now) {
+        for (const ChimeEvent e : schedule.Due(now, settings)) {
+            fired.push_back(e);
+            if (e == ChimeEvent::Alarm)
+                for (const ClockTime& later : std::exchange(insideTheBox, {}))
+                    Tick(later);
+        }
+    }
+};
+
+TEST(ChimeSchedule, TicksNestedUnderTheAlarmBoxDoNotRepeatItsEvents) {
+    NestingClock clock;
+    clock.settings = Armed("12", "30");
+    clock.settings.ChimeOn = clock.settings.ChimeHalfHour = true;
+    clock.Tick(At(12, 29, 59));
+    // A late outer tick; inside the box the same second comes again, then the next ones.
+    clock.insideTheBox = {At(12, 30, 1), At(12, 30, 1), At(12, 30, 2), At(12, 30, 3)};
+    clock.Tick(At(12, 30, 1));
+    EXPECT_EQ(clock.fired, (Events{ChimeEvent::Alarm, ChimeEvent::Signal}))
+        << "the signal of the alarm's second still sounds once, after the box";
+    clock.Tick(At(12, 30, 4));
+    EXPECT_EQ(clock.fired.size(), 2u);
 }
 
 TEST(ChimeSchedule, TurnOfMidnightMonthAndYear) {
     ClockSettings s = Armed("0", "00");
     s.ChimeOn = s.ChimeHour = true;
-    ChimeSchedule schedule;
-    schedule.Due(ClockTime{2026, 12, 31, 4, 23, 59, 59}, s);
-    EXPECT_EQ(schedule.Due(ClockTime{2027, 1, 1, 5, 0, 0, 1}, s),
-              (Events{ChimeEvent::Alarm, ChimeEvent::Signal}));
+    const Events both{ChimeEvent::Alarm, ChimeEvent::Signal};
+    for (auto [before, after] :
+         {std::pair{ClockTime{2026, 12, 31, 4, 23, 59, 59}, ClockTime{2027, 1, 1, 5, 0, 0, 1}},
+          {ClockTime{2026, 1, 31, 6, 23, 59, 58}, ClockTime{2026, 2, 1, 0, 0, 0, 0}},
+          {ClockTime{2028, 2, 29, 2, 23, 59, 57}, ClockTime{2028, 3, 1, 3, 0, 0, 1}}}) {
+        ChimeSchedule schedule;
+        schedule.Due(before, s);
+        EXPECT_EQ(schedule.Due(after, s), both) << after.year << "-" << after.month;
+    }
     EXPECT_EQ(LocalSeconds(ClockTime{2026, 3, 1, 0, 0, 0, 0}) -
                   LocalSeconds(ClockTime{2026, 2, 28, 0, 0, 0, 0}),
               86400);
+    EXPECT_EQ(LocalSeconds(ClockTime{2028, 3, 1, 0, 0, 0, 0}) -
+                  LocalSeconds(ClockTime{2028, 2, 28, 0, 0, 0, 0}),
+              2 * 86400);
     EXPECT_EQ(LocalSeconds(ClockTime{1970, 1, 1, 4, 0, 0, 0}), 0);
+    EXPECT_EQ(LocalSeconds(ClockTime{2026, 1, 5, 1, 0, 0, 0}), 1767571200);
 }
 
 } // namespace

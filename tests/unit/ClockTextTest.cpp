@@ -77,6 +77,9 @@ TEST(LocaleFallbacks, SeparatorsAreOneCharacterAndDayNamesNeverEmpty) {
     EXPECT_EQ(SeparatorOrFallback(false, "", ":"), ":");
     EXPECT_EQ(SeparatorOrFallback(true, "::", ":"), ":");
     EXPECT_EQ(SeparatorOrFallback(true, "", "/"), "/");
+    EXPECT_EQ(SeparatorOrFallback(true, "．", ":"), "．") << "a double-byte character is one character";
+    EXPECT_EQ(SeparatorOrFallback(true, "．．", ":"), ":");
+    EXPECT_EQ(SeparatorOrFallback(true, ".．", ":"), ":");
     EXPECT_EQ(DayNameOrFallback(true, "月", 1), "月");
     EXPECT_EQ(DayNameOrFallback(true, "", 1), "Mon");
     EXPECT_EQ(DayNameOrFallback(false, "x", 0), "Sun");
