@@ -16,6 +16,7 @@ target_link_libraries(morovin_core PUBLIC ${WIN32_LIBS})
 target_link_options(morovin_core PUBLIC -static)
 
 # The program icon is drawn as text in resources/MAINICON.txt and turned into an .ico by a host tool.
+# The resources are compiled once, into an object library that the program and the tests share.
 set(ICONGEN ${CMAKE_BINARY_DIR}/icongen)
 add_custom_command(OUTPUT ${ICONGEN}
     COMMAND c++ -std=c++20 -O1 -o ${ICONGEN} ${PROJECT_SOURCE_DIR}/tools/icongen.cpp
@@ -23,13 +24,16 @@ add_custom_command(OUTPUT ${ICONGEN}
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/MAINICON.ico
     COMMAND ${ICONGEN} ${PROJECT_SOURCE_DIR}/resources/MAINICON.txt ${CMAKE_BINARY_DIR}/MAINICON.ico
     DEPENDS ${ICONGEN} ${PROJECT_SOURCE_DIR}/resources/MAINICON.txt)
+add_custom_target(morovin_icon DEPENDS ${CMAKE_BINARY_DIR}/MAINICON.ico)
 set_source_files_properties(resources/Morovin.rc PROPERTIES
     OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/MAINICON.ico;${PROJECT_SOURCE_DIR}/resources/Morovin.manifest")
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_BINARY_DIR} -I${PROJECT_SOURCE_DIR}/resources")
 # windres is not given the C++ options (it would choke on -fexec-charset).
 set(CMAKE_RC_COMPILE_OBJECT "<CMAKE_RC_COMPILER> <DEFINES> <INCLUDES> ${CMAKE_RC_FLAGS} -O coff <SOURCE> <OBJECT>")
+add_library(morovin_resources OBJECT resources/Morovin.rc)
+add_dependencies(morovin_resources morovin_icon)
 
-add_executable(Morovin WIN32 src/app/Main.cpp resources/Morovin.rc)
+add_executable(Morovin WIN32 src/app/Main.cpp $<TARGET_OBJECTS:morovin_resources>)
 target_link_libraries(Morovin PRIVATE morovin_core)
 
 # GoogleTest from Debian's source package, cross-built with the posix-thread compilers.
@@ -44,7 +48,7 @@ endforeach()
 set(WINE_TEST_ENV "MOROVIN_EXE=$<TARGET_FILE:Morovin>")
 
 file(GLOB WIN_TEST_SOURCES CONFIGURE_DEPENDS tests/win/*.cpp)
-add_executable(win_tests ${WIN_TEST_SOURCES} resources/Morovin.rc)
+add_executable(win_tests ${WIN_TEST_SOURCES} $<TARGET_OBJECTS:morovin_resources>)
 target_link_libraries(win_tests PRIVATE morovin_core gtest_main)
 add_test(NAME win COMMAND win_tests --gtest_brief=1)
 

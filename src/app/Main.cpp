@@ -1,7 +1,19 @@
 // Program entry: one clock per desktop. A second start shows the About box and ends.
 #include "app/App.h"
+#include "base/Sjis.h"
 #include "clock/ClockWindow_win.h"
 #include "dialogs/AboutBox.h"
+
+namespace {
+
+// The help file lives beside the program, wherever the program is started from.
+std::string HelpFileBesideProgram(const std::string& name) {
+    char path[MAX_PATH] = {};
+    const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return SiblingPath(std::string_view(path, length), name);
+}
+
+} // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     try {
@@ -12,7 +24,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
             return 0;
         }
         app.SetTitle("Morovin");
-        app.SetHelpFile("MOROVIN.hlp");
+        app.SetHelpFile(HelpFileBesideProgram("MOROVIN.hlp"));
         app.OnSettingChange = [] {
             ::SetThreadLocale(::GetUserDefaultLCID());
             if (WobToke)

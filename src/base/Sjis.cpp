@@ -21,6 +21,14 @@ std::string SettingsPathFor(std::string_view exePath) {
     return path + ".ini";
 }
 
+std::string SiblingPath(std::string_view path, std::string_view name) {
+    std::size_t folderEnd = 0; // just past the last "\\" or ":" that is a character of its own
+    for (std::size_t i = 0; i < path.size(); i += SjisCharLength(path, i))
+        if (path[i] == '\\' || path[i] == ':')
+            folderEnd = i + 1;
+    return std::string(path.substr(0, folderEnd)) + std::string(name);
+}
+
 std::string TruncateSjis(std::string_view text, std::size_t maxBytes) {
     std::size_t end = 0;
     while (end < text.size()) {

@@ -53,3 +53,11 @@ TEST(Sjis, EqualIgnoreCaseFoldsOnlyAsciiLetters) {
     EXPECT_TRUE(SjisEqualIgnoreCase("日本x", "日本X"));
     EXPECT_FALSE(SjisEqualIgnoreCase("ｃｌＲｅｄ", "clRed"));
 }
+
+TEST(SiblingPath, ReplacesTheFileNameAndKeepsAFolderEndingInATrailByte) {
+    EXPECT_EQ(SiblingPath("C:\\clock\\Morovin.exe", "MOROVIN.hlp"), "C:\\clock\\MOROVIN.hlp");
+    EXPECT_EQ(SiblingPath("C:\\表\\Morovin.exe", "MOROVIN.hlp"), "C:\\表\\MOROVIN.hlp");
+    EXPECT_EQ(SiblingPath("C:\\表", "x"), "C:\\x") << "the trail byte of 表 is 0x5C";
+    EXPECT_EQ(SiblingPath("Morovin.exe", "x"), "x");
+    EXPECT_EQ(SiblingPath("C:Morovin.exe", "x"), "C:x");
+}
