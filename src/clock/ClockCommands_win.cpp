@@ -5,6 +5,8 @@
 
 #include <shellapi.h>
 
+#include <utility>
+
 namespace {
 
 // A dialog command: a fresh dialog owned by the application object, named by its program-wide

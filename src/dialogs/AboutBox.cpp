@@ -9,21 +9,17 @@ TAboutBox::TAboutBox(ui::Application& app)
         l->BeginLoading();
     SetupLabel(Label4, 40, 8, 225, 40, "Morovin", clYellow, 40, 0);
     SetupLabel(Label3, 123, 52, 65, 16, "Ver 1.71", clRed, 16, fsBold);
-    SetupLabel(Label1, 47, 65, 173, 19, "ご意見・ご感想は作者まで", clGreen, 19, 0);
-    SetupLabel(Label2, 40, 86, 222, 19, "morovin@example.jp へどうぞ", clGreen, 19, 0);
+    SetupLabel(Label1, 47, 65, 173, 19, kContactLine1, clGreen, 19, 0);
+    SetupLabel(Label2, 40, 86, 222, 19, kContactLine2, clGreen, 19, 0);
     Label2.SetWordWrap(true);
 
-    RECT frame{0, 0, kClientWidth, kClientHeight};
-    ::AdjustWindowRectEx(&frame, WS_POPUP, FALSE, WS_EX_TOPMOST);
-    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    // No frame, so the window is exactly its client area.
     CreateParams p{"TAboutBox"};
     p.caption = "ﾊﾞｰｼﾞｮﾝ情報";
     p.style = WS_POPUP;
     p.exStyle = WS_EX_TOPMOST;
-    p.left = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    p.top = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    p.width = width;
-    p.height = height;
+    p.width = kClientWidth;
+    p.height = kClientHeight;
     p.owner = app.AppWindow();
     CreateHandle(p);
     for (TShadowLabel* l : {&Label1, &Label2, &Label3, &Label4})
@@ -51,8 +47,9 @@ void TAboutBox::SetupLabel(TShadowLabel& label, int left, int top, int width, in
 
 void TAboutBox::ShowModal() {
     closed_ = false;
-    ::ShowWindow(Handle(), SW_SHOW);
-    ::SetForegroundWindow(Handle());
+    // Centred on the screen as it is when the box is shown.
+    ::SetWindowPos(Handle(), HWND_TOPMOST, (::GetSystemMetrics(SM_CXSCREEN) - kClientWidth) / 2,
+                   (::GetSystemMetrics(SM_CYSCREEN) - kClientHeight) / 2, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     app_.RunModal(Handle(), [this] { return closed_ || !Handle(); });
     if (Handle())
         ::ShowWindow(Handle(), SW_HIDE);

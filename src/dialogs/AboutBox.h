@@ -20,6 +20,9 @@ public:
 
     static constexpr int kClientWidth = 302;
     static constexpr int kClientHeight = 112;
+    // Each fits its label's designed width on one line (the second wraps only if it must).
+    static constexpr const char* kContactLine1 = "ご意見・ご感想は下記まで";
+    static constexpr const char* kContactLine2 = "morovin@example.jp";
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;

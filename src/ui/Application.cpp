@@ -61,11 +61,16 @@ void Application::RunModal(HWND dialog, const std::function<bool()>& done) {
         if (w != dialog)
             ::EnableWindow(w, FALSE);
     ::EnableWindow(dialog, TRUE);
+    // Shown only now, so that nothing of the program takes input once the dialog can be seen.
+    if (!::IsWindowVisible(dialog))
+        ::ShowWindow(dialog, SW_SHOW);
+    ::SetForegroundWindow(dialog);
 
-    MSG msg;
+    MSG msg{};
     while (!done()) {
         const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
         if (got <= 0) {
+            // The program is ending: leave the quit for the loops outside this one.
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }

@@ -27,8 +27,9 @@ public:
 
     // Shows the main window and runs the message loop until it posts WM_QUIT.
     int Run();
-    // Runs a nested loop until `done` holds (or WM_QUIT arrives, which is posted again), with
-    // every other enabled window of the program disabled for input meanwhile.
+    // Disables every other enabled window of the program, shows and activates `dialog`, and runs
+    // a nested loop until `done` holds (or WM_QUIT arrives, which is posted again); then gives the
+    // other windows back their input. Hiding and destroying the dialog is left to the caller.
     void RunModal(HWND dialog, const std::function<bool()>& done);
 
     // The error report: "Morovin" caption, error icon, OK; "." appended by the usual rule.

@@ -1,0 +1,354 @@
+// The tray icon callback, the popup menu and its commands, and the mouse on the clock, driven
+// on the real program from outside as the shell and the user would.
+#include "support/ClockProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <shellapi.h>
+#include <tlhelp32.h>
+
+#include <set>
+
+using namespace e2e;
+
+namespace {
+
+constexpr UINT kTrayIconMessage = WM_USER + 101;
+
+// Menu items counted from the top with the down key (separators are skipped).
+enum MenuKey { kProperties = 1, kPosition, kScreenSaver, kDisplay, kHelp, kVersion, kQuit };
+
+HWND VisibleMenuOf(DWORD pid) {
+    for (HWND h : WindowsOf(pid, "#32768"))
+        if (::IsWindowVisible(h))
+            return h;
+    return nullptr;
+}
+
+// Starts the clock and waits for its first layout (the design size gives way to the texts).
+HWND StartClock(ClockProcess& clock) {
+    clock.Start();
+    HWND hwnd = clock.ClockWindow();
+    if (!hwnd)
+        return nullptr;
+    WaitUntil([&] { return WindowRectOf(hwnd).bottom - WindowRectOf(hwnd).top != 204; }, 5000);
+    return hwnd;
+}
+
+// What the shell does on a right click on the icon: the pointer is already there.
+HWND OpenTrayMenu(const ClockProcess& clock, HWND hwnd, POINT pointer) {
+    ::SetCursorPos(pointer.x, pointer.y);
+    ::PostMessageA(hwnd, kTrayIconMessage, 1, WM_RBUTTONDOWN);
+    HWND menu = nullptr;
+    WaitUntil([&] { return (menu = VisibleMenuOf(clock.Id())) != nullptr; }, 5000);
+    return menu;
+}
+
+void ChooseItem(HWND menu, MenuKey item) {
+    for (int i = 0; i < item; ++i)
+        ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+    ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+}
+
+// True when the clock answers a message within `ms`: it is neither hung nor inside a menu.
+bool Responsive(HWND hwnd, int ms = 3000) {
+    DWORD_PTR result = 0;
+    return ::SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, ms, &result) != 0;
+}
+
+// A plain visible window of the test process, to hold the foreground.
+class ForegroundHolder {
+public:
+    ForegroundHolder() {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = ::DefWindowProcA;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.lpszClassName = "MenuTestHolder";
+        ::RegisterClassA(&wc);
+        hwnd_ = ::CreateWindowExA(0, "MenuTestHolder", "holder", WS_POPUP | WS_VISIBLE, 600, 500, 80, 60,
+                                  nullptr, nullptr, wc.hInstance, nullptr);
+    }
+    ~ForegroundHolder() { ::DestroyWindow(hwnd_); }
+    ForegroundHolder(const ForegroundHolder&) = delete;
+    ForegroundHolder& operator=(const ForegroundHolder&) = delete;
+    HWND Handle() const { return hwnd_; }
+    bool TakeForeground() const {
+        ::SetForegroundWindow(hwnd_);
+        return WaitUntil([&] { return ::GetForegroundWindow() == hwnd_; }, 2000);
+    }
+
+private:
+    HWND hwnd_ = nullptr;
+};
+
+std::set<DWORD> ProcessesNamed(const char* exe) {
+    std::set<DWORD> ids;
+    HANDLE snap = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 pe{};
+    pe.dwSize = sizeof(pe);
+    for (BOOL ok = ::Process32First(snap, &pe); ok; ok = ::Process32Next(snap, &pe))
+        if (lstrcmpiA(pe.szExeFile, exe) == 0)
+            ids.insert(pe.th32ProcessID);
+    ::CloseHandle(snap);
+    return ids;
+}
+
+// Ends the processes of `exe` that were not there in `before` (what the test made the clock start).
+void EndNewProcesses(const char* exe, const std::set<DWORD>& before) {
+    for (DWORD id : ProcessesNamed(exe)) {
+        if (before.count(id))
+            continue;
+        if (HANDLE p = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {
+            ::TerminateProcess(p, 0);
+            ::WaitForSingleObject(p, 2000);
+            ::CloseHandle(p);
+        }
+    }
+}
+
+// A real left drag with the system's mouse input, from `from` by about (dx, dy). Returns how far
+// the pointer really went between press and release (absolute input is rounded to the screen).
+POINT DragWithLeftButton(POINT from, int dx, int dy) {
+    const int w = ::GetSystemMetrics(SM_CXSCREEN), h = ::GetSystemMetrics(SM_CYSCREEN);
+    auto input = [&](int x, int y, DWORD flags) {
+        INPUT in{};
+        in.type = INPUT_MOUSE;
+        in.mi.dx = (x * 65536 + w / 2) / w;
+        in.mi.dy = (y * 65536 + h / 2) / h;
+        in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+        ::SendInput(1, &in, sizeof(in));
+        ::Sleep(30);
+    };
+    input(from.x, from.y, 0);
+    POINT pressed{}, released{};
+    ::GetCursorPos(&pressed);
+    input(from.x, from.y, MOUSEEVENTF_LEFTDOWN);
+    for (int step = 1; step <= 5; ++step)
+        input(from.x + dx * step / 5, from.y + dy * step / 5, 0);
+    input(from.x + dx, from.y + dy, MOUSEEVENTF_LEFTUP);
+    ::GetCursorPos(&released);
+    return POINT{released.x - pressed.x, released.y - pressed.y};
+}
+
+TEST(Menu, TrayRightButtonOpensTheMenuAtThePointerAndEscapeClosesIt) {
+    ClockFolder folder;
+    ClockProcess clock(folder);
+    HWND hwnd = StartClock(clock);
+    ASSERT_NE(hwnd, nullptr);
+
+    HWND menu = OpenTrayMenu(clock, hwnd, POINT{400, 300});
+    ASSERT_NE(menu, nullptr) << "no popup menu opened";
+    const RECT r = WindowRectOf(menu);
+    EXPECT_EQ(r.left, 400);
+    EXPECT_EQ(r.top, 300);
+    EXPECT_EQ(::GetForegroundWindow(), hwnd);
+
+    ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(WaitUntil([&] { return VisibleMenuOf(clock.Id()) == nullptr; }, 3000));
+    EXPECT_TRUE(Responsive(hwnd));
+
+    // A second right click, elsewhere, opens it there.
+    menu = OpenTrayMenu(clock, hwnd, POINT{120, 500});
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(WindowRectOf(menu).left, 120);
+    EXPECT_EQ(WindowRectOf(menu).top, 500);
+    ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(clock.Quit());
+}
+
+TEST(Menu, RightClickOnTheClockOpensTheMenuWhereTheButtonIsReleased) {
+    ClockFolder folder;
+    ClockProcess clock(folder);
+    HWND hwnd = StartClock(clock);
+    ASSERT_NE(hwnd, nullptr);
+    const RECT r = WindowRectOf(hwnd);
+    const POINT at{r.right - 12, (r.top + r.bottom) / 2}; // on the time label
+    ::SetCursorPos(at.x, at.y);
+    for (DWORD flags : {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP}) {
+        INPUT in{};
+        in.type = INPUT_MOUSE;
+        in.mi.dwFlags = flags;
+        ::SendInput(1, &in, sizeof(in));
+        ::Sleep(30);
+    }
+    POINT released{};
+    ::GetCursorPos(&released);
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (menu = VisibleMenuOf(clock.Id())) != nullptr; }, 5000));
+    EXPECT_EQ(WindowRectOf(menu).left, released.x);
+    EXPECT_EQ(WindowRectOf(menu).top, released.y);
+    EXPECT_EQ(WindowRectOf(hwnd).left, r.left) << "the right button dragged the clock";
+    ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(WaitUntil([&] { return VisibleMenuOf(clock.Id()) == nullptr; }, 3000));
+    EXPECT_TRUE(clock.Quit());
+}
+
+TEST(Menu, TrayLeftButtonBringsTheClockForwardWithoutMenuAndOtherCallbacksDoNothing) {
+    ClockFolder folder;
+    ClockProcess clock(folder);
+    HWND hwnd = StartClock(clock);
+    ASSERT_NE(hwnd, nullptr);
+    ForegroundHolder holder;
+    ASSERT_TRUE(holder.TakeForeground());
+
+    // Sent, not posted: a callback that opened a menu would not return before the timeout.
+    const LPARAM ignored[] = {WM_MOUSEMOVE,     WM_LBUTTONUP,   WM_RBUTTONUP, WM_LBUTTONDBLCLK,
+                              WM_RBUTTONDBLCLK, WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MBUTTONDBLCLK,
+                              WM_CONTEXTMENU,   WM_USER + 1 /*NIN_KEYSELECT*/};
+    for (LPARAM lp : ignored) {
+        SCOPED_TRACE(lp);
+        DWORD_PTR result = 0;
+        EXPECT_NE(::SendMessageTimeoutA(hwnd, kTrayIconMessage, 1, lp, SMTO_NORMAL, 2000, &result), 0);
+        EXPECT_EQ(VisibleMenuOf(clock.Id()), nullptr);
+        EXPECT_EQ(::GetForegroundWindow(), holder.Handle());
+    }
+
+    DWORD_PTR result = 0;
+    EXPECT_NE(::SendMessageTimeoutA(hwnd, kTrayIconMessage, 1, WM_LBUTTONDOWN, SMTO_NORMAL, 2000, &result),
+              0);
+    EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == hwnd; }, 2000));
+    ::Sleep(200);
+    EXPECT_EQ(VisibleMenuOf(clock.Id()), nullptr);
+    EXPECT_TRUE(clock.Quit());
+}
+
+TEST(Menu, QuitItemSavesTheSettingsRemovesTheIconAndEndsTheProcess) {
+    ClockFolder folder;
+    ClockProcess clock(folder);
+    HWND hwnd = StartClock(clock);
+    ASSERT_NE(hwnd, nullptr);
+    // The icon is there while the clock runs (the shell answers a change to it).
+    NOTIFYICONDATAA icon{};
+    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    icon.hWnd = hwnd;
+    icon.uID = 1;
+    EXPECT_TRUE(::Shell_NotifyIconA(NIM_MODIFY, &icon));
+    ASSERT_FALSE(folder.IniExists());
+
+    HWND menu = OpenTrayMenu(clock, hwnd, POINT{300, 300});
+    ASSERT_NE(menu, nullptr);
+    ChooseItem(menu, kQuit);
+    ASSERT_TRUE(clock.WaitForExit(10000));
+    EXPECT_EQ(clock.ExitCode(), 0u);
+    const std::string ini = folder.ReadIni();
+    EXPECT_NE(ini.find("[Form]\r\nLeft=198\r\n"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("[Timer]"), std::string::npos);
+    EXPECT_FALSE(::Shell_NotifyIconA(NIM_MODIFY, &icon));
+}
+
+TEST(Menu, QuitFromTheTrayMenuWhileTheAboutBoxIsOpenEndsThroughTheClosePath) {
+    ClockFolder folder;
+    ClockProcess clock(folder);
+    HWND hwnd = StartClock(clock);
+    ASSERT_NE(hwnd, nullptr);
+
+    HWND menu = OpenTrayMenu(clock, hwnd, POINT{300, 300});
+    ASSERT_NE(menu, nullptr);
+    ChooseItem(menu, kVersion);
+    HWND about = clock.WaitForWindow("TAboutBox", 5000);
+    ASSERT_NE(about, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(about) != FALSE; }, 3000));
+    EXPECT_FALSE(::IsWindowEnabled(hwnd)) << "the clock is disabled for input while the box is open";
+
+    // The icon still answers: its menu opens over the modal box, and quitting works.
+    menu = OpenTrayMenu(clock, hwnd, POINT{320, 200});
+    ASSERT_NE(menu, nullptr);
+    ChooseItem(menu, kQuit);
+    ASSERT_TRUE(clock.WaitForExit(10000)) << "the program did not end";
+    EXPECT_EQ(clock.ExitCode(), 0u) << "not the normal end of the message loop";
+    EXPECT_NE(folder.ReadIni().find("[Form]"), std::string::npos) << "the close path did not save";
+}
+
+TEST(Menu, VersionItemChosenAgainWhileItsBoxIsOpenKeepsOneBox) {
+    ClockFolder folder;
+    ClockProcess clock(folder);
+    HWND hwnd = StartClock(clock);
+    ASSERT_NE(hwnd, nullptr);
+    HWND menu = OpenTrayMenu(clock, hwnd, POINT{300, 300});
+    ASSERT_NE(menu, nullptr);
+    ChooseItem(menu, kVersion);
+    HWND about = clock.WaitForWindow("TAboutBox", 5000);
+    ASSERT_NE(about, nullptr);
+
+    menu = OpenTrayMenu(clock, hwnd, POINT{300, 300});
+    ASSERT_NE(menu, nullptr);
+    ChooseItem(menu, kVersion);
+    EXPECT_TRUE(WaitUntil([&] { return VisibleMenuOf(clock.Id()) == nullptr; }, 3000));
+    ::Sleep(300);
+    EXPECT_EQ(WindowsOf(clock.Id(), "TAboutBox").size(), 1u);
+    EXPECT_TRUE(::IsWindowVisible(about));
+
+    // One press closes the one box; the clock takes input again.
+    ::PostMessageA(about, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    EXPECT_TRUE(WaitUntil([&] { return WindowsOf(clock.Id(), "TAboutBox").empty(); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(hwnd) != FALSE; }, 3000));
+    EXPECT_TRUE(clock.Quit());
+}
+
+TEST(Menu, DisplaySettingsAndHelpItemsLeaveTheClockRunning) {
+    ClockFolder folder;
+    ClockProcess clock(folder);
+    HWND hwnd = StartClock(clock);
+    ASSERT_NE(hwnd, nullptr);
+    const std::set<DWORD> helpBefore = ProcessesNamed("winhlp32.exe");
+
+    // No help file exists here: the viewer is asked all the same and the clock goes on.
+    HWND menu = OpenTrayMenu(clock, hwnd, POINT{300, 300});
+    ASSERT_NE(menu, nullptr);
+    ChooseItem(menu, kHelp);
+    EXPECT_TRUE(WaitUntil([&] { return VisibleMenuOf(clock.Id()) == nullptr; }, 3000));
+    EXPECT_TRUE(Responsive(hwnd));
+    EXPECT_TRUE(WaitUntil([&] { return ProcessesNamed("winhlp32.exe").size() > helpBefore.size(); }, 5000))
+        << "the help viewer was not started";
+
+    menu = OpenTrayMenu(clock, hwnd, POINT{300, 300});
+    ASSERT_NE(menu, nullptr);
+    ChooseItem(menu, kDisplay);
+    EXPECT_TRUE(WaitUntil([&] { return VisibleMenuOf(clock.Id()) == nullptr; }, 3000));
+    EXPECT_TRUE(Responsive(hwnd));
+
+    EXPECT_TRUE(clock.Running());
+    EXPECT_TRUE(clock.Quit());
+    EndNewProcesses("winhlp32.exe", helpBefore);
+}
+
+TEST(Menu, LeftDragOnAnyLabelMovesTheClockOnlyWhenMovable) {
+    {
+        ClockFolder folder;
+        folder.WriteIni("[Prop]\r\nMove=0\r\n");
+        ClockProcess clock(folder);
+        HWND hwnd = StartClock(clock);
+        ASSERT_NE(hwnd, nullptr);
+        const RECT before = WindowRectOf(hwnd);
+        const POINT moved =
+            DragWithLeftButton(POINT{before.left + 10, (before.top + before.bottom) / 2}, 80, 60);
+        ASSERT_GT(moved.x, 70) << "the pointer did not move";
+        ::Sleep(300);
+        EXPECT_TRUE(Responsive(hwnd));
+        const RECT after = WindowRectOf(hwnd);
+        EXPECT_EQ(after.left, before.left);
+        EXPECT_EQ(after.top, before.top);
+        EXPECT_TRUE(clock.Quit());
+    }
+    ClockFolder folder;
+    ClockProcess clock(folder);
+    HWND hwnd = StartClock(clock);
+    ASSERT_NE(hwnd, nullptr);
+    const RECT start = WindowRectOf(hwnd);
+    // On the date label (the left end), then on the time label (the right end).
+    const POINT first = DragWithLeftButton(POINT{start.left + 10, (start.top + start.bottom) / 2}, 80, 60);
+    ASSERT_GT(first.x, 70);
+    EXPECT_TRUE(WaitUntil([&] { return WindowRectOf(hwnd).left == start.left + first.x; }, 2000));
+    EXPECT_EQ(WindowRectOf(hwnd).top, start.top + first.y);
+    const RECT moved = WindowRectOf(hwnd);
+    const POINT second =
+        DragWithLeftButton(POINT{moved.right - 10, (moved.top + moved.bottom) / 2}, -50, 100);
+    EXPECT_TRUE(WaitUntil([&] { return WindowRectOf(hwnd).left == moved.left + second.x; }, 2000));
+    EXPECT_EQ(WindowRectOf(hwnd).top, moved.top + second.y);
+    EXPECT_TRUE(Responsive(hwnd)) << "the drag did not end with the button";
+    const int finalLeft = WindowRectOf(hwnd).left;
+    EXPECT_TRUE(clock.Quit());
+    EXPECT_NE(folder.ReadIni().find("Left=" + std::to_string(finalLeft) + "\r\n"), std::string::npos);
+}
+
+} // namespace
