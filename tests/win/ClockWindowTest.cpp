@@ -2,6 +2,8 @@
 #include "TestSupport.h"
 #include "clock/ClockWindow_win.h"
 
+#include <psapi.h>
+
 #include <gtest/gtest.h>
 
 using namespace wintest;
@@ -101,6 +103,30 @@ TEST_F(ClockWindowTest, StayOnTopFollowsTheSettingOnlyOnChange) {
     clock.Settings.StayOnTop = true;
     clock.LayoutLabels();
     EXPECT_TRUE(::GetWindowLongA(clock.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+}
+
+TEST_F(ClockWindowTest, ThousandsOfPaintedTicksLeaveNoHandleAndNoMemoryBehind) {
+    TWobToke& clock = Open();
+    clock.Settings.WallpaperMode = true; // the reveal of screen mode is measured elsewhere
+    auto privateBytes = [] {
+        PROCESS_MEMORY_COUNTERS_EX pmc{};
+        ::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&pmc),
+                               sizeof(pmc));
+        return pmc.PrivateUsage;
+    };
+    auto tick = [&](int i) {
+        now_ = MakeTime(2026, 1, 5, 1, (i / 3600) % 24, (i / 60) % 60, i % 60);
+        clock.Timer1Timer();
+        ::UpdateWindow(clock.Handle());
+    };
+    for (int i = 0; i < 300; ++i) // warm up caches and the heap
+        tick(i);
+    const long owners = ui::LiveGdiOwners();
+    const SIZE_T before = privateBytes();
+    for (int i = 300; i < 3300; ++i)
+        tick(i);
+    EXPECT_EQ(ui::LiveGdiOwners(), owners);
+    EXPECT_LT(privateBytes(), before + 1024 * 1024) << "memory grew over 3000 ticks";
 }
 
 } // namespace
