@@ -111,8 +111,8 @@ std::string PpmBytes(const std::vector<std::vector<int>>& px) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const bool ppm = argc == 4 && std::string(argv[1]) == "--ppm";
-    if (argc != 3 && !ppm)
+    const bool ppm = argc > 1 && std::string(argv[1]) == "--ppm";
+    if (argc != (ppm ? 4 : 3))
         return Fail("usage: icongen [--ppm] INPUT.txt OUTPUT");
     const std::string input = argv[ppm ? 2 : 1], output = argv[ppm ? 3 : 2];
     std::ifstream in(input);
