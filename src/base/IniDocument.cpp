@@ -6,8 +6,10 @@ namespace {
 
 constexpr unsigned char kByteOrderMark[] = {0xEF, 0xBB, 0xBF};
 
+// 0x1A (the old end-of-file mark some editors leave behind) counts as a blank, as it does for the
+// platform.
 bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f' || c == '\x1A';
 }
 
 std::string_view Trim(std::string_view text) {
@@ -44,19 +46,21 @@ std::optional<std::string_view> SectionName(std::string_view line) {
     return Trim(line.substr(open + 1, close - open - 1));
 }
 
-// The name of a key line, or nothing when the line is not one.
+// The name of a key line, or nothing when the line is not one. A line without "=" names a key
+// that has no value.
 std::optional<std::string_view> KeyName(std::string_view line) {
     const std::size_t first = SkipBlanks(line);
     if (first == line.size() || line[first] == ';' || line[first] == '[')
         return std::nullopt;
-    const std::size_t equals = FindChar(line, '=', first);
-    if (equals == std::string_view::npos)
-        return std::nullopt;
-    return Trim(line.substr(0, equals));
+    return Trim(line.substr(0, FindChar(line, '=', first)));
 }
 
-std::string_view RawValue(std::string_view keyLine) {
-    return keyLine.substr(FindChar(keyLine, '=') + 1);
+// What follows the "=" of a key line, or nothing for a bare name.
+std::optional<std::string_view> RawValue(std::string_view keyLine) {
+    const std::size_t equals = FindChar(keyLine, '=');
+    if (equals == std::string_view::npos)
+        return std::nullopt;
+    return keyLine.substr(equals + 1);
 }
 
 // One line of `text` from `pos`: its end, and where the next line starts. CR LF, LF and a lone
@@ -135,8 +139,11 @@ std::optional<std::string> IniDocument::Get(std::string_view section, std::strin
     const auto at = FindKey(section, key);
     if (!at)
         return std::nullopt;
-    std::string_view value = RawValue(Text(lines_[*at]));
-    value = Trim(value.substr(0, value.find('\0')));
+    // A bare name hides any later line of the same key, as it does for the platform.
+    const auto raw = RawValue(Text(lines_[*at]));
+    if (!raw)
+        return std::nullopt;
+    const std::string_view value = Trim(raw->substr(0, raw->find('\0')));
     return TruncateSjis(value, kMaxValueBytes);
 }
 
@@ -152,10 +159,10 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     if (const auto found = FindKey(section, key)) {
         Line& line = lines_[*found];
         const std::string_view text = Text(line);
-        const std::string_view current = RawValue(text);
-        if (current == value || Trim(current) == value)
+        const auto current = RawValue(text);
+        if (current && (*current == value || Trim(*current) == value))
             return; // already in force: the line stays byte for byte, spacing and all
-        // Keep the name as the file spells it; the line is rewritten in place.
+        // Keep the name as the file spells it; the line (a bare name too) is rewritten in place.
         const std::string replaced = std::string(*KeyName(text)) + "=" + std::string(value);
         line.begin = bytes_.size();
         bytes_ += replaced;

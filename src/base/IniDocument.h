@@ -3,20 +3,31 @@
 // (GetPrivateProfileStringA / WritePrivateProfileStringA), but in memory and without their
 // surprises, so that a whole file can be written at once and lines we do not know survive.
 //
-// Like the platform: names compare ignoring ASCII case, values lose surrounding blanks, CR LF,
-// LF and a lone CR all end a line, lines before the first header form a section without a name,
-// only the first section of a name counts, a line without "=" is no key, and a header without "]"
-// opens no section (its keys stay in the section before). Where it knowingly differs:
-// - Quotes are data: a value written as "x" (with the quotes) reads back with them; Windows
+// Like the platform (as tests/win/IniCompatibilityTest.cpp measures it): names compare ignoring
+// case; names and values lose surrounding blanks (space, tab, CR, VT, FF and 0x1A, the old
+// end-of-file mark; a full-width space is text); blanks inside a header's brackets do not count;
+// CR LF, LF and a lone CR all end a line; lines before the first header form a section without a
+// name; only the first section of a name and the first line of a key count; a line without "="
+// names a key without a value (reading gives nothing, even when a later line gives the key a
+// value, and setting the key fills that line in); a header without "]" opens no section (its keys
+// stay in the section before); the second byte of a Shift-JIS character is never taken for "]",
+// "=" or a letter. Where it knowingly differs:
+// - Quotes are data: a value written as "x" (with the quotes) reads back with them; the platform
 //   strips one pair of matching quotes, which would change a text the clock saved itself.
-// - A UTF-8 byte order mark at the start is skipped for reading and written back unchanged;
-//   Windows may take such a file for UTF-8 and convert the values.
+// - A header's name ends at its first "]", as on Windows; Wine reads to the last ("[a]b]" is "a]b").
+// - Only ASCII letters fold; the platform also folds full-width and other letters. The clock's
+//   names are ASCII.
+// - A UTF-8 byte order mark at the start is skipped for reading and written back unchanged, and
+//   the rest stays Shift-JIS; the platform takes such a file for UTF-8, so Shift-JIS values read
+//   as garbage there, and it writes the file back in UTF-8.
 // - A line starting with ";" is a comment even when it holds "="; the platform reads it as a key
 //   whose name starts with ";" and so adds new keys after it.
 // - Blank lines and comments are kept where they are; the platform drops blank lines.
 // - Set cuts a value at CR, LF or NUL; the platform writes it out and so makes new lines.
 // - A value ends at a NUL byte, as the C string the platform hands out would.
-// - The second byte of a Shift-JIS character is never taken for "]", "=" or a letter to fold.
+// - A value longer than 1023 bytes is cut between characters. When a double-byte character
+//   straddles the cut, the platform reports 1023 bytes, the last being whatever its caller's
+//   buffer held there.
 // - No size limit: any bytes are read, and every line is written back with CR LF.
 #include <cstddef>
 #include <cstdint>

@@ -47,11 +47,31 @@ TEST(IniDocument, NamesIgnoreCaseAndValuesLoseSurroundingBlanks) {
 TEST(IniDocument, LinesThatAreNotKeys) {
     const std::string file = "Left=1\r\n[Form]\r\n;Top=2\r\nTop\r\n=3\r\n[Prop\r\nMove=0\r\n";
     EXPECT_EQ(GetFrom(file, "Form", "Left"), std::nullopt); // before any section
-    EXPECT_EQ(GetFrom(file, "Form", "Top"), std::nullopt);  // a comment and a line without "="
+    EXPECT_EQ(GetFrom(file, "Form", "Top"), std::nullopt);  // a comment, then a bare name
     // A header without "]" opens nothing: the key still belongs to [Form].
     EXPECT_EQ(GetFrom(file, "Form", "Move"), "0");
     EXPECT_EQ(GetFrom(file, "Prop", "Move"), std::nullopt);
     EXPECT_EQ(IniDocument::Parse(file).Serialize(), file);
+}
+
+// A bare name is a key without a value: it reads as missing and hides a later line of the same
+// key, and setting the key fills it in, so the platform reads the file we write as we do.
+TEST(IniDocument, BareNameIsAKeyWithoutAValue) {
+    IniDocument doc = IniDocument::Parse("[Form]\r\nLeft\r\nLeft=3\r\n Top ; x \r\nWidth=1\r\n");
+    EXPECT_EQ(doc.Get("Form", "Left"), std::nullopt);
+    EXPECT_EQ(doc.Get("Form", "Top ; x"), std::nullopt);
+    doc.Set("Form", "Left", "5");
+    doc.Set("Form", "Height", "7");
+    EXPECT_EQ(doc.Serialize(), "[Form]\r\nLeft=5\r\nLeft=3\r\n Top ; x \r\nWidth=1\r\nHeight=7\r\n");
+    EXPECT_EQ(doc.Get("Form", "Left"), "5");
+    doc.Set("Form", "Top ; x", "");
+    EXPECT_EQ(doc.Get("Form", "Top ; x"), "");
+}
+
+TEST(IniDocument, EndOfFileMarkIsABlank) {
+    const std::string file = "[Timer]\r\nSound = a.wav\x1A\r\n\x1A";
+    EXPECT_EQ(GetFrom(file, "Timer", "Sound"), "a.wav");
+    EXPECT_EQ(IniDocument::Parse(file).Serialize(), "[Timer]\r\nSound = a.wav\x1A\r\n\x1A\r\n");
 }
 
 TEST(IniDocument, HeaderNameIsTrimmedAndShiftJisAware) {

@@ -1,0 +1,247 @@
+// The settings file on disk: where it lies, that a write replaces it whole or not at all, and that a
+// refused write leaves the old file and its folder exactly as they were.
+#include "base/AppError.h"
+#include "clock/SettingsFile_win.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char kProbeVariable[] = "MOROVIN_SETTINGS_FILE_PROBE";
+
+std::string FileBytes(const std::string& path) {
+    std::string bytes;
+    const HANDLE h = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return "<unreadable>";
+    char chunk[4096];
+    DWORD got = 0;
+    while (::ReadFile(h, chunk, sizeof chunk, &got, nullptr) && got > 0)
+        bytes.append(chunk, got);
+    ::CloseHandle(h);
+    return bytes;
+}
+
+void PutFile(const std::string& path, const std::string& bytes) {
+    const HANDLE h =
+        ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE) << path;
+    DWORD written = 0;
+    ::WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    ::CloseHandle(h);
+    ASSERT_EQ(written, bytes.size());
+}
+
+// The names in a folder, sorted ("." and ".." left out).
+std::vector<std::string> Names(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    const HANDLE h = ::FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (h == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        const std::string name = found.cFileName;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    } while (::FindNextFileA(h, &found));
+    ::FindClose(h);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void RemoveTree(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+        for (const std::string& name : Names(path))
+            RemoveTree(path + "\\" + name);
+        ::RemoveDirectoryA(path.c_str());
+        return;
+    }
+    ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::DeleteFileA(path.c_str());
+}
+
+// A fresh folder under the temporary folder, removed with everything in it.
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        char temp[MAX_PATH];
+        ::GetTempPathA(MAX_PATH, temp);
+        static int serial = 0;
+        path_ = std::string(temp) + "morovin-settings-" + std::to_string(::GetCurrentProcessId()) + "-" +
+                std::to_string(++serial);
+        RemoveTree(path_);
+        ::CreateDirectoryA(path_.c_str(), nullptr);
+    }
+    ~ScratchFolder() { RemoveTree(path_); }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const std::string& path() const { return path_; }
+    std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
+
+private:
+    std::string path_;
+};
+
+IniDocument SampleDocument() {
+    IniDocument doc;
+    doc.Set("Form", "Left", "198");
+    doc.Set("Prop", "Move", "1");
+    doc.Set("Timer", "Sound", "C:\\表\\ソ.wav");
+    return doc;
+}
+
+// The write is refused with the one message the user sees, and leaves `watched` as it was.
+void ExpectRefused(const std::string& path, const std::string& watched) {
+    const std::vector<std::string> before = Names(watched);
+    const std::string oldBytes = FileBytes(path);
+    try {
+        WriteSettingsDocument(path, SampleDocument());
+        ADD_FAILURE() << "the write to " << path << " was not refused";
+    } catch (const AppError& e) {
+        EXPECT_EQ(std::string(e.what()), InsertText("%s に書き込めません", path));
+    }
+    EXPECT_EQ(FileBytes(path), oldBytes) << "the old file is untouched";
+    EXPECT_EQ(Names(watched), before) << "no temporary file is left behind";
+}
+
+std::string ProgramPath() {
+    char path[MAX_PATH * 2] = {};
+    ::GetModuleFileNameA(nullptr, path, sizeof path);
+    return path;
+}
+
+} // namespace
+
+TEST(SettingsFile, IsTheProgramPathWithIni) {
+    const std::string program = ProgramPath();
+    ASSERT_GE(program.size(), 4u);
+    ASSERT_EQ(program.substr(program.size() - 4), ".exe");
+    EXPECT_EQ(SettingsFile(), program.substr(0, program.size() - 4) + ".ini");
+}
+
+TEST(SettingsFile, WriteCreatesTheFile) {
+    ScratchFolder folder;
+    const std::string path = folder / "Morovin.ini";
+    WriteSettingsDocument(path, SampleDocument());
+    EXPECT_EQ(FileBytes(path),
+              "[Form]\r\nLeft=198\r\n[Prop]\r\nMove=1\r\n[Timer]\r\nSound=C:\\表\\ソ.wav\r\n");
+    EXPECT_EQ(Names(folder.path()), std::vector<std::string>{"Morovin.ini"});
+    EXPECT_EQ(::GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+}
+
+TEST(SettingsFile, WriteReplacesTheWholeFile) {
+    ScratchFolder folder;
+    const std::string path = folder / "Morovin.ini";
+    PutFile(path, "[Old]\r\n" + std::string(20000, 'x') + "\r\n");
+    IniDocument doc;
+    doc.Set("Form", "Left", "1");
+    WriteSettingsDocument(path, doc);
+    EXPECT_EQ(FileBytes(path), "[Form]\r\nLeft=1\r\n") << "nothing of the longer old file is left";
+    EXPECT_EQ(Names(folder.path()), std::vector<std::string>{"Morovin.ini"});
+}
+
+TEST(SettingsFile, UnknownKeysSurviveARoundTrip) {
+    ScratchFolder folder;
+    const std::string path = folder / "Morovin.ini";
+    PutFile(path, "; kept\n[Form]\nLeft=5\nMine=表\n\n[Other]\nk=v\n");
+    IniDocument doc = ReadSettingsDocument(path);
+    doc.Set("Form", "Left", "6");
+    doc.Set("Form", "Top", "7");
+    WriteSettingsDocument(path, doc);
+    EXPECT_EQ(FileBytes(path), "; kept\r\n[Form]\r\nLeft=6\r\nMine=表\r\nTop=7\r\n\r\n[Other]\r\nk=v\r\n");
+    const IniDocument again = ReadSettingsDocument(path);
+    EXPECT_EQ(again.Get("Form", "Left"), "6");
+    EXPECT_EQ(again.Get("Form", "Mine"), "表");
+    EXPECT_EQ(again.Get("Other", "k"), "v");
+}
+
+TEST(SettingsFile, MissingOrUnreadableFileReadsAsEmpty) {
+    ScratchFolder folder;
+    EXPECT_EQ(ReadSettingsDocument(folder / "none.ini").Serialize(), "");
+    EXPECT_EQ(ReadSettingsDocument(folder.path()).Serialize(), ""); // a folder
+}
+
+TEST(SettingsFile, RefusedWritesLeaveEverythingAsItWas) {
+    ScratchFolder folder;
+    const std::string readOnly = folder / "ReadOnly.ini";
+    PutFile(readOnly, "[Form]\r\nLeft=10\r\n");
+    ASSERT_TRUE(::SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
+    ExpectRefused(readOnly, folder.path());
+
+    const std::string directory = folder / "Folder.ini";
+    ASSERT_TRUE(::CreateDirectoryA(directory.c_str(), nullptr));
+    ExpectRefused(directory, folder.path());
+    EXPECT_EQ(::GetFileAttributesA(directory.c_str()) & FILE_ATTRIBUTE_DIRECTORY, FILE_ATTRIBUTE_DIRECTORY);
+
+    ExpectRefused(folder / "missing\\Morovin.ini", folder.path());
+
+    // Held open by someone who lets nobody replace it: the temporary file is made, then removed.
+    const std::string held = folder / "Held.ini";
+    PutFile(held, "[Form]\r\nLeft=10\r\n");
+    const HANDLE h = ::CreateFileA(held.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    ExpectRefused(held, folder.path());
+    ::CloseHandle(h);
+}
+
+// "表" is 0x95 0x5C: its second byte is the path separator's. A program in such a folder must get
+// its settings file in that folder, and the temporary file must go there too. The test runs a
+// copy of this program from "<scratch>\表\表.exe", which writes a document to its SettingsFile().
+TEST(SettingsFile, ProgramInAFolderEndingInA5CSecondByte) {
+    if (::GetEnvironmentVariableA(kProbeVariable, nullptr, 0) != 0) {
+        IniDocument doc;
+        doc.Set("Probe", "Path", SettingsFile());
+        WriteSettingsDocument(SettingsFile(), doc);
+        return;
+    }
+
+    ScratchFolder folder;
+    const std::string hyou = folder / "表";
+    ASSERT_TRUE(::CreateDirectoryA(hyou.c_str(), nullptr));
+    const std::string copy = hyou + "\\表.exe";
+    ASSERT_TRUE(::CopyFileA(ProgramPath().c_str(), copy.c_str(), TRUE));
+
+    std::string command = "\"" + copy + "\" --gtest_brief=1 " +
+                          "--gtest_filter=SettingsFile.ProgramInAFolderEndingInA5CSecondByte";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ::SetEnvironmentVariableA(kProbeVariable, "1");
+    const BOOL started = ::CreateProcessA(copy.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                          nullptr, &startup, &process);
+    ::SetEnvironmentVariableA(kProbeVariable, nullptr);
+    ASSERT_TRUE(started) << ::GetLastError();
+    if (::WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0)
+        ::TerminateProcess(process.hProcess, 99);
+    DWORD exitCode = 99;
+    ::GetExitCodeProcess(process.hProcess, &exitCode);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    ASSERT_EQ(exitCode, 0u);
+
+    const std::string expected = hyou + "\\表.ini";
+    EXPECT_EQ(FileBytes(expected), "[Probe]\r\nPath=" + expected + "\r\n");
+    EXPECT_EQ(Names(hyou), (std::vector<std::string>{"表.exe", "表.ini"}));
+    EXPECT_EQ(Names(folder.path()), std::vector<std::string>{"表"}) << "nothing beside the folder";
+}
+
+TEST(SettingsFile, WriteInAFolderEndingInA5CSecondByte) {
+    ScratchFolder folder;
+    const std::string hyou = folder / "予定表";
+    ASSERT_TRUE(::CreateDirectoryA(hyou.c_str(), nullptr));
+    WriteSettingsDocument(hyou + "\\表", SampleDocument()); // no extension, name ending in 0x5C too
+    EXPECT_EQ(Names(hyou), std::vector<std::string>{"表"});
+    EXPECT_EQ(FileBytes(hyou + "\\表"), SampleDocument().Serialize());
+    EXPECT_EQ(Names(folder.path()), std::vector<std::string>{"予定表"});
+}
