@@ -68,7 +68,8 @@ foreach(src ${E2E_SOURCES})
     # Every end-to-end test owns the screen while it runs.
     set_tests_properties(e2e_${name} PROPERTIES RUN_SERIAL TRUE ENVIRONMENT "${WINE_TEST_ENV}" TIMEOUT 180)
 endforeach()
-set_tests_properties(win PROPERTIES ENVIRONMENT "${WINE_TEST_ENV}" TIMEOUT 180)
+# The Windows-side tests paint and capture the screen too: they never share it with the e2e tests.
+set_tests_properties(win PROPERTIES RUN_SERIAL TRUE ENVIRONMENT "${WINE_TEST_ENV}" TIMEOUT 400)
 
 # Windows benchmarks: plain programs that print their measurements (run them under Wine by hand).
 file(GLOB WIN_BENCH_SOURCES CONFIGURE_DEPENDS bench/*_win.cpp)
