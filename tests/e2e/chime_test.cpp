@@ -1,0 +1,253 @@
+// The alarm and the time signal of the real program at a faked time of day: libfaketime is
+// preloaded into a Wine process of its own, started through /bin/sh (a Unix process takes its
+// environment from the block CreateProcess is given; a Windows child would not).
+#include "support/ClockProcess.h"
+#include "../win/WaveFile.h"
+
+#include <gtest/gtest.h>
+
+#include <mmsystem.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+using namespace e2e;
+
+namespace {
+
+const char* const kFakeTimeLibrary = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1";
+
+std::string WindowsPath(const std::string& unixPath) {
+    std::string path = "Z:" + unixPath;
+    for (char& c : path)
+        if (c == '/')
+            c = '\\';
+    return path;
+}
+
+// The program in `folder`, started with its local clock set to `fakeTime` ("2026-01-05
+// 07:04:58", running on from there) and the given extra Unix environment.
+class FakeTimeClock {
+public:
+    FakeTimeClock(const ClockFolder& folder, const std::string& fakeTime, std::vector<std::string> env = {})
+        : folder_(folder) {
+        env.push_back(std::string("LD_PRELOAD=") + kFakeTimeLibrary);
+        env.push_back("FAKETIME=@" + fakeTime);
+        env.push_back("FAKETIME_DONT_FAKE_MONOTONIC=1"); // Wine's timers keep the server's pace
+        auto replaced = [&](const std::string& entry) {
+            for (const std::string& e : env)
+                if (entry.substr(0, entry.find('=') + 1) == e.substr(0, e.find('=') + 1))
+                    return true;
+            return false;
+        };
+        LPCH current = ::GetEnvironmentStringsA();
+        std::string block;
+        for (const char* p = current; *p; p += std::strlen(p) + 1)
+            if (!replaced(p))
+                block.append(p).push_back('\0');
+        ::FreeEnvironmentStringsA(current);
+        for (const std::string& e : env)
+            block.append(e).push_back('\0');
+        block.push_back('\0');
+
+        STARTUPINFOA si{};
+        si.cb = sizeof(si);
+        PROCESS_INFORMATION pi{};
+        std::string command = "/bin/sh -c \"exec /usr/bin/wine '" + folder.ExePath() + "'\"";
+        if (!::CreateProcessA("Z:\\bin\\sh", command.data(), nullptr, nullptr, FALSE, 0, block.data(),
+                              folder.Path().c_str(), &si, &pi))
+            return;
+        // A Unix child has no process handle: find the program by its window and our folder.
+        WaitUntil([&] { return (window_ = FindClock()) != nullptr; }, 15000);
+        if (!window_)
+            return;
+        DWORD pid = 0;
+        ::GetWindowThreadProcessId(window_, &pid);
+        pid_ = pid;
+        process_ =
+            ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE, pid);
+    }
+    ~FakeTimeClock() {
+        if (process_) {
+            if (Running()) {
+                ::TerminateProcess(process_, 99);
+                ::WaitForSingleObject(process_, 5000);
+            }
+            ::CloseHandle(process_);
+        }
+    }
+    FakeTimeClock(const FakeTimeClock&) = delete;
+    FakeTimeClock& operator=(const FakeTimeClock&) = delete;
+
+    HWND Window() const { return window_; }
+    DWORD Id() const { return pid_; }
+    bool Running() const { return process_ && ::WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+    DWORD ExitCode() const {
+        DWORD code = 0;
+        ::GetExitCodeProcess(process_, &code);
+        return code;
+    }
+    bool Quit() {
+        ::PostMessageA(window_, WM_CLOSE, 0, 0);
+        return process_ && ::WaitForSingleObject(process_, 15000) == WAIT_OBJECT_0;
+    }
+
+private:
+    HWND FindClock() const {
+        for (HWND w = ::FindWindowExA(nullptr, nullptr, "TWobToke", nullptr); w;
+             w = ::FindWindowExA(nullptr, w, "TWobToke", nullptr)) {
+            DWORD pid = 0;
+            ::GetWindowThreadProcessId(w, &pid);
+            HANDLE p = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+            char image[MAX_PATH] = {};
+            DWORD size = MAX_PATH;
+            const bool ours = p && ::QueryFullProcessImageNameA(p, 0, image, &size) &&
+                              ::lstrcmpiA(image, folder_.ExePath().c_str()) == 0;
+            if (p)
+                ::CloseHandle(p);
+            if (ours)
+                return w;
+        }
+        return nullptr;
+    }
+
+    const ClockFolder& folder_;
+    HWND window_ = nullptr;
+    DWORD pid_ = 0;
+    HANDLE process_ = nullptr;
+};
+
+HWND VisibleBoxOf(DWORD pid) {
+    for (HWND w : WindowsOf(pid, "#32770"))
+        if (::IsWindowVisible(w))
+            return w;
+    return nullptr;
+}
+
+bool FakeTimeAvailable() {
+    return ::GetFileAttributesA(WindowsPath(kFakeTimeLibrary).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// The clock's face changes on the screen (its time label, every second).
+bool FaceChanges(HWND clock) {
+    const RECT r = WindowRectOf(clock);
+    const ScreenShot before(r);
+    return WaitUntil(
+        [&] {
+            const ScreenShot now(r);
+            for (int y = r.top; y < r.bottom; ++y)
+                for (int x = r.left; x < r.right; ++x)
+                    if (now.At(x, y) != before.At(x, y))
+                        return true;
+            return false;
+        },
+        3000);
+}
+
+const char* const kAlarmIni = "[Prop]\r\nJihou=0\r\nBack=1\r\n"
+                              "[Timer]\r\nON/OFF=1\r\nTime=7\r\nMinutes=05\r\nDialog=1\r\n"
+                              "DialogText=７時５分です。起きてください。\r\n";
+
+class AlarmEndToEnd : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(AlarmEndToEnd, AlarmSetInTheSettingsFileFiresItsBoxWhileTheClockTicks) {
+    if (!FakeTimeAvailable())
+        GTEST_SKIP() << "libfaketime is not installed";
+    ClockFolder folder;
+    folder.WriteIni(kAlarmIni);
+    FakeTimeClock clock(folder, "2026-01-05 07:04:58", {std::string("LC_ALL=") + GetParam()});
+    ASSERT_NE(clock.Window(), nullptr);
+
+    // Under a locale of another code page the Shift-JIS texts come out garbled, so the box is
+    // found as the process's one dialog window; its texts are checked under the Japanese locale.
+    HWND box = nullptr;
+    WaitUntil([&] { return (box = VisibleBoxOf(clock.Id())) != nullptr; }, 8000);
+    ASSERT_NE(box, nullptr) << "no alarm box under " << GetParam();
+    if (std::string(GetParam()).starts_with("ja_")) {
+        EXPECT_EQ(TextOf(box), "情報");
+        EXPECT_EQ(MessageBoxText(box), "７時５分です。起きてください。");
+        EXPECT_EQ(ButtonTexts(box), std::vector<std::string>{"はい(&Y)"});
+    } else {
+        EXPECT_NE(TextOf(box), "情報") << "the locale did not reach the program";
+    }
+    const RECT r = WindowRectOf(box);
+    EXPECT_NEAR((r.left + r.right) / 2, ::GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+    EXPECT_NEAR((r.top + r.bottom) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+    EXPECT_FALSE(::IsWindowEnabled(clock.Window())) << "the box is not modal";
+    EXPECT_TRUE(FaceChanges(clock.Window())) << "the clock stopped under the box";
+
+    PressButton(box);
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(box); }, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(clock.Window()) != FALSE; }, 5000));
+    ::Sleep(1200);
+    EXPECT_EQ(VisibleBoxOf(clock.Id()), nullptr) << "the alarm came again";
+    EXPECT_TRUE(clock.Quit());
+}
+
+TEST(AlarmBoxEndToEnd, ClosingTheClockUnderAnOpenAlarmBoxEndsTheProgram) {
+    if (!FakeTimeAvailable())
+        GTEST_SKIP() << "libfaketime is not installed";
+    ClockFolder folder;
+    folder.WriteIni(kAlarmIni);
+    FakeTimeClock clock(folder, "2026-01-05 07:04:58");
+    ASSERT_NE(clock.Window(), nullptr);
+    HWND box = WaitForMessageBox(clock.Id(), "情報", 8000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(clock.Quit()); // as at the end of the session
+    EXPECT_EQ(clock.ExitCode(), 0u);
+    EXPECT_NE(folder.ReadIni().find("Minutes=05"), std::string::npos);
+}
+
+// Japanese (":" between hour and minute) and Finnish ("." between them): the alarm matches on
+// the clock's numbers, not on its text.
+INSTANTIATE_TEST_SUITE_P(Locales, AlarmEndToEnd, ::testing::Values("ja_JP.UTF-8", "fi_FI.UTF-8"));
+
+TEST(SignalEndToEnd, HalfHourSignalPlaysTheWaveFileToTheSoundDevice) {
+    if (!FakeTimeAvailable())
+        GTEST_SKIP() << "libfaketime is not installed";
+    wave::SoundSink sink;
+    if (!sink.Available())
+        GTEST_SKIP() << "no sound sink: run inside scripts/test-session";
+    ClockFolder folder;
+    const std::string wavePath = folder.Path() + "\\signal.wav";
+    wave::WriteBytes(wavePath, wave::FileBytes(22050, 11025));
+    folder.WriteIni("[Prop]\r\nJihou=1\r\nTime30=1\r\nTime60=0\r\n[Timer]\r\nON/OFF=0\r\nSound=" + wavePath +
+                    "\r\n");
+    FakeTimeClock clock(folder, "2026-01-05 07:29:58");
+    ASSERT_NE(clock.Window(), nullptr);
+    const std::string data = wave::SampleBytes(11025);
+    EXPECT_TRUE(sink.WaitFor([&](const std::string& s) { return s == data; }, 8000))
+        << sink.Since().size() << " bytes heard";
+    EXPECT_TRUE(WindowsOf(clock.Id(), "#32770").empty());
+    EXPECT_TRUE(clock.Quit());
+}
+
+TEST(SignalEndToEnd, MissingWaveFileIsReportedAndTheClockGoesOn) {
+    if (!FakeTimeAvailable())
+        GTEST_SKIP() << "libfaketime is not installed";
+    ClockFolder folder;
+    folder.WriteIni("[Prop]\r\nJihou=1\r\nTime30=0\r\nTime60=1\r\n[Timer]\r\nON/OFF=0\r\nSound=" +
+                    folder.Path() + "\\no-such-file.wav\r\n");
+    FakeTimeClock clock(folder, "2026-01-05 07:59:58");
+    ASSERT_NE(clock.Window(), nullptr);
+
+    HWND box = WaitForMessageBox(clock.Id(), "Morovin", 8000);
+    ASSERT_NE(box, nullptr);
+    char text[4096] = {};
+    ASSERT_TRUE(::mciGetErrorStringA(MCIERR_FILE_NOT_FOUND, text, sizeof(text)));
+    std::string expected = text;
+    if (static_cast<unsigned char>(expected.back()) > '.')
+        expected += ".";
+    EXPECT_EQ(MessageBoxText(box), expected);
+    EXPECT_TRUE(FaceChanges(clock.Window())) << "the clock stopped under the error report";
+
+    PressButton(box);
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(box); }, 5000));
+    EXPECT_EQ(WaitForMessageBox(clock.Id(), "Morovin", 1500), nullptr) << "the error came again";
+    EXPECT_TRUE(clock.Running());
+    EXPECT_TRUE(FaceChanges(clock.Window()));
+    EXPECT_TRUE(clock.Quit());
+}
+
+} // namespace
