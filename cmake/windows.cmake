@@ -48,7 +48,9 @@ endforeach()
 set(WINE_TEST_ENV "MOROVIN_EXE=$<TARGET_FILE:Morovin>")
 
 file(GLOB WIN_TEST_SOURCES CONFIGURE_DEPENDS tests/win/*.cpp)
-add_executable(win_tests ${WIN_TEST_SOURCES} $<TARGET_OBJECTS:morovin_resources>)
+# The Windows-side tests share the end-to-end tests' stand-in windows of other programs.
+add_executable(win_tests ${WIN_TEST_SOURCES} tests/e2e/support/TestWindows.cpp $<TARGET_OBJECTS:morovin_resources>)
+target_include_directories(win_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/e2e)
 target_link_libraries(win_tests PRIVATE morovin_core gtest_main)
 add_test(NAME win COMMAND win_tests --gtest_brief=1)
 

@@ -112,6 +112,8 @@ void TWobToke::RefreshClockText() {
 }
 
 void TWobToke::LayoutLabels() {
+    if (!Handle())
+        return;
     DateLbl.SetBounds(0, 0, DateLbl.Width(), DateLbl.Height());
     WeekLbl.SetBounds(DateLbl.Left() + DateLbl.Width(), 0, WeekLbl.Width(), WeekLbl.Height());
     TimeLbl.SetBounds(DateLbl.Left() + DateLbl.Width() + WeekLbl.Width(), 0, TimeLbl.Width(),
@@ -134,6 +136,8 @@ void TWobToke::LayoutLabels() {
 }
 
 void TWobToke::Timer1Timer() {
+    if (!Handle())
+        return; // a tick resumed after the clock closed under an open box
     RefreshClockText();
     LayoutLabels();
 }
@@ -244,7 +248,7 @@ LRESULT TWobToke::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         OnPaint();
         return 0;
     case WM_ERASEBKGND:
-        return 1; // the background is composed in the back buffer while painting
+        return OnEraseBackground(reinterpret_cast<HDC>(wp));
     case WM_MOVE:
         OnMove();
         return 0;

@@ -106,6 +106,7 @@ private:
     void SetupLabel(TShadowLabel& label, TColor fontColour, bool shadowVisible, bool wordWrap);
     void OnPaint();
     void OnMove();
+    LRESULT OnEraseBackground(HDC dc);
     TShadowLabel* LabelAt(POINT clientPoint);
     ClockTime Now() const;
     void SetWindowSize(int width, int height);
@@ -114,6 +115,8 @@ private:
     LocaleValues locale_;
     ui::FontCache fonts_;
     ui::BackBuffer backBuffer_;
+    ui::BackBuffer beneath_; // screen mode: what lay under the window at the last reveal
+    HWND transitionsOffFor_ = nullptr;
     NOTIFYICONDATAA trayIcon_{};
     ui::unique_hicon trayIconImage_;
     bool topmost_ = false;

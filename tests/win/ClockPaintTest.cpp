@@ -1,0 +1,407 @@
+// See-through painting of the clock window in-process: the reveal of screen mode against windows
+// of known colour beneath, the wallpaper mode's background, moves, the nudge, and handle counts.
+#include "TestSupport.h"
+#include "clock/ClockWindow_win.h"
+// The colour windows of the end-to-end tests, compiled into this program too (each window runs
+// on a thread of its own, as another program's would).
+#include "support/TestWindows.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <vector>
+
+using namespace wintest;
+using e2e::ColourWindow;
+
+namespace {
+
+constexpr COLORREF kGreen = RGB(0, 200, 0);
+constexpr COLORREF kBlue = RGB(30, 60, 220);
+constexpr COLORREF kMagenta = RGB(230, 0, 230);
+
+// Screen pixels of an area, as the user sees them.
+class Capture {
+public:
+    explicit Capture(const RECT& area) : area_(area) {
+        const int w = area.right - area.left, h = area.bottom - area.top;
+        pixels_.assign(static_cast<size_t>(w) * h, 0);
+        ::GdiFlush();
+        HDC screen = ::GetDC(nullptr);
+        HDC mem = ::CreateCompatibleDC(screen);
+        BITMAPINFO bi{};
+        bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+        bi.bmiHeader.biWidth = w;
+        bi.bmiHeader.biHeight = -h;
+        bi.bmiHeader.biPlanes = 1;
+        bi.bmiHeader.biBitCount = 32;
+        bi.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        HBITMAP dib = ::CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HGDIOBJ old = ::SelectObject(mem, dib);
+        ::BitBlt(mem, 0, 0, w, h, screen, area.left, area.top, SRCCOPY);
+        ::GdiFlush();
+        std::memcpy(pixels_.data(), bits, pixels_.size() * sizeof(DWORD));
+        ::SelectObject(mem, old);
+        ::DeleteObject(dib);
+        ::DeleteDC(mem);
+        ::ReleaseDC(nullptr, screen);
+    }
+    // Pixels within `tolerance` of `colour` in each channel, inside `part` (screen coordinates).
+    int CountNear(COLORREF colour, const RECT& part, int tolerance = 40) const {
+        int count = 0;
+        const int w = area_.right - area_.left;
+        for (int y = part.top; y < part.bottom; ++y)
+            for (int x = part.left; x < part.right; ++x) {
+                const DWORD p = pixels_[static_cast<size_t>(y - area_.top) * w + (x - area_.left)];
+                if (std::abs(static_cast<int>((p >> 16) & 0xFF) - GetRValue(colour)) <= tolerance &&
+                    std::abs(static_cast<int>((p >> 8) & 0xFF) - GetGValue(colour)) <= tolerance &&
+                    std::abs(static_cast<int>(p & 0xFF) - GetBValue(colour)) <= tolerance)
+                    ++count;
+            }
+        return count;
+    }
+    int CountNear(COLORREF colour, int tolerance = 40) const { return CountNear(colour, area_, tolerance); }
+
+private:
+    RECT area_;
+    std::vector<DWORD> pixels_;
+};
+
+RECT LeftHalf(const RECT& r) {
+    return RECT{r.left, r.top, (r.left + r.right) / 2, r.bottom};
+}
+RECT RightHalf(const RECT& r) {
+    return RECT{(r.left + r.right) / 2, r.top, r.right, r.bottom};
+}
+
+RECT WindowRectOf(HWND hwnd) {
+    RECT r{};
+    ::GetWindowRect(hwnd, &r);
+    return r;
+}
+
+// True when `upper` comes before `lower` among the top-level windows.
+bool Above(HWND upper, HWND lower) {
+    for (HWND w = ::GetWindow(::GetDesktopWindow(), GW_CHILD); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
+        if (w == upper)
+            return true;
+        if (w == lower)
+            return false;
+    }
+    return false;
+}
+
+// Lets this thread go idle for a moment: the platform may put what was painted on the screen
+// only then (Wine flushes a window's pixels when its thread waits for messages).
+void Settle(int ms = 30) {
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, ms, QS_ALLINPUT);
+    PumpMessages();
+}
+
+// Captures `area` until `holds` is true of the capture or a second has passed; the last capture.
+Capture CaptureWhen(const RECT& area, const std::function<bool(const Capture&)>& holds) {
+    for (int i = 0;; ++i) {
+        Settle();
+        Capture shot(area);
+        if (holds(shot) || i == 30)
+            return shot;
+    }
+}
+
+class ClockPaintTest : public ::testing::Test {
+protected:
+    void SetUp() override { RemoveTestSettingsFile(); }
+    void TearDown() override {
+        clock_.reset();
+        RemoveTestSettingsFile();
+    }
+    // A clock at (left, top) in the given mode, shown and painted once.
+    TWobToke& Open(bool wallpaper, int left = 120, int top = 140) {
+        clock_ = std::make_unique<TWobToke>(TestApplication(), [this] { return now_; });
+        clock_->EndsApplication = false;
+        clock_->Settings.ChimeOn = false;
+        clock_->Settings.AlarmOn = false;
+        clock_->Settings.WallpaperMode = wallpaper;
+        clock_->SetWindowLeft(left);
+        clock_->SetWindowTop(top);
+        ::ShowWindow(clock_->Handle(), SW_SHOWNOACTIVATE);
+        PumpMessages();
+        return *clock_;
+    }
+    void Repaint() {
+        ::InvalidateRect(clock_->Handle(), nullptr, TRUE);
+        ::UpdateWindow(clock_->Handle());
+    }
+    RECT ClockRect() const { return clock_->BoundsRect(); }
+    // A window under the left half of the clock, reaching well beyond it to the left and below.
+    RECT UnderLeftHalf() const {
+        const RECT c = ClockRect();
+        return RECT{c.left - 60, c.top - 30, (c.left + c.right) / 2, c.bottom + 40};
+    }
+    // Wine without a window manager puts a newly shown window above all others on the screen,
+    // whatever its Z order; showing the clock again puts it back where it belongs.
+    void ShowClockAgain() {
+        ::ShowWindow(clock_->Handle(), SW_HIDE);
+        ::ShowWindow(clock_->Handle(), SW_SHOWNOACTIVATE);
+    }
+    int Area(const RECT& r) const { return (r.right - r.left) * (r.bottom - r.top); }
+
+    SYSTEMTIME now_ = MakeTime(2026, 1, 5, 1, 13, 29, 58);
+    std::unique_ptr<TWobToke> clock_;
+};
+
+TEST_F(ClockPaintTest, ScreenModeShowsTheWindowBeneathBetweenTheLettersAndOnlyThere) {
+    Open(false);
+    ColourWindow green(UnderLeftHalf(), kGreen);
+    Settle();
+    Repaint();
+    const RECT c = ClockRect();
+    const RECT left = LeftHalf(c), right = RightHalf(c);
+    const Capture shot = CaptureWhen(c, [&](const Capture& s) {
+        return s.CountNear(kGreen, left) > Area(left) / 3 && s.CountNear(RGB(255, 255, 255), right, 30) > 20;
+    });
+    EXPECT_GT(shot.CountNear(kGreen, left), Area(left) / 3) << "the window beneath does not show through";
+    EXPECT_LT(shot.CountNear(kGreen, left), Area(left)) << "no letters over the window beneath";
+    EXPECT_EQ(shot.CountNear(kGreen, right), 0) << "green where nothing green lies beneath";
+    // The labels lie over it: the date's red letters on the left, the time's white ones on the right.
+    EXPECT_GT(shot.CountNear(RGB(255, 0, 0), left, 60), 20);
+    EXPECT_GT(shot.CountNear(RGB(255, 255, 255), right, 30), 20);
+}
+
+TEST_F(ClockPaintTest, ScreenModeShowsAChangeBeneathAtTheNextRepaintOnly) {
+    Open(false);
+    ColourWindow under(UnderLeftHalf(), kGreen);
+    Settle();
+    Repaint();
+    const RECT c = ClockRect();
+    CaptureWhen(c, [&](const Capture& s) { return s.CountNear(kGreen, c) > 100; });
+    under.SetColour(kBlue);
+    Settle(100);
+    {
+        const Capture shot(c);
+        EXPECT_GT(shot.CountNear(kGreen, LeftHalf(c)), 100) << "the clock changed its picture unasked";
+        EXPECT_EQ(shot.CountNear(kBlue, c), 0);
+    }
+    Repaint();
+    const Capture shot = CaptureWhen(c, [&](const Capture& s) { return s.CountNear(kGreen, c) == 0; });
+    EXPECT_EQ(shot.CountNear(kGreen, c), 0) << "a stale picture of what lies beneath";
+    EXPECT_GT(shot.CountNear(kBlue, LeftHalf(c)), 100);
+}
+
+TEST_F(ClockPaintTest, RevealRepaintsTheWindowsBeneathWhileTheClockIsHidden) {
+    TWobToke& clock = Open(false);
+    ColourWindow under(UnderLeftHalf(), kGreen, true, ColourWindow::Loop::SentOnly);
+    under.Watch(clock.Handle());
+    const int before = under.Paints();
+    Repaint();
+    EXPECT_EQ(under.Paints(), before + 1);
+    EXPECT_FALSE(under.WatchedWasVisible()) << "the window beneath repainted while the clock was shown";
+    EXPECT_TRUE(::IsWindowVisible(clock.Handle()));
+
+    // It repainted exactly the part the clock covers, in its own client coordinates.
+    const RECT c = ClockRect(), u = WindowRectOf(under.Handle()), painted = under.LastPaint();
+    const RECT expected{c.left - u.left, c.top - u.top, u.right - u.left, c.bottom - u.top};
+    EXPECT_TRUE(::EqualRect(&painted, &expected));
+}
+
+TEST_F(ClockPaintTest, OnlyScreenModeRevealsAndRepaintsAtOnceWhenMoved) {
+    TWobToke& clock = Open(true);
+    ColourWindow under(UnderLeftHalf(), kGreen, true, ColourWindow::Loop::SentOnly);
+    const int before = under.Paints();
+    Repaint();
+    EXPECT_EQ(under.Paints(), before) << "wallpaper mode revealed what lies beneath";
+
+    // Wallpaper mode: a move leaves the repaint to the message queue.
+    clock.SetWindowLeft(ClockRect().left + 7);
+    EXPECT_TRUE(::GetUpdateRect(clock.Handle(), nullptr, FALSE));
+    PumpMessages();
+    EXPECT_FALSE(::GetUpdateRect(clock.Handle(), nullptr, FALSE));
+
+    // Screen mode: the move repaints at once, with a reveal at the new place.
+    clock.Settings.WallpaperMode = false;
+    clock.SetWindowLeft(ClockRect().left - 7);
+    EXPECT_FALSE(::GetUpdateRect(clock.Handle(), nullptr, FALSE));
+    EXPECT_EQ(under.Paints(), before + 1);
+}
+
+TEST_F(ClockPaintTest, EraseAnswersOneAndPaintsTheDesktopOnlyInWallpaperMode) {
+    TWobToke& clock = Open(false);
+    HDC screen = ::GetDC(nullptr);
+    HDC mem = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 40, 20);
+    HGDIOBJ old = ::SelectObject(mem, bitmap);
+    const RECT all{0, 0, 40, 20};
+    HBRUSH magenta = ::CreateSolidBrush(kMagenta);
+
+    ::FillRect(mem, &all, magenta);
+    EXPECT_EQ(::SendMessageA(clock.Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(mem), 0), 1);
+    EXPECT_EQ(::GetPixel(mem, 5, 5), kMagenta) << "screen mode painted a background";
+    EXPECT_EQ(::GetPixel(mem, 39, 19), kMagenta);
+
+    clock.Settings.WallpaperMode = true;
+    ::FillRect(mem, &all, magenta);
+    EXPECT_EQ(::SendMessageA(clock.Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(mem), 0), 1);
+    EXPECT_NE(::GetPixel(mem, 5, 5), kMagenta) << "wallpaper mode left the background unpainted";
+    EXPECT_NE(::GetPixel(mem, 39, 19), kMagenta);
+
+    ::DeleteObject(magenta);
+    ::SelectObject(mem, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(mem);
+    ::ReleaseDC(nullptr, screen);
+}
+
+TEST_F(ClockPaintTest, WallpaperModeShowsTheDesktopNotTheWindowsInBetween) {
+    Open(true);
+    const RECT c = ClockRect();
+    ColourWindow between(RECT{c.left - 50, c.top - 50, c.right + 50, c.bottom + 50}, kGreen);
+    ShowClockAgain();
+    Settle();
+    Repaint();
+    // Wine paints neither wallpaper nor desktop colour into other windows; the clock's own fill
+    // with the desktop colour stands in for them there.
+    const COLORREF desktop = ::GetSysColor(COLOR_DESKTOP);
+    const Capture shot =
+        CaptureWhen(c, [&](const Capture& s) { return s.CountNear(desktop, c, 8) > Area(c) / 3; });
+    EXPECT_EQ(shot.CountNear(kGreen, c), 0) << "a window between the clock and the desktop shows through";
+    EXPECT_GT(shot.CountNear(desktop, c, 8), Area(c) / 3);
+    // ... and the window in between is really there, around the clock.
+    const RECT above{c.left, c.top - 40, c.right, c.top};
+    EXPECT_EQ(Capture(above).CountNear(kGreen), Area(above));
+}
+
+TEST_F(ClockPaintTest, RepaintWindowsUnderRepaintsEveryVisibleWindowThatMeetsTheAreaAtOnce) {
+    // Windows that paint only when made to paint at once: an invalidation alone shows nothing.
+    constexpr auto kSentOnly = ColourWindow::Loop::SentOnly;
+    const RECT area{300, 300, 400, 340};
+    ColourWindow lower(RECT{250, 250, 350, 350}, kGreen, true, kSentOnly);
+    ColourWindow upper(RECT{380, 320, 480, 420}, kBlue, true, kSentOnly);  // above `lower`
+    ColourWindow apart(RECT{500, 300, 560, 340}, kGreen, true, kSentOnly); // does not meet the area
+    ColourWindow hidden(RECT{300, 300, 400, 340}, kGreen, false, kSentOnly);
+
+    TWobToke::RepaintWindowsUnder(area);
+    EXPECT_EQ(lower.Paints(), 1);
+    EXPECT_EQ(upper.Paints(), 1);
+    EXPECT_EQ(apart.Paints(), 0);
+    EXPECT_EQ(hidden.Paints(), 0);
+    // Each repainted just the part in the area, in its own client coordinates.
+    const RECT lowerPart{50, 50, 100, 90}, upperPart{0, 0, 20, 20};
+    const RECT lowerPainted = lower.LastPaint(), upperPainted = upper.LastPaint();
+    EXPECT_TRUE(::EqualRect(&lowerPainted, &lowerPart));
+    EXPECT_TRUE(::EqualRect(&upperPainted, &upperPart));
+}
+
+TEST_F(ClockPaintTest, RevealKeepsForegroundZOrderAndTopmost) {
+    TWobToke& clock = Open(false);
+    ASSERT_TRUE(::GetWindowLongA(clock.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    ColourWindow under(UnderLeftHalf(), kGreen);
+    ColourWindow front(RECT{600, 500, 700, 560}, kBlue);
+    ::SetWindowPos(front.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ASSERT_TRUE(front.TakeForeground());
+    ASSERT_TRUE(Above(front.Handle(), under.Handle()));
+
+    for (int i = 0; i < 5; ++i) {
+        Repaint();
+        clock.NudgeWindow();
+    }
+    PumpMessages();
+    EXPECT_EQ(::GetForegroundWindow(), front.Handle());
+    EXPECT_TRUE(::GetWindowLongA(clock.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(Above(clock.Handle(), front.Handle()));
+    EXPECT_TRUE(Above(clock.Handle(), under.Handle()));
+    EXPECT_TRUE(Above(front.Handle(), under.Handle()));
+
+    // An ordinary clock keeps its place below a window above it and above one beneath it.
+    clock.Settings.StayOnTop = false;
+    clock.LayoutLabels();
+    ::SetWindowPos(front.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ::SetWindowPos(under.Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ASSERT_TRUE(Above(front.Handle(), clock.Handle()));
+    ASSERT_TRUE(Above(clock.Handle(), under.Handle()));
+    Repaint();
+    clock.NudgeWindow();
+    PumpMessages();
+    EXPECT_TRUE(Above(front.Handle(), clock.Handle()));
+    EXPECT_TRUE(Above(clock.Handle(), under.Handle()));
+    EXPECT_EQ(::GetForegroundWindow(), front.Handle());
+}
+
+TEST_F(ClockPaintTest, NudgeEndsWhereItStartedAndShowsWhatLiesBeneathAtOnce) {
+    TWobToke& clock = Open(false);
+    ColourWindow under(UnderLeftHalf(), kGreen, true, ColourWindow::Loop::SentOnly);
+    Settle();
+    Repaint();
+    under.SetColour(kBlue); // as a dialog closing over the clock would leave it: stale
+    Settle();
+    const RECT start = ClockRect();
+    const int before = under.Paints();
+
+    clock.NudgeWindow(); // repaints by itself, without waiting for the message queue
+    const RECT end = ClockRect();
+    EXPECT_TRUE(::EqualRect(&start, &end));
+    EXPECT_EQ(under.Paints(), before + 2) << "screen mode reveals at both places";
+    EXPECT_FALSE(::GetUpdateRect(clock.Handle(), nullptr, FALSE));
+    const Capture shot = CaptureWhen(end, [&](const Capture& s) { return s.CountNear(kGreen, end) == 0; });
+    EXPECT_EQ(shot.CountNear(kGreen, end), 0);
+    EXPECT_GT(shot.CountNear(kBlue, LeftHalf(end)), 100);
+
+    // Wallpaper mode: the same two moves, and the repaint waits for the message queue.
+    clock.Settings.WallpaperMode = true;
+    clock.NudgeWindow();
+    const RECT again = ClockRect();
+    EXPECT_TRUE(::EqualRect(&start, &again));
+    EXPECT_TRUE(::GetUpdateRect(clock.Handle(), nullptr, FALSE));
+    EXPECT_EQ(under.Paints(), before + 2);
+}
+
+TEST_F(ClockPaintTest, ADragKeepsTheBackgroundCurrentAtEveryPlace) {
+    TWobToke& clock = Open(false, 100, 300);
+    const RECT c = ClockRect();
+    const int width = c.right - c.left, boundary = 100 + width;
+    ColourWindow left(RECT{0, 250, boundary, 400}, kGreen);
+    ColourWindow right(RECT{boundary, 250, 100 + 3 * width, 400}, kBlue);
+    Settle();
+    for (int step = 0; step <= 8; ++step) {
+        SCOPED_TRACE(step);
+        clock.SetWindowLeft(100 + step * width / 4); // a drag is a sequence of such moves
+        const RECT r = ClockRect();
+        const RECT overGreen{r.left, r.top, std::min<LONG>(boundary, r.right), r.bottom};
+        const RECT overBlue{std::max<LONG>(boundary, r.left), r.top, r.right, r.bottom};
+        const Capture shot = CaptureWhen(r, [&](const Capture& s) {
+            return s.CountNear(kBlue, overGreen) == 0 && s.CountNear(kGreen, overBlue) == 0;
+        });
+        EXPECT_EQ(shot.CountNear(kBlue, overGreen), 0);
+        EXPECT_EQ(shot.CountNear(kGreen, overBlue), 0);
+        if (Area(overGreen) > 30 * (r.bottom - r.top)) {
+            EXPECT_GT(shot.CountNear(kGreen, overGreen), 50);
+        }
+        if (Area(overBlue) > 30 * (r.bottom - r.top)) {
+            EXPECT_GT(shot.CountNear(kBlue, overBlue), 50);
+        }
+    }
+}
+
+TEST_F(ClockPaintTest, AThousandPaintsInEachModeLeaveNoHandleBehind) {
+    TWobToke& clock = Open(false);
+    ColourWindow under(UnderLeftHalf(), kGreen);
+    for (bool wallpaper : {false, true}) {
+        SCOPED_TRACE(wallpaper);
+        clock.Settings.WallpaperMode = wallpaper;
+        Repaint(); // the buffers exist from here on
+        const long owners = ui::LiveGdiOwners();
+        for (int i = 0; i < 1000; ++i) {
+            now_ = MakeTime(2026, 1, 5, 1, 13, 30 + i / 60 % 30, i % 60);
+            clock.Timer1Timer();
+            ::UpdateWindow(clock.Handle());
+        }
+        clock.NudgeWindow();
+        PumpMessages();
+        EXPECT_EQ(ui::LiveGdiOwners(), owners);
+    }
+}
+
+} // namespace
