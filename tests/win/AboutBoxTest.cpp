@@ -11,31 +11,6 @@ using namespace wintest;
 
 namespace {
 
-// Runs `step(n)` every 30 ms (n = 0, 1, ...) on this thread while a modal loop is running.
-class Script {
-public:
-    explicit Script(std::function<void(int)> step) : step_(std::move(step)) {
-        current = this;
-        id_ = ::SetTimer(nullptr, 0, 30, &Script::Tick);
-    }
-    ~Script() {
-        ::KillTimer(nullptr, id_);
-        current = nullptr;
-    }
-    Script(const Script&) = delete;
-    Script& operator=(const Script&) = delete;
-
-private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        if (current)
-            current->step_(current->n_++);
-    }
-    static inline Script* current = nullptr;
-    std::function<void(int)> step_;
-    UINT_PTR id_ = 0;
-    int n_ = 0;
-};
-
 TEST(AboutBox, FourLabelsInTheirFontsAndPlacesAllInsideThePanel) {
     TAboutBox box(TestApplication());
     struct Expected {
