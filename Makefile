@@ -1,8 +1,9 @@
 # make run   builds Morovin.exe and starts the clock under Wine
 # make test  builds everything and runs the unit, Windows-side and end-to-end tests
+# make bench builds everything and runs the benchmarks (figures in the README)
 # Both install the Debian packages they need first (scripts/bootstrap).
 JOBS ?= 2
-.PHONY: all bootstrap build host win test run format clean
+.PHONY: all bootstrap build host win test bench run format clean
 
 all: build
 
@@ -22,6 +23,9 @@ win:
 
 test: build
 	scripts/run-tests
+
+bench: build
+	scripts/run-bench
 
 run: build
 	scripts/run-clock
