@@ -331,11 +331,13 @@ TEST_F(ClockChimeTest, AlarmAndSignalOfOneSecondAreHeardOnceFromTheStart) {
     clock.Timer1Timer();
     const std::string data = wave::SampleBytes(3 * 22050);
     ASSERT_TRUE(sink_.WaitFor([&](const std::string& s) { return s.ends_with(data); }, 5000));
-    // The second play cut the first off: what came before the whole file is its beginning.
+    // The second play cut the first off: what came before the whole file is its beginning, and on a
+    // busy machine the silence the driver pads the cut-off period with.
     const std::string heard = sink_.Since();
-    const size_t cut = heard.size() - data.size();
-    EXPECT_LT(cut, data.size());
-    EXPECT_EQ(heard.substr(0, cut), data.substr(0, cut));
+    const std::string before = heard.substr(0, heard.size() - data.size());
+    const size_t played = before.find_last_not_of('\0') + 1;
+    EXPECT_LT(played, data.size());
+    EXPECT_EQ(before.substr(0, played), data.substr(0, played));
 }
 
 TEST_F(ClockChimeTest, MissingWaveFileIsReportedAndTheClockGoesOn) {
