@@ -31,6 +31,29 @@ LOGFONTA ToLogFont(const LabelFont& font) {
     return lf;
 }
 
+LabelFont FromLogFont(const LOGFONTA& lf) {
+    LabelFont font;
+    font.name.assign(lf.lfFaceName, strnlen(lf.lfFaceName, LF_FACESIZE));
+    font.height = lf.lfHeight;
+    font.style =
+        static_cast<std::uint8_t>((lf.lfWeight >= FW_BOLD ? fsBold : 0) | (lf.lfItalic ? fsItalic : 0) |
+                                  (lf.lfUnderline ? fsUnderline : 0) | (lf.lfStrikeOut ? fsStrikeOut : 0));
+    font.charset = lf.lfCharSet;
+    switch (lf.lfPitchAndFamily & 0x3) {
+    case VARIABLE_PITCH:
+        font.pitch = FontPitch::Variable;
+        break;
+    case FIXED_PITCH:
+        font.pitch = FontPitch::Fixed;
+        break;
+    default:
+        font.pitch = FontPitch::Default;
+        break;
+    }
+    font.color = clBlack;
+    return font;
+}
+
 HFONT FontCache::Get(const LabelFont& wanted) {
     // Colour is drawing state, not part of the GDI font.
     LabelFont key = wanted;
