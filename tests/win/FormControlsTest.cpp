@@ -1,0 +1,221 @@
+// The forms layer in-process: the two control rules, the radio group, the dialog keys, a failing
+// handler, the colour button and the pickers.
+#include "TestSupport.h"
+#include "ui/Buttons.h"
+#include "ui/CommonDialogs.h"
+#include "ui/Form.h"
+#include "ui/RadioGroup.h"
+#include "ui/ScrollBar.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <stdexcept>
+#include <vector>
+
+using namespace wintest;
+
+namespace {
+
+// One control of each kind that has rules of its own, two of them on a second page.
+class SampleForm : public ui::Form {
+public:
+    SampleForm() : Form(TestApplication()) {
+        CreateForm("TSampleForm", "サンプル", 200, 180);
+        Add(Pages, Handle(), {5, 5, 190, 145});
+        HWND first = Pages.AddPage("一").Handle();
+        HWND second = Pages.AddPage("二").Handle();
+        Add(Box, first, {8, 8, 97, 17}, "チェック");
+        Add(Group, first, {8, 28, 172, 76}, "位置").SetItems({"左上", "左下", "現在", "右上", "右下"}, 2);
+        Add(Bar, second, {8, 8, 121, 9}).SetRange(-5, 10);
+        Add(Colour, second, {8, 24, 57, 20}, "日付");
+        Add(Ok, Handle(), {16, 153, 57, 25}, "確定");
+        Add(Cancel, Handle(), {88, 153, 57, 25}, "閉じる");
+        SetKeyboardPages(&Pages);
+    }
+    ui::PageControl Pages;
+    ui::CheckBox Box;
+    ui::RadioGroup Group;
+    ui::ScrollBar Bar;
+    ui::ColourButton Colour;
+    ui::PushButton Ok, Cancel;
+};
+
+TEST(FormControls, CheckBoxRunsItsClickHandlerExactlyWhenTheStateChanges) {
+    SampleForm form;
+    int clicks = 0;
+    form.Box.OnClick = [&] { ++clicks; };
+    // From code, in sequence: (set to, clicks so far); then the user's click.
+    const std::pair<bool, int> steps[] = {{false, 0}, {true, 1}, {true, 1}, {false, 2}};
+    for (const auto& [to, total] : steps) {
+        form.Box.SetChecked(to);
+        EXPECT_EQ(form.Box.Checked(), to);
+        EXPECT_EQ(clicks, total) << "set to " << to;
+    }
+    ::SendMessageA(form.Box.Handle(), BM_CLICK, 0, 0);
+    EXPECT_TRUE(form.Box.Checked());
+    EXPECT_EQ(clicks, 3);
+}
+
+TEST(FormControls, ScrollBarClampsAndRunsItsChangeHandlerOnlyOnARealChange) {
+    SampleForm form; // range -5..10, at 0
+    int changes = 0;
+    form.Bar.OnChange = [&] { ++changes; };
+    // A position set from code (kCode) or the user's scroll code: where the bar ends, changes so far.
+    constexpr int kCode = -1;
+    struct Step {
+        int code, set, position, total;
+    } steps[] = {{kCode, 0, 0, 0},        {kCode, 3, 3, 1},         {kCode, 3, 3, 1},
+                 {kCode, 12, 10, 2},      {kCode, 15, 10, 2},       {kCode, -9, -5, 3},
+                 {SB_LINELEFT, 0, -5, 3}, {SB_LINERIGHT, 0, -4, 4}, {SB_PAGERIGHT, 0, -3, 5},
+                 {SB_PAGELEFT, 0, -4, 6}, {SB_RIGHT, 0, 10, 7},     {SB_LINERIGHT, 0, 10, 7}};
+    for (const Step& s : steps) {
+        if (s.code == kCode)
+            form.Bar.SetPosition(s.set);
+        else
+            ::SendMessageA(form.Pages.Page(1), WM_HSCROLL, s.code,
+                           reinterpret_cast<LPARAM>(form.Bar.Handle()));
+        EXPECT_EQ(form.Bar.Position(), s.position) << s.set << "/" << s.code;
+        EXPECT_EQ(::GetScrollPos(form.Bar.Handle(), SB_CTL), s.position);
+        EXPECT_EQ(changes, s.total) << s.set << "/" << s.code;
+    }
+}
+
+TEST(FormControls, RadioGroupLaysOutItsItemsAndRunsItsHandlerOnAChangeOfChoice) {
+    // 172 x 76 with a 12-pixel line, two columns: columns of 81 from 8, rows of (76 - 12 - 5) / 3
+    // = 19 from 12 + 1 + (59 % 3) / 2 = 14; item 4 is the second of the right-hand column.
+    EXPECT_EQ(ui::RadioItemPlace(172, 76, 12, 5, 2, 0), (ui::Place{8, 14, 81, 19}));
+    EXPECT_EQ(ui::RadioItemPlace(172, 76, 12, 5, 2, 4), (ui::Place{89, 33, 81, 19}));
+    EXPECT_EQ(ui::RadioItemPlace(185, 41, 12, 2, 2, 1), (ui::Place{95, 13, 87, 24})); // one row
+
+    SampleForm form;
+    int clicks = 0;
+    form.Group.OnClick = [&] { ++clicks; };
+    auto checked = [&] {
+        std::vector<int> on;
+        for (int i = 0; i < form.Group.Count(); ++i)
+            if (::SendMessageA(form.Group.ItemHandle(i), BM_GETCHECK, 0, 0) == BST_CHECKED)
+                on.push_back(i);
+        return on;
+    };
+    EXPECT_EQ(form.Group.ItemIndex(), -1);
+    form.Group.SetItemIndex(3);
+    form.Group.SetItemIndex(3);
+    EXPECT_EQ(checked(), std::vector<int>{3});
+    ::SendMessageA(form.Group.ItemHandle(1), BM_CLICK, 0, 0); // the user's click
+    EXPECT_EQ(form.Group.ItemIndex(), 1);
+    form.Group.SetVisible(false);
+    EXPECT_FALSE(::GetWindowLongA(form.Group.ItemHandle(4), GWL_STYLE) & WS_VISIBLE);
+    form.Group.SetVisible(true);
+    form.Group.SetItemIndex(-1);
+    EXPECT_TRUE(checked().empty());
+    EXPECT_EQ(clicks, 3);
+}
+
+TEST(FormControls, DialogKeysFollowTheTabOrderTurnPagesMoveTheChoiceAndPressOnlyTheFocusedButton) {
+    SampleForm form;
+    int okClicks = 0;
+    form.Ok.OnClick = [&] { ++okClicks; };
+    struct Key {
+        WPARAM key;
+        bool control, shift;
+        HWND focusAfter;
+    } keys[] = {
+        {VK_TAB, false, false, form.Box.Handle()},        // the tabs had the focus; then the shown page
+        {VK_TAB, false, false, form.Group.ItemHandle(0)}, // a group without a choice at its first item
+        {VK_DOWN, false, false, form.Group.ItemHandle(1)},
+        {VK_RETURN, false, false, form.Group.ItemHandle(1)}, // no default button
+        {VK_ESCAPE, false, false, form.Group.ItemHandle(1)}, // no cancel button
+        {VK_TAB, false, false, form.Ok.Handle()},
+        {VK_RETURN, false, false, form.Ok.Handle()}, // presses the focused button
+        {VK_TAB, true, false, form.Ok.Handle()},     // Ctrl+Tab: the next page
+        {VK_TAB, false, true, form.Colour.Handle()}, // Shift+Tab: back into the page now shown
+        {VK_TAB, false, true, form.Bar.Handle()},
+    };
+    std::vector<HWND> focus;
+    Script script([&](int n) {
+        const std::size_t i = static_cast<std::size_t>(n);
+        if (i > 0 && i <= std::size(keys))
+            focus.push_back(::GetFocus()); // after key i - 1
+        if (i < std::size(keys)) {
+            SetModifierKeys(keys[i].control, keys[i].shift);
+            ::PostMessageA(::GetFocus(), WM_KEYDOWN, keys[i].key, 0);
+        } else {
+            form.Close();
+        }
+    });
+    form.ShowModal();
+    SetModifierKeys(false, false);
+    ASSERT_EQ(focus.size(), std::size(keys));
+    for (std::size_t i = 0; i < focus.size(); ++i)
+        EXPECT_EQ(focus[i], keys[i].focusAfter) << "after key " << i;
+    EXPECT_EQ(form.Group.ItemIndex(), 1);
+    EXPECT_EQ(form.Pages.ActivePageIndex(), 1);
+    EXPECT_EQ(okClicks, 1);
+}
+
+TEST(FormControls, AFailingHandlerIsReportedAndTheFormStaysOpen) {
+    SampleForm form;
+    form.Ok.OnClick = [] { throw std::runtime_error("だめ"); };
+    bool openAfter = false;
+    const bool reported = AnswerNextDialog(IDOK, [&] {
+        ::SendMessageA(form.Ok.Handle(), BM_CLICK, 0, 0);
+        openAfter = ::IsWindow(form.Handle()) && !form.Closed();
+    });
+    EXPECT_TRUE(reported);
+    EXPECT_TRUE(openAfter);
+}
+
+TEST(FormControls, ColourButtonDrawsItsCaptionInItsColour) {
+    SampleForm form;
+    form.Pages.SetActivePageIndex(1);
+    auto pixelsOf = [&](COLORREF colour) {
+        ::UpdateWindow(form.Colour.Handle());
+        const ui::WindowDc dc(form.Colour.Handle());
+        int count = 0;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 57; ++x)
+                count += ::GetPixel(dc.get(), x, y) == colour;
+        return count;
+    };
+    std::vector<int> counts;
+    Script script([&](int n) {
+        if (n == 1) {
+            form.Colour.SetColour(clRed);
+            counts.push_back(pixelsOf(RGB(255, 0, 0)));
+            form.Colour.SetColour(0xFF0000); // blue
+            counts.push_back(pixelsOf(RGB(0, 0, 255)));
+            counts.push_back(pixelsOf(RGB(255, 0, 0)));
+            form.Close();
+        }
+    });
+    form.ShowModal();
+    ASSERT_EQ(counts.size(), 3u);
+    EXPECT_GT(counts[0], 5);
+    EXPECT_GT(counts[1], 5);
+    EXPECT_EQ(counts[2], 0);
+}
+
+TEST(FormControls, FontPickerAsksForScreenFontsWithoutEffectsAndLeavesTheFontOnCancel) {
+    LOGFONTA font{};
+    const CHOOSEFONTA fontOptions = ui::FontDialog().Options(nullptr, font);
+    EXPECT_EQ(fontOptions.Flags & (CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS | CF_LIMITSIZE),
+              static_cast<DWORD>(CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT));
+    static const char kPlatformFilter[] = "WAVEファイル\0*.wav\0";
+    EXPECT_EQ(ui::OpenDialog("WAVEファイル|*.wav").PlatformFilter(),
+              std::string(kPlatformFilter, sizeof(kPlatformFilter)));
+
+    SampleForm form;
+    bool confirmed = true;
+    // A face the picker does not list is no reason to fail, and a cancel leaves every byte.
+    font.lfHeight = -20;
+    lstrcpynA(font.lfFaceName, "どこにもない書体", LF_FACESIZE);
+    const LOGFONTA before = font;
+    EXPECT_TRUE(
+        AnswerNextDialog(IDCANCEL, [&] { confirmed = ui::FontDialog().Execute(form.Handle(), font); }));
+    EXPECT_FALSE(confirmed);
+    EXPECT_EQ(std::memcmp(&font, &before, sizeof(font)), 0);
+    EXPECT_TRUE(AnswerNextDialog(IDOK, [&] { ui::FontDialog().Execute(form.Handle(), font); }));
+}
+
+} // namespace
