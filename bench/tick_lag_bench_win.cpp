@@ -56,7 +56,10 @@ public:
         if (lag > 30000)
             lag -= 60000; // shown before its turn: a clock ahead of the real time
         if (shown_ >= 0) {
+            if (lags_.empty())
+                firstAt_ = at;
             lags_.push_back(lag);
+            lastAt_ = at;
             skipped_ += ((second - shown_) % 60 + 60) % 60 - 1;
         }
         shown_ = second;
@@ -66,21 +69,24 @@ public:
         std::vector<std::int64_t> sorted = lags_;
         std::sort(sorted.begin(), sorted.end());
         if (sorted.empty()) {
-            std::printf("%-26s no second shown\n", what);
+            std::printf("%-22s no second shown\n", what);
             return;
         }
         const size_t n = sorted.size();
-        std::printf("%-26s %zu seconds shown in %d ticks: lag median %lld  p99 %lld  max %lld ms;"
-                    "  skipped %d  shown twice %d  early ticks %d\n",
+        // How the lag moved over the run, per minute: a plain timer's drift towards the next skip.
+        const double minutes = static_cast<double>(std::max<std::int64_t>(1, lastAt_ - firstAt_)) / 60000.0;
+        const double drift = static_cast<double>(lags_.back() - lags_.front()) / minutes;
+        std::printf("%-22s %zu seconds shown in %d ticks: lag median %lld  p99 %lld  max %lld ms,"
+                    " drift %+.1f ms/min;  skipped %d  shown twice %d  early ticks %d\n",
                     what, n, ticks_, static_cast<long long>(sorted[n / 2]),
                     static_cast<long long>(sorted[std::min(n - 1, n * 99 / 100)]),
-                    static_cast<long long>(sorted.back()), skipped_, doubled_, early_);
+                    static_cast<long long>(sorted.back()), drift, skipped_, doubled_, early_);
     }
 
 private:
     std::vector<std::int64_t> lags_;
     int shown_ = -1;
-    std::int64_t shownAt_ = 0;
+    std::int64_t shownAt_ = 0, firstAt_ = 0, lastAt_ = 0;
     int ticks_ = 0, skipped_ = 0, doubled_ = 0, early_ = 0;
 };
 
