@@ -1,13 +1,13 @@
 // Keeping the tick on the second: each tick re-arms the timer from its own clock reading, and a
 // jump of the clock (set by the user or a time service, a new time zone, a wake from sleep) shows
 // the new time at once and aims the next tick from it. The alarm and the time signal see such a
-// jump like a late tick: only the last few seconds are checked, so nothing skipped over fires.
+// jump like a late tick: only the last five seconds are checked, nothing further back fires.
 #include "clock/ClockWindow_win.h"
 
 #include "clock/TickAim.h"
 
 void TWobToke::AimNextTick(const SYSTEMTIME& reading) {
-    // A refused re-arm leaves the timer as it was last armed; the next tick tries again.
+    // Should the system refuse, the timer runs on as it was last armed and the next tick tries again.
     timer1_.Rearm(NextTickDelayMs(reading.wMilliseconds));
 }
 
