@@ -1,5 +1,6 @@
 #include "clock/ClockWindow_win.h"
 
+#include "clock/Monitors_win.h"
 #include "clock/SettingsFile_win.h"
 #include "clock/SettingsStore.h"
 
@@ -17,18 +18,14 @@ private:
     TWobToke& clock_;
 };
 
-ScreenMetrics CurrentScreenMetrics() {
-    return ScreenMetrics{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
-                         ::GetSystemMetrics(SM_CYFULLSCREEN), ::GetSystemMetrics(SM_CYCAPTION)};
-}
-
 } // namespace
 
 void TWobToke::LoadSettings() {
     const IniDocument document = ReadSettingsDocument(SettingsFile());
     ClockWindowTarget target(*this);
-    const std::vector<std::string> errors = LoadSettingsFrom(document, CurrentScreenMetrics(), Settings,
-                                                             target, ClockLabels{DateLbl, WeekLbl, TimeLbl});
+    const RECT r = BoundsRect();
+    const std::vector<std::string> errors = LoadSettingsFrom(
+        document, CurrentDesktop(r.left, r.top), Settings, target, ClockLabels{DateLbl, WeekLbl, TimeLbl});
     // A bad colour text is reported once; everything else in the file has been applied.
     if (!errors.empty())
         app_.ShowError(errors.front());

@@ -2,6 +2,7 @@
 
 #include "clock/FaceTexts.h"
 #include "clock/Locale_win.h"
+#include "clock/TickAim.h"
 #include "ui/Dispatch.h"
 #include "ui/MediaPlayer.h"
 #include "ui/PopupMenu.h"
@@ -51,7 +52,8 @@ TWobToke::TWobToke(ui::Application& app, ClockSource clock)
     BuildPopupMenu();
     trayIconImage_ = ui::unique_hicon(static_cast<HICON>(
         ::LoadImageA(ui::ModuleInstance(), "MAINICON", IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
-    timer1_.Start(Handle(), kTimer1, 1000);
+    // The first tick too comes just after a turn of the second.
+    timer1_.Start(Handle(), kTimer1, NextTickDelayMs(LocalClock().wMilliseconds));
 
     for (TShadowLabel* l : {&DateLbl, &WeekLbl, &TimeLbl})
         l->EndLoading();
@@ -95,9 +97,12 @@ void TWobToke::CompensateItalicWidth(TShadowLabel& label) {
 }
 
 void TWobToke::RefreshClockText() {
+    RefreshClockText(Now());
+}
+
+void TWobToke::RefreshClockText(const ClockTime& now) {
     // One reading of the clock for the three texts shown together, so the date and the time
     // never straddle midnight.
-    const ClockTime now = Now();
     DateLbl.SetCaption(DateText(Settings, now, locale_));
     if (QualifiesForItalicCompensation(DateLbl.Font().style))
         CompensateItalicWidth(DateLbl);
@@ -138,7 +143,10 @@ void TWobToke::LayoutLabels() {
 void TWobToke::Timer1Timer() {
     if (!Handle())
         return; // a tick resumed after the clock closed under an open box
-    RefreshClockText();
+    const SYSTEMTIME reading = LocalClock();
+    // Aimed before anything can open a box and run further ticks inside this one.
+    AimNextTick(reading);
+    RefreshClockText(ToClockTime(reading));
     LayoutLabels();
 }
 
@@ -244,6 +252,12 @@ LRESULT TWobToke::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (wp == kTimer1)
             Timer1Timer();
         return 0;
+    case WM_TIMECHANGE:
+        OnTimeChange();
+        return 0;
+    case WM_POWERBROADCAST:
+        OnPowerBroadcast(wp);
+        return TRUE;
     case WM_PAINT:
         OnPaint();
         return 0;

@@ -3,6 +3,7 @@
 // the one-second tick, the tray icon, the popup menu and the wave player. Its handlers are
 // spread over files by concern:
 //   ClockWindow_win.cpp    creation, layout, tick, closing, message routing
+//   ClockTickAim_win.cpp   aiming each tick at the turn of the second; clock changes and resume
 //   ClockSettingsIo_win.cpp  LoadSettings / SaveSettings against the settings file
 //   ClockPaint_win.cpp     painting, see-through background, RevealBeneath, NudgeWindow
 //   ClockCommands_win.cpp  mouse, tray icon callback, popup menu and its commands
@@ -50,6 +51,9 @@ public:
     void RefreshClockText();
     void LayoutLabels();
     void Timer1Timer();
+    // The system clock was set, its time zone changed, or the system woke from sleep.
+    void OnTimeChange();
+    void OnPowerBroadcast(WPARAM event);
     void CompensateItalicWidth(TShadowLabel& label);
 
     // Settings file
@@ -109,6 +113,8 @@ private:
     LRESULT OnEraseBackground(HDC dc);
     TShadowLabel* LabelAt(POINT clientPoint);
     ClockTime Now() const;
+    void RefreshClockText(const ClockTime& now);
+    void AimNextTick(const SYSTEMTIME& reading);
     void SetWindowSize(int width, int height);
 
     ui::Application& app_;

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <limits>
 
 namespace {
 
@@ -15,7 +14,6 @@ namespace {
 constexpr const char* kMissingText = "A";
 constexpr std::int32_t kMissingInt = -1;
 constexpr int kDefaultShadowOffset = 3;
-constexpr int kRightMargin = 2;
 // LOGFONT's face name holds 31 bytes and a NUL.
 constexpr std::size_t kMaxFaceBytes = 31;
 // The largest size whose pixel height still fits in an int; only absurd files reach it.
@@ -35,19 +33,6 @@ std::int32_t ReadInteger(const IniDocument& doc, const char* section, const char
 
 bool ReadBoolean(const IniDocument& doc, const char* section, const char* key, bool fallback) {
     return ReadInteger(doc, section, key, fallback ? 1 : 0) != 0;
-}
-
-int Saturate(std::int64_t value) {
-    return static_cast<int>(
-        std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-
-// An edge beyond `limit` goes to `placedBeyond` (which may be negative and stays so); a negative
-// edge goes to 0. Done in 64 bits so that absurd stored sizes cannot overflow.
-int ClampEdge(std::int32_t edge, std::int64_t limit, std::int64_t placedBeyond) {
-    if (edge > limit)
-        return Saturate(placedBeyond);
-    return edge < 0 ? 0 : edge;
 }
 
 // Sets one colour from its text unless the key is missing; a bad text keeps the old colour and
@@ -72,7 +57,7 @@ void ReadTextInto(const IniDocument& doc, const char* section, const char* key, 
 
 } // namespace
 
-std::vector<std::string> LoadSettingsFrom(const IniDocument& doc, const ScreenMetrics& screen,
+std::vector<std::string> LoadSettingsFrom(const IniDocument& doc, const DesktopLayout& desktop,
                                           ClockSettings& settings, SettingsTarget& target,
                                           ClockLabels labels) {
     std::vector<std::string> errors;
@@ -82,20 +67,17 @@ std::vector<std::string> LoadSettingsFrom(const IniDocument& doc, const ScreenMe
             apply(*label);
     };
 
-    // Task-bar allowance; Wine reports metrics that make it negative, which is used as it is.
-    const std::int64_t taskBar = std::int64_t{screen.height} - screen.cyFullScreen - screen.cyCaption;
+    // The stored rectangle decides the monitor; an edge the file lacks is where the window stands.
     const std::int32_t left = ReadInteger(doc, "Form", "Left", kMissingInt);
-    if (left != kMissingInt) {
-        const std::int64_t limit =
-            std::int64_t{screen.width} - ReadInteger(doc, "Form", "Width", kMissingInt);
-        target.SetWindowLeft(ClampEdge(left, limit, limit - kRightMargin));
-    }
+    const std::int32_t width = left != kMissingInt ? ReadInteger(doc, "Form", "Width", kMissingInt) : 0;
     const std::int32_t top = ReadInteger(doc, "Form", "Top", kMissingInt);
-    if (top != kMissingInt) {
-        const std::int64_t limit =
-            std::int64_t{screen.height} - ReadInteger(doc, "Form", "Height", kMissingInt) - taskBar;
-        target.SetWindowTop(ClampEdge(top, limit, limit));
-    }
+    const std::int32_t height = top != kMissingInt ? ReadInteger(doc, "Form", "Height", kMissingInt) : 0;
+    const MonitorArea& monitor = NearestMonitor(desktop, left != kMissingInt ? left : desktop.windowLeft,
+                                                top != kMissingInt ? top : desktop.windowTop, width, height);
+    if (left != kMissingInt)
+        target.SetWindowLeft(ClampLeftEdge(monitor, left, width));
+    if (top != kMissingInt)
+        target.SetWindowTop(ClampTopEdge(monitor, top, height));
 
     const std::int32_t page = ReadInteger(doc, "Prop", "Page", kMissingInt);
     settings.PropPage = page == kMissingInt ? 0 : page;

@@ -4,15 +4,11 @@
 // written by SettingsFile_win.
 #include "base/IniDocument.h"
 #include "clock/ClockSettings.h"
+#include "clock/ScreenPlacement.h"
 #include "widgets/ShadowLabel.h"
 
 #include <string>
 #include <vector>
-
-// GetSystemMetrics values: SM_CXSCREEN, SM_CYSCREEN, SM_CYFULLSCREEN, SM_CYCAPTION.
-struct ScreenMetrics {
-    int width, height, cyFullScreen, cyCaption;
-};
 
 // Where the window values of the file go.
 class SettingsTarget {
@@ -35,7 +31,8 @@ struct WindowBounds {
 
 // Applies the document in the documented order. Returns the conversion error messages met (the
 // caller reports the first one); a bad colour keeps the label's colour and loading goes on.
-std::vector<std::string> LoadSettingsFrom(const IniDocument& document, const ScreenMetrics& screen,
+// A stored position is kept on the monitor of `desktop` nearest the stored rectangle.
+std::vector<std::string> LoadSettingsFrom(const IniDocument& document, const DesktopLayout& desktop,
                                           ClockSettings& settings, SettingsTarget& target,
                                           ClockLabels labels);
 

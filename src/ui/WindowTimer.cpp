@@ -12,6 +12,11 @@ void WindowTimer::Start(HWND hwnd, UINT_PTR id, UINT intervalMs) {
     id_ = id;
 }
 
+bool WindowTimer::Rearm(UINT intervalMs) {
+    // Setting a window's timer again under the same id replaces it: no second timer, no gap.
+    return hwnd_ && ::SetTimer(hwnd_, id_, intervalMs, nullptr) != 0;
+}
+
 void WindowTimer::Stop() {
     if (hwnd_ && ::IsWindow(hwnd_))
         ::KillTimer(hwnd_, id_);

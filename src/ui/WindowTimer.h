@@ -13,6 +13,9 @@ public:
 
     // Throws AppError("ﾀｲﾏｰを取得できません") when the system refuses a timer.
     void Start(HWND hwnd, UINT_PTR id, UINT intervalMs);
+    // Makes the running timer fire next `intervalMs` from now (and every `intervalMs` after that).
+    // False when there is no running timer or the system refuses.
+    bool Rearm(UINT intervalMs);
     void Stop();
     UINT_PTR Id() const { return id_; }
 

@@ -38,6 +38,11 @@ public:
 // T = 768 - 740 - 18 = 10 pixels of task bar.
 constexpr ScreenMetrics kScreen{1024, 768, 740, 18};
 
+// One screen, with the window where it stands before loading.
+DesktopLayout OneScreen(const ScreenMetrics& screen) {
+    return DesktopLayout{{PrimaryMonitor(screen)}, 198, 103};
+}
+
 // The clock as its window starts it, before LoadSettings.
 struct Clock {
     NullHost host;
@@ -55,8 +60,9 @@ struct Clock {
         time.SetFontColor(clWhite);
     }
     ClockLabels Labels() { return ClockLabels{date, week, time}; }
-    std::vector<std::string> Load(const std::string& file, const ScreenMetrics& screen = kScreen) {
-        return LoadSettingsFrom(IniDocument::Parse(file), screen, settings, target, Labels());
+    std::vector<std::string> Load(const std::string& file,
+                                  const DesktopLayout& desktop = OneScreen(kScreen)) {
+        return LoadSettingsFrom(IniDocument::Parse(file), desktop, settings, target, Labels());
     }
     std::string Save(IniDocument doc = {}, WindowBounds bounds = {198, 103, 320, 160}) {
         SaveSettingsTo(doc, settings, bounds, Labels());
@@ -72,7 +78,7 @@ std::optional<int> LoadedLeft(const std::string& form) {
 
 std::optional<int> LoadedTop(const std::string& form, const ScreenMetrics& screen = kScreen) {
     Clock clock;
-    clock.Load("[Form]\r\n" + form, screen);
+    clock.Load("[Form]\r\n" + form, OneScreen(screen));
     return clock.target.top;
 }
 
@@ -137,13 +143,63 @@ TEST(SettingsStore, TopEdgeClampsAboveTheTaskBar) {
     EXPECT_EQ(LoadedTop("Top=659\r\nHeight=100\r\n"), 658); // no extra margin
     EXPECT_EQ(LoadedTop("Top=-3\r\nHeight=100\r\n"), 0);
     EXPECT_EQ(LoadedTop("Top=0\r\nHeight=1000\r\n"), -242);
-    // Wine reports a full-screen height above the screen's: the allowance is negative.
-    EXPECT_EQ(LoadedTop("Top=700\r\nHeight=100\r\n", ScreenMetrics{1024, 768, 779, 18}), 697);
+    // Wine reports a full-screen height above the screen's: the allowance is 0, not negative.
+    EXPECT_EQ(LoadedTop("Top=668\r\nHeight=100\r\n", ScreenMetrics{1024, 768, 779, 18}), 668);
+    EXPECT_EQ(LoadedTop("Top=700\r\nHeight=100\r\n", ScreenMetrics{1024, 768, 779, 18}), 668);
     // Height is read only with Top, Width only with Left.
     Clock clock;
     clock.Load("[Form]\r\nTop=5\r\nWidth=5000\r\n");
     EXPECT_EQ(clock.target.calls, "TS");
     EXPECT_EQ(clock.target.top, 5);
+}
+
+// Primary 1920x1080 with T = 40; a second monitor left of it (side by side, reaching above it) or
+// above it, each with a work area 30 or 40 rows short of its height.
+const MonitorArea kPrimary = PrimaryMonitor(ScreenMetrics{1920, 1080, 1022, 18});
+const DesktopLayout kSideBySide{
+    {kPrimary, MonitorWithWorkArea({-1280, -224, 0, 800}, {-1280, -224, 0, 770})}, 198, 103};
+const DesktopLayout kStacked{
+    {kPrimary, MonitorWithWorkArea({0, -1080, 1920, 0}, {0, -1040, 1920, 0})}, 198, 103};
+const DesktopLayout kPrimaryAlone{{kPrimary}, 198, 103};
+
+TEST(SettingsStore, PositionIsKeptOnTheMonitorNearestTheStoredRectangle) {
+    struct Row {
+        const char* what;
+        const DesktopLayout& desktop;
+        const char* form;
+        std::optional<int> left, top;
+    };
+    const Row rows[] = {
+        {"on the left monitor", kSideBySide, "Left=-1000\r\nTop=100\r\n", -1000, 100},
+        {"past its left edge", kSideBySide, "Left=-1400\r\nTop=100\r\n", -1280, 100},
+        {"mostly on the left monitor, past its right", kSideBySide, "Left=-250\r\nTop=100\r\n", -302, 100},
+        {"mostly on the primary", kSideBySide, "Left=-100\r\nTop=100\r\n", 0, 100},
+        {"above the taller monitor's task bar", kSideBySide, "Left=-1000\r\nTop=750\r\n", -1000, 710},
+        {"above the taller monitor", kSideBySide, "Left=-1000\r\nTop=-300\r\n", -1000, -224},
+        {"Top missing: the window's top decides", kSideBySide, "Left=-1000\r\n", -1000, std::nullopt},
+        {"on the upper monitor", kStacked, "Left=100\r\nTop=-500\r\n", 100, -500},
+        {"above the upper monitor", kStacked, "Left=100\r\nTop=-1100\r\n", 100, -1080},
+        {"mostly on the upper monitor, over its task bar", kStacked, "Left=100\r\nTop=-50\r\n", 100, -100},
+        {"below the primary", kStacked, "Left=100\r\nTop=1500\r\n", 100, 980},
+        {"on a removed monitor to the right", kSideBySide, "Left=2500\r\nTop=300\r\n", 1618, 300},
+        {"on a removed monitor far left", kSideBySide, "Left=-3000\r\nTop=100\r\n", -1280, 100},
+        {"on a removed monitor below left", kSideBySide, "Left=-2000\r\nTop=2000\r\n", -1280, 710},
+        {"on the removed left monitor", kPrimaryAlone, "Left=-1000\r\nTop=-300\r\n", 0, 0},
+    };
+    for (const Row& row : rows) {
+        Clock clock;
+        clock.Load(std::string("[Form]\r\nWidth=300\r\nHeight=60\r\n") + row.form, row.desktop);
+        EXPECT_EQ(clock.target.left, row.left) << row.what;
+        EXPECT_EQ(clock.target.top, row.top) << row.what;
+    }
+}
+
+TEST(SettingsStore, TaskBarAllowanceIsNeverNegative) {
+    EXPECT_EQ(PrimaryMonitor(ScreenMetrics{1024, 768, 740, 18}).taskBar, 10);
+    EXPECT_EQ(PrimaryMonitor(ScreenMetrics{1024, 768, 779, 18}).taskBar, 0);
+    EXPECT_EQ(MonitorWithWorkArea({0, 0, 800, 600}, {0, 0, 800, 600}).taskBar, 0);
+    EXPECT_EQ(MonitorWithWorkArea({0, 0, 800, 600}, {0, -10, 800, 600}).taskBar, 0);
+    EXPECT_EQ(MonitorWithWorkArea({0, 0, 800, 600}, {0, 28, 800, 600}).taskBar, 28);
 }
 
 TEST(SettingsStore, TextsEqualToATextAreIgnored) {

@@ -1,6 +1,8 @@
 // The clock window in-process, with a clock the test sets: its texts, layout and tick.
 #include "TestSupport.h"
 #include "clock/ClockWindow_win.h"
+#include "clock/Monitors_win.h"
+#include "ui/MediaPlayer.h"
 
 #include <psapi.h>
 
@@ -130,3 +132,48 @@ TEST_F(ClockWindowTest, ThousandsOfPaintedTicksLeaveNoHandleAndNoMemoryBehind) {
 }
 
 } // namespace
+
+TEST_F(ClockWindowTest, ClockChangeAndWakeShowTheNewTimeAtOnceAndSoundNothingSkipped) {
+    TWobToke& clock = Open();
+    ClockSettings& s = clock.Settings;
+    s.ChimeOn = s.ChimeHour = s.ChimeHalfHour = true;
+    s.SoundFile = ""; // a signal opens the bare device: seen, not heard, not reported
+    struct Row {
+        UINT message;
+        WPARAM event;
+        SYSTEMTIME to;
+        const char* shown;
+    };
+    const Row rows[] = {
+        {WM_TIMECHANGE, 0, MakeTime(2026, 1, 5, 1, 14, 0, 10), "14:00:10"},  // set forward over 13:30, 14:00
+        {WM_TIMECHANGE, 0, MakeTime(2026, 1, 5, 1, 13, 29, 40), "13:29:40"}, // set back
+        {WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, MakeTime(2026, 1, 5, 1, 15, 30, 6), "15:30:06"},
+        {WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, MakeTime(2026, 1, 5, 1, 18, 0, 9), "18:00:09"},
+    };
+    for (const Row& row : rows) {
+        now_ = row.to;
+        ::SendMessageA(clock.Handle(), row.message, row.event, 0);
+        EXPECT_EQ(clock.TimeLbl.Caption(), row.shown);
+        EXPECT_FALSE(clock.MediaPlayer1().IsOpen()) << "a skipped signal sounded after " << row.shown;
+    }
+    // Going to sleep shows nothing new; the next tick on the hour does sound.
+    now_ = MakeTime(2026, 1, 5, 1, 19, 0, 0);
+    ::SendMessageA(clock.Handle(), WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+    EXPECT_EQ(clock.TimeLbl.Caption(), "18:00:09");
+    clock.Timer1Timer();
+    EXPECT_EQ(clock.TimeLbl.Caption(), "19:00:00");
+    EXPECT_TRUE(clock.MediaPlayer1().IsOpen());
+}
+
+TEST(ClockDesktop, PrimaryScreenComesFirstAsItsMetricsDescribeIt) {
+    const DesktopLayout desktop = CurrentDesktop(198, 103);
+    ASSERT_GE(desktop.monitors.size(), 1u);
+    const MonitorArea& primary = desktop.monitors.front();
+    EXPECT_EQ(primary.bounds.left, 0);
+    EXPECT_EQ(primary.bounds.top, 0);
+    EXPECT_EQ(primary.bounds.right, ::GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(primary.bounds.bottom, ::GetSystemMetrics(SM_CYSCREEN));
+    for (const MonitorArea& m : desktop.monitors)
+        EXPECT_GE(m.taskBar, 0);
+    EXPECT_EQ(desktop.monitors.size(), static_cast<size_t>(::GetSystemMetrics(SM_CMONITORS)));
+}

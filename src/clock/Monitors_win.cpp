@@ -1,0 +1,32 @@
+#include "clock/Monitors_win.h"
+
+#include <windows.h>
+
+namespace {
+
+ScreenRect ToScreenRect(const RECT& r) {
+    return ScreenRect{r.left, r.top, r.right, r.bottom};
+}
+
+BOOL CALLBACK AddSecondaryMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM lp) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (::GetMonitorInfoA(monitor, &info) && !(info.dwFlags & MONITORINFOF_PRIMARY))
+        reinterpret_cast<DesktopLayout*>(lp)->monitors.push_back(
+            MonitorWithWorkArea(ToScreenRect(info.rcMonitor), ToScreenRect(info.rcWork)));
+    return TRUE;
+}
+
+} // namespace
+
+DesktopLayout CurrentDesktop(int windowLeft, int windowTop) {
+    DesktopLayout desktop;
+    desktop.monitors.push_back(
+        PrimaryMonitor(ScreenMetrics{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
+                                     ::GetSystemMetrics(SM_CYFULLSCREEN), ::GetSystemMetrics(SM_CYCAPTION)}));
+    // A failed enumeration leaves the primary screen alone, as on a one-monitor system.
+    ::EnumDisplayMonitors(nullptr, nullptr, &AddSecondaryMonitor, reinterpret_cast<LPARAM>(&desktop));
+    desktop.windowLeft = windowLeft;
+    desktop.windowTop = windowTop;
+    return desktop;
+}
