@@ -31,12 +31,6 @@ LOGFONTA ToLogFont(const LabelFont& font) {
     return lf;
 }
 
-COLORREF ResolveColour(TColor colour) {
-    if (IsSystemColour(colour))
-        return ::GetSysColor(static_cast<int>(colour & 0xFF));
-    return static_cast<COLORREF>(colour & 0x00FFFFFF);
-}
-
 HFONT FontCache::Get(const LabelFont& wanted) {
     // Colour is drawing state, not part of the GDI font.
     LabelFont key = wanted;
