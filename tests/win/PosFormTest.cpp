@@ -1,0 +1,135 @@
+// The Position dialog in-process: the clock's moves on each choice, the layout, and the keys.
+#include "TestSupport.h"
+#include "dialogs/PosForm.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+using namespace wintest;
+
+namespace {
+
+using Moves = std::vector<std::string>;
+
+// A 1024 x 768 screen with a task bar 30 high on top: every corner differs from the flush one.
+ScreenReport TopTaskBar() {
+    return ScreenReport{
+        1024, 768, 1024, 719, 19, PlacementRect{-2, -2, 1026, 30}, PlacementRect{0, 30, 1024, 768}};
+}
+
+// Stands in for a 200 x 40 clock window: notes each move asked for, "L<left>" or "T<top>".
+struct FakeClock {
+    RECT rect{0, 0, 200, 40};
+    Moves moves;
+    ClockWindowMover Mover() {
+        auto note = [this](const char* what, int value, int dx, int dy) {
+            moves.push_back(what + std::to_string(value));
+            ::OffsetRect(&rect, dx, dy);
+        };
+        return ClockWindowMover{[this] { return rect; }, [=, this](int l) { note("L", l, l - rect.left, 0); },
+                                [=, this](int t) { note("T", t, 0, t - rect.top); }};
+    }
+    Moves Take() { return std::exchange(moves, {}); }
+};
+
+TEST(PosForm, TheInitialItemIsPlacedAtOnceAndEachNewChoiceMovesTheClock) {
+    FakeClock clock; // at (0, 0): the upper left, which goes below the task bar, top first
+    TPosForm form(TestApplication(), clock.Mover(), TopTaskBar);
+    EXPECT_EQ(form.OpeningPosition, (PlacementPoint{0, 0}));
+    EXPECT_EQ(form.RadioGroup1.ItemIndex(), kUpperLeft);
+    EXPECT_EQ(clock.Take(), (Moves{"T30", "L0"}));
+    const std::pair<int, Moves> steps[] = {
+        {kUpperRight, {"L824", "T30"}},
+        {kUpperRight, {}}, // the selected item again does nothing
+        {kOpeningPosition, {"L0", "T0"}},
+        {kLowerRight, {"L824", "T698"}},
+        {kLowerLeft, {"L0", "T728"}},
+        {kOpeningPosition, {"L0", "T0"}}, // back where it stood when the dialog opened
+    };
+    for (const auto& [item, moves] : steps) {
+        ::SendMessageA(form.RadioGroup1.ItemHandle(item), BM_CLICK, 0, 0); // the user's click
+        EXPECT_EQ(clock.Take(), moves) << "item " << item;
+    }
+}
+
+TEST(PosForm, EveryItemShowsItsWholeCaptionInsideTheGroupAndTheButtonIsBelowIt) {
+    FakeClock clock;
+    TPosForm form(TestApplication(), clock.Mover(), TopTaskBar);
+    auto place = [&](HWND h) {
+        RECT r{};
+        ::GetWindowRect(h, &r);
+        ::MapWindowPoints(nullptr, form.Handle(), reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    };
+    auto inside = [](const RECT& in, const RECT& out) {
+        RECT both{};
+        return ::IntersectRect(&both, &in, &out) && ::EqualRect(&both, &in);
+    };
+    RECT client{};
+    ::GetClientRect(form.Handle(), &client);
+    EXPECT_EQ(client.right, TPosForm::kClientWidth);
+    EXPECT_EQ(client.bottom, TPosForm::kClientHeight);
+    const RECT group = place(form.RadioGroup1.Handle()), button = place(form.Button1.Handle());
+    EXPECT_TRUE(inside(group, client) && inside(button, client) && button.top >= group.bottom);
+
+    HDC dc = ::GetDC(form.Handle());
+    HGDIOBJ old = ::SelectObject(dc, form.DialogFont());
+    TEXTMETRICA font{};
+    ::GetTextMetricsA(dc, &font);
+    std::vector<RECT> items;
+    for (int i = 0; i < form.RadioGroup1.Count(); ++i) {
+        const RECT r = place(form.RadioGroup1.ItemHandle(i));
+        char caption[32] = {};
+        const int length = ::GetWindowTextA(form.RadioGroup1.ItemHandle(i), caption, sizeof(caption));
+        SIZE text{};
+        ::GetTextExtentPoint32A(dc, caption, length, &text);
+        EXPECT_TRUE(inside(r, group) && r.top > group.top + font.tmHeight) << i << " leaves the frame";
+        EXPECT_LE(::GetSystemMetrics(SM_CXMENUCHECK) + 4 + text.cx, r.right - r.left) << i << " is cut off";
+        for (const RECT& other : items) {
+            RECT overlap{};
+            EXPECT_FALSE(::IntersectRect(&overlap, &r, &other)) << i << " overlaps another item";
+        }
+        items.push_back(r);
+    }
+    ::SelectObject(dc, old);
+    ::ReleaseDC(form.Handle(), dc);
+}
+
+// Shows the dialog and presses each key on its window (the focused one when null); returns how
+// many keys had been pressed when the dialog closed, none when they left it open.
+std::optional<size_t> KeysUntilClosed(TPosForm& form, const std::vector<std::pair<WPARAM, HWND>>& keys) {
+    size_t pressed = 0;
+    bool closedByTest = false;
+    Script script([&](int n) {
+        if (pressed < keys.size()) {
+            if (keys[pressed].second)
+                ::SetFocus(keys[pressed].second);
+            ::PostMessageA(::GetFocus(), WM_KEYDOWN, keys[pressed++].first, 0);
+        } else if (static_cast<size_t>(n) > keys.size() + 2) {
+            closedByTest = true;
+            form.Close();
+        }
+    });
+    form.ShowModal();
+    return closedByTest ? std::nullopt : std::optional<size_t>(pressed);
+}
+
+TEST(PosForm, EnterClosesOnlyOnTheButtonAndEscNever) {
+    FakeClock clock{RECT{300, 200, 500, 240}, {}};
+    for (int run = 0; run < 2; ++run) {
+        TPosForm form(TestApplication(), clock.Mover(), TopTaskBar);
+        HWND item = form.RadioGroup1.ItemHandle(kOpeningPosition), button = form.Button1.Handle();
+        if (run == 0)
+            EXPECT_EQ(KeysUntilClosed(form, {{VK_RETURN, item}, {VK_ESCAPE, item}, {VK_ESCAPE, button}}),
+                      std::nullopt);
+        else
+            EXPECT_EQ(KeysUntilClosed(form, {{VK_RETURN, button}, {VK_RETURN, item}}), 1u);
+    }
+    EXPECT_EQ(clock.Take(), (Moves{"L300", "T200", "L300", "T200"})) << "only the opening placements";
+}
+
+} // namespace
