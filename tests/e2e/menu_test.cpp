@@ -1,7 +1,6 @@
 // The tray icon callback, the popup menu and its commands, and the mouse on the clock, driven
 // on the real program from outside as the shell and the user would.
 #include "support/ClockProcess.h"
-#include "support/TrayMenu.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +12,18 @@
 using namespace e2e;
 
 namespace {
+
+constexpr UINT kTrayIconMessage = WM_USER + 101;
+
+// Menu items counted from the top with the down key (separators are skipped).
+enum MenuKey { kProperties = 1, kPosition, kScreenSaver, kDisplay, kHelp, kVersion, kQuit };
+
+HWND VisibleMenuOf(DWORD pid) {
+    for (HWND h : WindowsOf(pid, "#32768"))
+        if (::IsWindowVisible(h))
+            return h;
+    return nullptr;
+}
 
 // Starts the clock and waits for its first layout (the design size gives way to the texts).
 HWND StartClock(ClockProcess& clock) {
@@ -31,6 +42,12 @@ HWND OpenTrayMenu(const ClockProcess& clock, HWND hwnd, POINT pointer) {
     HWND menu = nullptr;
     WaitUntil([&] { return (menu = VisibleMenuOf(clock.Id())) != nullptr; }, 5000);
     return menu;
+}
+
+void ChooseItem(HWND menu, MenuKey item) {
+    for (int i = 0; i < item; ++i)
+        ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+    ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
 }
 
 // True when the clock answers a message within `ms`: it is neither hung nor inside a menu.
