@@ -2,6 +2,7 @@
 
 #include "dialogs/AboutBox.h"
 #include "dialogs/PosForm.h"
+#include "dialogs/PropForm.h"
 #include "ui/PopupMenu.h"
 
 #include <shellapi.h>
@@ -86,7 +87,10 @@ void TWobToke::PopupMenu1Popup() {
 }
 
 void TWobToke::KP1Click() {
-    // Opens the Properties dialog once it is part of the program; the item is already there.
+    // The dialog applies through the clock's own ApplyProperties, which comes with the timer page.
+    const PropFormClock clock{Settings, DateLbl, WeekLbl, TimeLbl, {}};
+    if (RunDialogCommand(PropForm, app_, clock))
+        NudgeWindow(); // the clock shows again what the dialog covered
 }
 
 void TWobToke::K1Click() {

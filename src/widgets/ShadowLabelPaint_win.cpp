@@ -1,5 +1,7 @@
 #include "widgets/ShadowLabelPaint_win.h"
 
+#include "base/Sjis.h"
+
 #include <cstring>
 
 namespace ui {
@@ -27,8 +29,33 @@ LOGFONTA ToLogFont(const LabelFont& font) {
         lf.lfPitchAndFamily = DEFAULT_PITCH;
         break;
     }
-    std::strncpy(lf.lfFaceName, font.name.c_str(), LF_FACESIZE - 1);
+    // A name too long for the record is cut between characters, never inside a double-byte one.
+    const std::string face = TruncateSjis(font.name, LF_FACESIZE - 1);
+    std::memcpy(lf.lfFaceName, face.c_str(), face.size() + 1);
     return lf;
+}
+
+LabelFont FromLogFont(const LOGFONTA& lf) {
+    LabelFont font;
+    font.name.assign(lf.lfFaceName, strnlen(lf.lfFaceName, LF_FACESIZE));
+    font.height = lf.lfHeight;
+    font.style =
+        static_cast<std::uint8_t>((lf.lfWeight >= FW_BOLD ? fsBold : 0) | (lf.lfItalic ? fsItalic : 0) |
+                                  (lf.lfUnderline ? fsUnderline : 0) | (lf.lfStrikeOut ? fsStrikeOut : 0));
+    font.charset = lf.lfCharSet;
+    switch (lf.lfPitchAndFamily & 0x3) {
+    case VARIABLE_PITCH:
+        font.pitch = FontPitch::Variable;
+        break;
+    case FIXED_PITCH:
+        font.pitch = FontPitch::Fixed;
+        break;
+    default:
+        font.pitch = FontPitch::Default;
+        break;
+    }
+    font.color = clBlack;
+    return font;
 }
 
 HFONT FontCache::Get(const LabelFont& wanted) {

@@ -26,6 +26,8 @@ private:
 };
 
 LOGFONTA ToLogFont(const LabelFont& font);
+// The label font a GDI font description stands for (bold from FW_BOLD up); colour black.
+LabelFont FromLogFont(const LOGFONTA& font);
 
 // An off-screen bitmap the size of a window's client area, made again only when that size changes.
 class BackBuffer {

@@ -1,6 +1,5 @@
 // The Position dialog on the real program: from the menu to the lower right corner, kept on quit.
 #include "support/ClockProcess.h"
-#include "support/TrayMenu.h"
 
 #include <gtest/gtest.h>
 
@@ -20,11 +19,11 @@ TEST(Position, LowerRightFromTheMenuPutsTheClockInTheCornerAndQuittingSavesIt) {
     ASSERT_TRUE(WaitUntil([&] { return WindowRectOf(hwnd).bottom - WindowRectOf(hwnd).top != 204; }, 5000))
         << "waited for the clock's first layout";
 
-    HWND dialog = OpenFromTrayMenu(clock, hwnd, kPosition, "TPosForm");
+    HWND dialog = OpenDialogFromTrayMenu(clock, hwnd, kPosition, "TPosForm");
     ASSERT_NE(dialog, nullptr) << "waited for the Position dialog";
     EXPECT_EQ(TextOf(dialog), "表示位置調整");
-    HWND lowerRight = ChildWithText(dialog, "右下");
-    HWND confirm = ChildWithText(dialog, "確定");
+    HWND lowerRight = ::FindWindowExA(dialog, nullptr, "BUTTON", "右下");
+    HWND confirm = ::FindWindowExA(dialog, nullptr, "BUTTON", "確定");
     ASSERT_NE(lowerRight, nullptr);
     ASSERT_NE(confirm, nullptr);
 

@@ -1,0 +1,244 @@
+// The Properties dialog in-process: the opening over the control <-> settings correspondence,
+// its handlers, the pickers, the closing, and the layout invariants.
+#include "../unit/FakeLabelHost.h"
+#include "TestSupport.h"
+#include "dialogs/PropForm.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+using namespace wintest;
+
+namespace {
+
+class PropFormTest : public ::testing::Test {
+protected:
+    std::unique_ptr<TPropForm> Open() {
+        return std::make_unique<TPropForm>(TestApplication(), PropFormClock{settings, date, week, time, {}});
+    }
+    FakeLabelHost host;
+    TShadowLabel date{host}, week{host}, time{host};
+    ClockSettings settings;
+};
+
+TEST_F(PropFormTest, EachFlagOpensInItsOwnCheckBox) {
+    struct Row {
+        bool ClockSettings::*flag;
+        ui::CheckBox TPropForm::*box;
+        bool inverse;
+    } rows[] = {{&ClockSettings::ShowYear, &TPropForm::YChk, false},
+                {&ClockSettings::Movable, &TPropForm::MChk, true},
+                {&ClockSettings::StayOnTop, &TPropForm::FChk, false},
+                {&ClockSettings::ShowSeconds, &TPropForm::CheckBox1, false},
+                {&ClockSettings::Use24Hour, &TPropForm::CheckBox2, false},
+                {&ClockSettings::EnglishWeekday, &TPropForm::Engchk, false},
+                {&ClockSettings::WallpaperMode, &TPropForm::AllChk, false},
+                {&ClockSettings::ChimeOn, &TPropForm::CheckBox3, false},
+                {&ClockSettings::ShadowOn, &TPropForm::ShadowCheck, false}};
+    for (const Row& on : rows) { // one flag on at a time
+        settings = ClockSettings{};
+        settings.*on.flag = true;
+        const auto form = Open();
+        for (const Row& r : rows)
+            EXPECT_EQ((*form.*r.box).Checked(), (settings.*r.flag) != r.inverse)
+                << &on - rows << "/" << &r - rows;
+    }
+}
+
+TEST_F(PropFormTest, IntervalGroupAndPageFollowTheStoredValues) {
+    struct Chime {
+        bool on, half, hour;
+        int item;
+    } chimes[] = {{true, true, true, 0},  {true, false, true, 1},  {true, false, false, -1},
+                  {false, true, true, 0}, {false, false, true, 1}, {false, false, false, 0}};
+    for (const Chime& c : chimes) {
+        settings.ChimeOn = c.on;
+        settings.ChimeHalfHour = c.half;
+        settings.ChimeHour = c.hour;
+        const auto form = Open();
+        EXPECT_EQ(form->CheckBox3.Checked(), c.on);
+        EXPECT_EQ(form->RadioGroup1.Visible(), c.on);
+        EXPECT_EQ(form->RadioGroup1.ItemIndex(), c.item) << c.on << c.half << c.hour;
+    }
+    const std::pair<int, int> pages[] = {{0, 0}, {2, 2}, {3, 1}, {5, 1}, {-1, 1}};
+    for (const auto& [stored, shown] : pages) {
+        settings.PropPage = stored;
+        const auto form = Open();
+        EXPECT_EQ(form->PageControl1.ActivePageIndex(), shown) << stored;
+        EXPECT_TRUE(::GetWindowLongA(form->PageControl1.Page(shown), GWL_STYLE) & WS_VISIBLE);
+    }
+}
+
+TEST_F(PropFormTest, ColoursFontAndOffsetsOpenFromTheLabels) {
+    LabelFont font;
+    font.name = "IPAGothic";
+    font.SetSizePoints(20);
+    font.style = fsBold | fsItalic;
+    font.charset = 0;
+    font.pitch = FontPitch::Fixed;
+    font.color = 0x000001;
+    date.SetFont(font);
+    week.SetFontColor(0x000002);
+    time.SetFontColor(clBtnShadow);
+    date.Shadow().SetColor(0x000004);
+    week.Shadow().SetColor(0x000005);
+    time.Shadow().SetColor(0x000006);
+    const auto form = Open();
+    const std::vector<TColor> colours = {form->DateBtn.Colour(),  form->WeekBtn.Colour(),
+                                         form->TimeBtn.Colour(),  form->SDateBtn.Colour(),
+                                         form->SWeekBtn.Colour(), form->STimeBtn.Colour()};
+    EXPECT_EQ(colours, (std::vector<TColor>{1, 2, clBtnShadow, 4, 5, 6})); // named colours stay named
+    const LabelFont& preview = form->PreviewFont();
+    EXPECT_EQ(preview.name, "IPAGothic");
+    EXPECT_EQ(preview.SizePoints(), 20);
+    EXPECT_EQ(preview.style, fsBold | fsItalic);
+    EXPECT_EQ(preview.color, clBlack);
+    EXPECT_EQ(preview.charset, kShiftJisCharset); // the design font's, not the clock's
+    EXPECT_EQ(preview.pitch, FontPitch::Default);
+    EXPECT_STREQ(form->Label1.Font().lfFaceName, "IPAGothic");
+
+    struct Offsets {
+        int left, top;
+        const char *x, *y;
+    } offsets[] = {{0, 0, "0", "0"}, {12, -9, "10", "-4"}, {-6, 5, "-5", "4"}, {3, -2, "3", "-2"}};
+    for (const Offsets& o : offsets) {
+        date.Shadow().SetOffsetLeft(o.left);
+        date.Shadow().SetOffsetTop(o.top);
+        const auto opened = Open();
+        EXPECT_EQ(opened->XLabel.Text() + "," + opened->YLabel.Text(), std::string(o.x) + "," + o.y);
+        EXPECT_EQ(std::to_string(opened->ScrollBar1.Position()), o.x);
+        EXPECT_EQ(std::to_string(opened->ScrollBar2.Position()), o.y);
+    }
+}
+
+TEST_F(PropFormTest, ALongFaceNameIsCutBetweenCharacters) {
+    LabelFont font;
+    font.name = std::string(20, 'a') + "ゴシックゴシック"; // the 31st byte is a lead byte
+    date.SetFont(font);
+    EXPECT_STREQ(Open()->Label1.Font().lfFaceName, (std::string(20, 'a') + "ゴシックゴ").c_str());
+}
+
+TEST_F(PropFormTest, HandlersKeepTheGroupAndTheOffsetTextsInStep) {
+    settings.ChimeOn = true;
+    settings.ChimeHour = true;
+    date.Shadow().SetOffsetLeft(0);
+    date.Shadow().SetOffsetTop(0);
+    const auto form = Open();
+    ::SendMessageA(form->CheckBox3.Handle(), BM_CLICK, 0, 0);
+    EXPECT_FALSE(form->RadioGroup1.Visible());
+    ::SendMessageA(form->CheckBox3.Handle(), BM_CLICK, 0, 0);
+    EXPECT_TRUE(form->RadioGroup1.Visible());
+    EXPECT_EQ(form->RadioGroup1.ItemIndex(), 1) << "hiding the group changed its choice";
+    ::SendMessageA(form->TabSheet2, WM_HSCROLL, SB_LINELEFT,
+                   reinterpret_cast<LPARAM>(form->ScrollBar1.Handle()));
+    ::SendMessageA(form->TabSheet2, WM_HSCROLL, SB_PAGERIGHT,
+                   reinterpret_cast<LPARAM>(form->ScrollBar2.Handle()));
+    EXPECT_EQ(form->XLabel.Text() + "," + form->YLabel.Text(), "-1,1");
+}
+
+// The face the platform really uses for the dialog font, so the font picker lists it.
+std::string InstalledFace() {
+    ui::WindowDc dc(nullptr);
+    const ui::unique_hfont font(::CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                                              0, 0, 0, 0, ui::Form::kDialogFontName));
+    const ui::SelectedObject selected(dc.get(), font.get());
+    char face[LF_FACESIZE] = {};
+    ::GetTextFaceA(dc.get(), LF_FACESIZE, face);
+    return face;
+}
+
+TEST_F(PropFormTest, PickersChangeOnlyOnConfirmAndGivePlainColours) {
+    time.SetFontColor(clBtnShadow);
+    LabelFont font;
+    font.name = InstalledFace();
+    font.SetSizePoints(18);
+    date.SetFont(font);
+    const auto form = Open();
+    const LabelFont before = form->PreviewFont();
+    EXPECT_TRUE(AnswerNextDialog(IDCANCEL, [&] { form->Button1Click(); }));
+    EXPECT_EQ(form->PreviewFont(), before);
+    EXPECT_TRUE(AnswerNextDialog(IDOK, [&] { form->Button1Click(); }));
+    EXPECT_EQ(form->PreviewFont().name, font.name);
+    EXPECT_EQ(form->PreviewFont().SizePoints(), 18);
+    EXPECT_EQ(form->PreviewFont().color, clBlack);
+
+    EXPECT_TRUE(AnswerNextDialog(IDCANCEL, [&] { form->TimeBtnClick(); }));
+    EXPECT_EQ(form->TimeBtn.Colour(), clBtnShadow);
+    EXPECT_TRUE(AnswerNextDialog(IDOK, [&] { form->TimeBtnClick(); }));
+    EXPECT_EQ(form->TimeBtn.Colour(), static_cast<TColor>(::GetSysColor(COLOR_BTNSHADOW)));
+}
+
+TEST_F(PropFormTest, ClosingRemembersThePageShownAndChangesNothingElse) {
+    settings.PropPage = 0;
+    settings.ShowYear = true;
+    const std::pair<int, UINT> cases[] = {{2, WM_SYSCOMMAND}, {1, BM_CLICK}, {0, WM_CLOSE}};
+    for (const auto& [page, how] : cases) {
+        const auto form = Open();
+        ::SendMessageA(form->MChk.Handle(), BM_CLICK, 0, 0); // an edit that is not applied
+        ClockSettings expected = settings;
+        expected.PropPage = page;
+        Script script([&](int n) {
+            if (n == 0) {
+                form->PageControl1.SetActivePageIndex(page);
+                if (how == BM_CLICK)
+                    ::PostMessageA(form->CloseBtn.Handle(), BM_CLICK, 0, 0); // 閉じる
+                else
+                    ::PostMessageA(form->Handle(), how, how == WM_SYSCOMMAND ? SC_CLOSE : 0, 0);
+            } else if (n > 60) {
+                form->Close();
+            }
+        });
+        form->ShowModal();
+        EXPECT_EQ(settings, expected) << how;
+    }
+}
+
+TEST_F(PropFormTest, ControlsSitInsideTheirParentsInTheDialogFontAndInTheDeclaredTabOrder) {
+    settings.ChimeOn = true;
+    const auto form = Open();
+    for (HWND parent : {form->Handle(), form->TabSheet1, form->TabSheet2, form->TabSheet3}) {
+        RECT outer{};
+        ::GetClientRect(parent, &outer);
+        for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+            RECT r{};
+            ::GetWindowRect(child, &r);
+            ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+            EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= outer.right && r.bottom <= outer.bottom)
+                << ::GetDlgCtrlID(child);
+            // Every control but the preview in the dialog font; scroll bars have no text.
+            ui::Control* control = ui::ControlOf(child);
+            if (control && control != &form->Label1 && !dynamic_cast<ui::ScrollBar*>(control)) {
+                EXPECT_EQ(reinterpret_cast<HFONT>(::SendMessageA(child, WM_GETFONT, 0, 0)),
+                          form->DialogFont());
+            }
+        }
+    }
+    auto tabWalk = [&](int page) {
+        form->PageControl1.SetActivePageIndex(page);
+        std::vector<HWND> order;
+        for (HWND h = form->PageControl1.Handle(); order.size() < 20;) {
+            h = ::GetNextDlgTabItem(form->Handle(), h, FALSE);
+            if (h == form->PageControl1.Handle())
+                break;
+            order.push_back(h);
+        }
+        return order;
+    };
+    const TPropForm& f = *form;
+    const std::vector<HWND> buttons = {f.OKBtn.Handle(), f.RenewBtn.Handle(), f.CloseBtn.Handle()};
+    std::vector<HWND> general = {f.MChk.Handle(),      f.YChk.Handle(),      f.FChk.Handle(),
+                                 f.CheckBox1.Handle(), f.CheckBox2.Handle(), f.Engchk.Handle(),
+                                 f.AllChk.Handle(),    f.CheckBox3.Handle(), f.RadioGroup1.ItemHandle(0)};
+    std::vector<HWND> fonts = {f.Button1.Handle(),   f.DateBtn.Handle(),     f.WeekBtn.Handle(),
+                               f.TimeBtn.Handle(),   f.SDateBtn.Handle(),    f.SWeekBtn.Handle(),
+                               f.STimeBtn.Handle(),  f.ShadowCheck.Handle(), f.ScrollBar1.Handle(),
+                               f.ScrollBar2.Handle()};
+    general.insert(general.end(), buttons.begin(), buttons.end());
+    fonts.insert(fonts.end(), buttons.begin(), buttons.end());
+    EXPECT_EQ(tabWalk(0), general);
+    EXPECT_EQ(tabWalk(1), fonts);
+}
+
+} // namespace
