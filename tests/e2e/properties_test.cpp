@@ -51,6 +51,9 @@ TEST(Properties, MenuOpensTheDialogAndThePageShownAtTheCloseBoxReachesTheFileOnQ
     EXPECT_EQ(client.right, 223);
     EXPECT_EQ(client.bottom, 286);
     EXPECT_TRUE(::GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_FALSE(::GetWindowLongA(dialog, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+    const RECT frame = WindowRectOf(dialog);
+    EXPECT_EQ(frame.left, (::GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left)) / 2) << "centred";
     EXPECT_FALSE(::IsWindowEnabled(hwnd)) << "the clock takes no input while the dialog is open";
     ExpectNoTaskbarButton(clock.Id());
     EXPECT_EQ(ShownPage(dialog), 1) << "a stored page outside 0-2 opens on フォント・カラー";

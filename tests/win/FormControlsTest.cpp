@@ -1,5 +1,5 @@
-// The forms layer in-process: the two control rules, the radio group, the dialog keys, closing,
-// a failing handler, the colour button and the pickers.
+// The forms layer in-process: the two control rules, the radio group, the dialog keys, a failing
+// handler, the colour button and the pickers.
 #include "TestSupport.h"
 #include "ui/Buttons.h"
 #include "ui/CommonDialogs.h"
@@ -112,32 +112,6 @@ TEST(FormControls, RadioGroupLaysOutItsItemsAndRunsItsHandlerOnAChangeOfChoice) 
     EXPECT_EQ(clicks, 3);
 }
 
-TEST(FormControls, FormIsFixedTopmostOwnedCentredWithItsClientSizeAndOneFont) {
-    SampleForm form;
-    RECT shown{};
-    Script script([&](int n) {
-        if (n == 0) {
-            ::GetWindowRect(form.Handle(), &shown);
-            form.Close();
-        }
-    });
-    form.ShowModal();
-    RECT client{};
-    ::GetClientRect(form.Handle(), &client);
-    EXPECT_EQ(client.right * 1000 + client.bottom, 200 * 1000 + 180);
-    EXPECT_EQ(shown.left, (::GetSystemMetrics(SM_CXSCREEN) - (shown.right - shown.left)) / 2);
-    EXPECT_EQ(shown.top, (::GetSystemMetrics(SM_CYSCREEN) - (shown.bottom - shown.top)) / 2);
-    EXPECT_FALSE(::GetWindowLongA(form.Handle(), GWL_STYLE) &
-                 (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-    EXPECT_TRUE(::GetWindowLongA(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_EQ(::GetWindow(form.Handle(), GW_OWNER), TestApplication().AppWindow());
-    LOGFONTA font{};
-    ::GetObjectA(form.DialogFont(), sizeof(font), &font);
-    EXPECT_STREQ(font.lfFaceName, ui::Form::kDialogFontName);
-    EXPECT_EQ(font.lfHeight, -12);
-    EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET);
-}
-
 TEST(FormControls, DialogKeysFollowTheTabOrderTurnPagesMoveTheChoiceAndPressOnlyTheFocusedButton) {
     SampleForm form;
     int okClicks = 0;
@@ -178,26 +152,6 @@ TEST(FormControls, DialogKeysFollowTheTabOrderTurnPagesMoveTheChoiceAndPressOnly
     EXPECT_EQ(form.Group.ItemIndex(), 1);
     EXPECT_EQ(form.Pages.ActivePageIndex(), 1);
     EXPECT_EQ(okClicks, 1);
-}
-
-TEST(FormControls, CloseBoxAndAltF4CloseOnlyWhenTheCloseQueryAgreesAndOnlyHideTheForm) {
-    struct Refusing : SampleForm {
-        bool allow = false;
-        int asked = 0;
-        bool FormCloseQuery() override { return ++asked, allow; }
-    } form;
-    Script script([&](int n) {
-        if (n == 0)
-            ::PostMessageA(form.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
-        if (n == 2) {
-            form.allow = true;
-            ::PostMessageA(form.Handle(), WM_CLOSE, 0, 0);
-        }
-    });
-    form.ShowModal();
-    EXPECT_EQ(form.asked, 2);
-    EXPECT_FALSE(::IsWindowVisible(form.Handle()));
-    EXPECT_TRUE(::IsWindow(form.Handle())); // the caller releases it
 }
 
 TEST(FormControls, AFailingHandlerIsReportedAndTheFormStaysOpen) {
@@ -242,7 +196,7 @@ TEST(FormControls, ColourButtonDrawsItsCaptionInItsColour) {
     EXPECT_EQ(counts[2], 0);
 }
 
-TEST(FormControls, PickersAskForScreenFontsWithoutEffectsAndLeaveTheValueOnCancel) {
+TEST(FormControls, FontPickerAsksForScreenFontsWithoutEffectsAndLeavesTheFontOnCancel) {
     LOGFONTA font{};
     const CHOOSEFONTA fontOptions = ui::FontDialog().Options(nullptr, font);
     EXPECT_EQ(fontOptions.Flags & (CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS | CF_LIMITSIZE),
@@ -252,16 +206,7 @@ TEST(FormControls, PickersAskForScreenFontsWithoutEffectsAndLeaveTheValueOnCance
               std::string(kPlatformFilter, sizeof(kPlatformFilter)));
 
     SampleForm form;
-    ui::ColourDialog colours; // its custom colours outlive each showing
-    EXPECT_EQ(colours.Options(nullptr, 0).lpCustColors, colours.CustomColours().data());
-    COLORREF colour = RGB(10, 20, 30);
     bool confirmed = true;
-    EXPECT_TRUE(AnswerNextDialog(IDCANCEL, [&] { confirmed = colours.Execute(form.Handle(), colour); }));
-    EXPECT_FALSE(confirmed);
-    EXPECT_TRUE(AnswerNextDialog(IDOK, [&] { confirmed = colours.Execute(form.Handle(), colour); }));
-    EXPECT_TRUE(confirmed);
-    EXPECT_EQ(colour, RGB(10, 20, 30));
-
     // A face the picker does not list is no reason to fail, and a cancel leaves every byte.
     font.lfHeight = -20;
     lstrcpynA(font.lfFaceName, "どこにもない書体", LF_FACESIZE);

@@ -198,6 +198,11 @@ TEST_F(PropFormTest, ClosingRemembersThePageShownAndChangesNothingElse) {
 TEST_F(PropFormTest, ControlsSitInsideTheirParentsInTheDialogFontAndInTheDeclaredTabOrder) {
     settings.ChimeOn = true;
     const auto form = Open();
+    LOGFONTA dialogFont{};
+    ::GetObjectA(form->DialogFont(), sizeof(dialogFont), &dialogFont);
+    EXPECT_EQ(std::string(dialogFont.lfFaceName) + " " + std::to_string(dialogFont.lfHeight) + " " +
+                  std::to_string(dialogFont.lfCharSet),
+              "ＭＳ Ｐゴシック -12 128");
     for (HWND parent : {form->Handle(), form->TabSheet1, form->TabSheet2, form->TabSheet3}) {
         RECT outer{};
         ::GetClientRect(parent, &outer);
