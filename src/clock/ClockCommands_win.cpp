@@ -1,6 +1,7 @@
 #include "clock/ClockWindow_win.h"
 
 #include "dialogs/AboutBox.h"
+#include "dialogs/PosForm.h"
 #include "dialogs/PropForm.h"
 #include "ui/PopupMenu.h"
 
@@ -93,7 +94,11 @@ void TWobToke::KP1Click() {
 }
 
 void TWobToke::K1Click() {
-    // Opens the Position dialog once it is part of the program; the item is already there.
+    // The dialog moves the clock window itself, on every change of its choice.
+    ClockWindowMover clock{[this] { return BoundsRect(); }, [this](int left) { SetWindowLeft(left); },
+                           [this](int top) { SetWindowTop(top); }};
+    if (RunDialogCommand(PosForm, app_, std::move(clock)))
+        NudgeWindow(); // the clock shows again what the dialog covered
 }
 
 void TWobToke::KS1Click() {

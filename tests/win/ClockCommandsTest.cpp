@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "clock/ClockWindow_win.h"
 #include "dialogs/AboutBox.h"
+#include "dialogs/PosForm.h"
 #include "dialogs/PropForm.h"
 #include "ui/PopupMenu.h"
 
@@ -254,14 +255,14 @@ TEST_F(ClockCommandsTest, VersionCommandShowsOneAboutBoxModallyThenReleasesItAnd
     const int left = Clock().BoundsRect().left;
     MoveRecorder moves(ClockHwnd());
     struct During {
-        bool referenceSet = false, visible = false, clockDisabled = false, secondRefused = false;
+        bool openOverDisabledClock = false, visible = false, clockDisabled = false, secondRefused = false;
         bool ticked = false;
         size_t movesWhileOpen = 99;
     } during;
     Script script([&](int n) {
         if (n == 0) {
             TAboutBox* first = AboutBox;
-            during.referenceSet = first != nullptr;
+            during.openOverDisabledClock = first != nullptr;
             if (!first)
                 return;
             during.visible = ::IsWindowVisible(first->Handle()) != FALSE;
@@ -283,7 +284,7 @@ TEST_F(ClockCommandsTest, VersionCommandShowsOneAboutBoxModallyThenReleasesItAnd
     });
     Clock().KA1Click();
 
-    EXPECT_TRUE(during.referenceSet);
+    EXPECT_TRUE(during.openOverDisabledClock);
     EXPECT_TRUE(during.visible);
     EXPECT_TRUE(during.clockDisabled);
     EXPECT_TRUE(during.secondRefused);
@@ -331,6 +332,35 @@ TEST_F(ClockCommandsTest, PropertiesCommandOpensTheClocksStateThenReleasesTheDia
     EXPECT_TRUE(ThreadWindowsOfClass("TPropForm").empty()) << "the dialog is destroyed, not only hidden";
     EXPECT_EQ(Clock().Settings.PropPage, 2);
     EXPECT_EQ(MoveRecorder::lefts, (std::vector<int>{left + 1, left}));
+}
+
+TEST_F(ClockCommandsTest, PositionCommandMovesTheClockOnEachChoiceThenReleasesTheDialogAndNudges) {
+    const RECT start = Clock().BoundsRect();
+    const PlacementPoint corner =
+        PlaceForItem(kUpperRight, start.right - start.left, start.bottom - start.top, ReadScreenReport(),
+                     PlacementPoint{start.left, start.top});
+    ASSERT_NE(corner.top, start.top) << "the test needs the top to move too";
+    MoveRecorder moves(ClockHwnd());
+    bool openOverDisabledClock = false;
+    Script script([&](int n) {
+        if (n == 0 && PosForm) {
+            openOverDisabledClock = !::IsWindowEnabled(ClockHwnd());
+            ::SendMessageA(PosForm->RadioGroup1.ItemHandle(kUpperRight), BM_CLICK, 0, 0);
+            ::SendMessageA(PosForm->Button1.Handle(), BM_CLICK, 0, 0);
+        } else if (n > 40) {
+            for (HWND dialog : ThreadWindowsOfClass("TPosForm")) // never hang the run
+                ::PostMessageA(dialog, WM_CLOSE, 0, 0);
+        }
+    });
+    Clock().K1Click();
+
+    EXPECT_TRUE(openOverDisabledClock) << "no dialog named while open over a disabled clock";
+    EXPECT_EQ(PosForm, nullptr);
+    EXPECT_TRUE(ThreadWindowsOfClass("TPosForm").empty()) << "the dialog is destroyed, not only hidden";
+    // The left and then the top, each a move; then the nudge. Where it stood moved nothing.
+    EXPECT_EQ(MoveRecorder::lefts,
+              (std::vector<int>{corner.left, corner.left, corner.left + 1, corner.left}));
+    EXPECT_EQ(Clock().BoundsRect().top, corner.top);
 }
 
 TEST_F(ClockCommandsTest, ScreenSaverCommandNudgesTheClock) {

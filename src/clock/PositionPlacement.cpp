@@ -1,0 +1,110 @@
+#include "clock/PositionPlacement.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+// Reported metrics are small, but nothing they say may overflow the arithmetic.
+int Saturated(std::int64_t value) {
+    return static_cast<int>(
+        std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+int NotBelowZero(std::int64_t value) {
+    return Saturated(std::max<std::int64_t>(value, 0));
+}
+
+bool IsEmpty(const PlacementRect& r) {
+    return r.right <= r.left || r.bottom <= r.top;
+}
+
+// The side on which the work area falls short of the screen; the bottom when it does not, where
+// B and S leave the corners flush anyway.
+TaskBarEdge EdgeFromWorkArea(const ScreenReport& screen) {
+    const PlacementRect& work = screen.workArea;
+    if (work.top > 0)
+        return TaskBarEdge::Top;
+    if (work.left > 0)
+        return TaskBarEdge::Left;
+    if (work.bottom >= screen.height && work.right < screen.width)
+        return TaskBarEdge::Right;
+    return TaskBarEdge::Bottom;
+}
+
+} // namespace
+
+int BottomReserve(const ScreenReport& screen) {
+    return NotBelowZero(std::int64_t{screen.height} - screen.cyFullScreen - screen.cyCaption);
+}
+
+int SideReserve(const ScreenReport& screen) {
+    return NotBelowZero(std::int64_t{screen.width} - screen.cxFullScreen);
+}
+
+TaskBarEdge JudgeTaskBarEdge(const ScreenReport& screen) {
+    if (!screen.taskBar || IsEmpty(*screen.taskBar))
+        return EdgeFromWorkArea(screen);
+    const PlacementRect& bar = *screen.taskBar;
+    if (bar.left <= 0 && bar.right >= screen.width)
+        return bar.top <= 0 ? TaskBarEdge::Top : TaskBarEdge::Bottom;
+    return bar.left <= 0 ? TaskBarEdge::Left : TaskBarEdge::Right;
+}
+
+int InitialItem(PlacementPoint at, int width, int height, const ScreenReport& screen) {
+    const std::int64_t bottomRow = std::int64_t{screen.height} - BottomReserve(screen) - height;
+    const std::int64_t rightColumn = std::int64_t{screen.width} - width;
+    if (at.left == 0) {
+        if (at.top == 0)
+            return kUpperLeft;
+        return at.top == bottomRow ? kLowerLeft : kOpeningPosition;
+    }
+    if (at.left == rightColumn) {
+        if (at.top == 0)
+            return kUpperRight;
+        return at.top == bottomRow ? kLowerRight : kOpeningPosition;
+    }
+    return kOpeningPosition;
+}
+
+PlacementPoint PlaceForItem(int item, int width, int height, const ScreenReport& screen,
+                            PlacementPoint opening) {
+    if (item == kOpeningPosition)
+        return opening;
+    const TaskBarEdge edge = JudgeTaskBarEdge(screen);
+    const std::int64_t b = BottomReserve(screen);
+    const std::int64_t s = SideReserve(screen);
+    const std::int64_t sw = screen.width;
+    const std::int64_t sh = screen.height;
+
+    // Each reserve counts on its own task-bar edge, except that the lower right keeps B unless
+    // the bar stands on the right.
+    const bool top = edge == TaskBarEdge::Top;
+    const bool left = edge == TaskBarEdge::Left;
+    const bool bottom = edge == TaskBarEdge::Bottom;
+    const bool right = edge == TaskBarEdge::Right;
+    std::int64_t x = 0;
+    std::int64_t y = 0;
+    switch (item) {
+    case kUpperLeft:
+        x = left ? s : 0;
+        y = top ? b : 0;
+        break;
+    case kLowerLeft:
+        x = left ? s : 0;
+        y = bottom ? sh - b - height : sh - height;
+        break;
+    case kUpperRight:
+        x = right ? sw - width - s : sw - width;
+        y = top ? b : 0;
+        break;
+    case kLowerRight:
+        x = right ? sw - width - s : sw - width;
+        y = right ? sh - height : sh - b - height;
+        break;
+    default:
+        return opening;
+    }
+    return PlacementPoint{Saturated(x), Saturated(y)};
+}

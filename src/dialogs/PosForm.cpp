@@ -1,0 +1,64 @@
+#include "dialogs/PosForm.h"
+
+#include <shellapi.h>
+
+#include <utility>
+
+TPosForm* PosForm = nullptr;
+
+ScreenReport ReadScreenReport() {
+    ScreenReport s{::GetSystemMetrics(SM_CXSCREEN),
+                   ::GetSystemMetrics(SM_CYSCREEN),
+                   ::GetSystemMetrics(SM_CXFULLSCREEN),
+                   ::GetSystemMetrics(SM_CYFULLSCREEN),
+                   ::GetSystemMetrics(SM_CYCAPTION),
+                   std::nullopt,
+                   PlacementRect{0, 0, 0, 0}};
+    // The record's size as this program's headers define it: 36 bytes only in a 32-bit program.
+    APPBARDATA bar{};
+    bar.cbSize = sizeof(bar);
+    if (::SHAppBarMessage(ABM_GETTASKBARPOS, &bar))
+        s.taskBar = PlacementRect{bar.rc.left, bar.rc.top, bar.rc.right, bar.rc.bottom};
+    RECT work{0, 0, s.width, s.height};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    s.workArea = PlacementRect{work.left, work.top, work.right, work.bottom};
+    return s;
+}
+
+TPosForm::TPosForm(ui::Application& app, ClockWindowMover clock, ScreenReader screen)
+    : Form(app), clock_(std::move(clock)), screen_(std::move(screen)) {
+    CreateForm("TPosForm", "表示位置調整", kClientWidth, kClientHeight);
+    Add(RadioGroup1, Handle(), {5, 5, 172, 76}, "表示位置（画面の）")
+        .SetItems({"左上", "左下", "現在の位置", "右上", "右下"}, 2);
+    Add(Button1, Handle(), {56, 84, 75, 25}, "確定");
+    RadioGroup1.OnClick = [this] { RadioGroup1Click(); };
+    Button1.OnClick = [this] { Button1Click(); };
+    FormCreate();
+}
+
+void TPosForm::FormCreate() {
+    const RECT r = clock_.bounds();
+    // Taken before the initial item is selected, so that item 2 as the initial item moves nothing.
+    OpeningPosition = PlacementPoint{r.left, r.top};
+    RadioGroup1.SetItemIndex(InitialItem(OpeningPosition, r.right - r.left, r.bottom - r.top, screen_()));
+}
+
+void TPosForm::RadioGroup1Click() {
+    const int item = RadioGroup1.ItemIndex();
+    if (item < 0)
+        return;
+    const RECT r = clock_.bounds();
+    const PlacementPoint p =
+        PlaceForItem(item, r.right - r.left, r.bottom - r.top, screen_(), OpeningPosition);
+    if (SetsTopFirst(item)) {
+        clock_.setTop(p.top);
+        clock_.setLeft(p.left);
+    } else {
+        clock_.setLeft(p.left);
+        clock_.setTop(p.top);
+    }
+}
+
+void TPosForm::Button1Click() {
+    Close();
+}
