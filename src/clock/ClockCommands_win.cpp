@@ -1,6 +1,7 @@
 #include "clock/ClockWindow_win.h"
 
 #include "dialogs/AboutBox.h"
+#include "dialogs/PropForm.h"
 #include "ui/PopupMenu.h"
 
 #include <shellapi.h>
@@ -85,7 +86,10 @@ void TWobToke::PopupMenu1Popup() {
 }
 
 void TWobToke::KP1Click() {
-    // Opens the Properties dialog once it is part of the program; the item is already there.
+    // The dialog applies through the clock's own ApplyProperties, which comes with the timer page.
+    const PropFormClock clock{Settings, DateLbl, WeekLbl, TimeLbl, {}};
+    if (RunDialogCommand(PropForm, app_, clock))
+        NudgeWindow(); // the clock shows again what the dialog covered
 }
 
 void TWobToke::K1Click() {

@@ -54,7 +54,8 @@ int Application::Run() {
     return static_cast<int>(msg.wParam);
 }
 
-void Application::RunModal(HWND dialog, const std::function<bool()>& done) {
+void Application::RunModal(HWND dialog, const std::function<bool()>& done,
+                           const std::function<bool(const MSG&)>& keyFilter) {
     std::vector<HWND> disabled;
     ::EnumThreadWindows(::GetCurrentThreadId(), &CollectEnabledWindow, reinterpret_cast<LPARAM>(&disabled));
     for (HWND w : disabled)
@@ -74,6 +75,8 @@ void Application::RunModal(HWND dialog, const std::function<bool()>& done) {
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
+        if (keyFilter && keyFilter(msg))
+            continue;
         if (!::IsDialogMessageA(dialog, &msg)) {
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);

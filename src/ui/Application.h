@@ -30,7 +30,9 @@ public:
     // Disables every other enabled window of the program, shows and activates `dialog`, and runs
     // a nested loop until `done` holds (or WM_QUIT arrives, which is posted again); then gives the
     // other windows back their input. Hiding and destroying the dialog is left to the caller.
-    void RunModal(HWND dialog, const std::function<bool()>& done);
+    // `keyFilter`, when given, sees each message first and swallows it by returning true.
+    void RunModal(HWND dialog, const std::function<bool()>& done,
+                  const std::function<bool(const MSG&)>& keyFilter = {});
 
     // The error report: "Morovin" caption, error icon, OK; "." appended by the usual rule.
     void ShowError(const std::string& message);

@@ -31,10 +31,27 @@ LOGFONTA ToLogFont(const LabelFont& font) {
     return lf;
 }
 
-COLORREF ResolveColour(TColor colour) {
-    if (IsSystemColour(colour))
-        return ::GetSysColor(static_cast<int>(colour & 0xFF));
-    return static_cast<COLORREF>(colour & 0x00FFFFFF);
+LabelFont FromLogFont(const LOGFONTA& lf) {
+    LabelFont font;
+    font.name.assign(lf.lfFaceName, strnlen(lf.lfFaceName, LF_FACESIZE));
+    font.height = lf.lfHeight;
+    font.style =
+        static_cast<std::uint8_t>((lf.lfWeight >= FW_BOLD ? fsBold : 0) | (lf.lfItalic ? fsItalic : 0) |
+                                  (lf.lfUnderline ? fsUnderline : 0) | (lf.lfStrikeOut ? fsStrikeOut : 0));
+    font.charset = lf.lfCharSet;
+    switch (lf.lfPitchAndFamily & 0x3) {
+    case VARIABLE_PITCH:
+        font.pitch = FontPitch::Variable;
+        break;
+    case FIXED_PITCH:
+        font.pitch = FontPitch::Fixed;
+        break;
+    default:
+        font.pitch = FontPitch::Default;
+        break;
+    }
+    font.color = clBlack;
+    return font;
 }
 
 HFONT FontCache::Get(const LabelFont& wanted) {

@@ -1,6 +1,7 @@
 #pragma once
 // Drawing and measuring shadow labels with GDI, plus the small caches that keep the tick from
 // creating GDI objects: fonts by description, and one back buffer per window.
+#include "ui/Colours.h"
 #include "ui/Handles.h"
 #include "widgets/ShadowLabel.h"
 
@@ -25,7 +26,8 @@ private:
 };
 
 LOGFONTA ToLogFont(const LabelFont& font);
-COLORREF ResolveColour(TColor colour);
+// The label font a GDI font description stands for (bold from FW_BOLD up); colour black.
+LabelFont FromLogFont(const LOGFONTA& font);
 
 // An off-screen bitmap the size of a window's client area, made again only when that size changes.
 class BackBuffer {

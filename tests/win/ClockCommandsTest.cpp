@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "clock/ClockWindow_win.h"
 #include "dialogs/AboutBox.h"
+#include "dialogs/PropForm.h"
 #include "ui/PopupMenu.h"
 
 #include <gtest/gtest.h>
@@ -291,6 +292,41 @@ TEST_F(ClockCommandsTest, VersionCommandShowsOneAboutBoxModallyThenReleasesItAnd
     EXPECT_EQ(AboutBox, nullptr);
     EXPECT_TRUE(ThreadWindowsOfClass("TAboutBox").empty()) << "the box is destroyed, not only hidden";
     EXPECT_TRUE(::IsWindowEnabled(ClockHwnd()));
+    EXPECT_EQ(MoveRecorder::lefts, (std::vector<int>{left + 1, left}));
+}
+
+TEST_F(ClockCommandsTest, PropertiesCommandOpensTheClocksStateThenReleasesTheDialogAndNudges) {
+    Clock().Settings.ShowYear = true;
+    Clock().Settings.PropPage = 0;
+    Clock().DateLbl.Shadow().SetOffsetLeft(7);
+    const int left = Clock().BoundsRect().left;
+    MoveRecorder moves(ClockHwnd());
+    struct During {
+        bool referenceSet = false, yearShown = false, offsetShown = false, secondRefused = false;
+    } during;
+    Script script([&](int n) {
+        TPropForm* form = PropForm;
+        if (n == 0 && form) {
+            during.referenceSet = true;
+            during.yearShown = form->YChk.Checked();
+            during.offsetShown = form->XLabel.Text() == "7";
+            Clock().KP1Click(); // the tray menu answers meanwhile: refused
+            during.secondRefused = PropForm == form && ThreadWindowsOfClass("TPropForm").size() == 1;
+            form->PageControl1.SetActivePageIndex(2);
+            ::PostMessageA(form->Handle(), WM_CLOSE, 0, 0);
+        } else if (n > 40 && form) {
+            form->Close(); // safety net: never hang the test run
+        }
+    });
+    Clock().KP1Click();
+
+    EXPECT_TRUE(during.referenceSet);
+    EXPECT_TRUE(during.yearShown);
+    EXPECT_TRUE(during.offsetShown);
+    EXPECT_TRUE(during.secondRefused);
+    EXPECT_EQ(PropForm, nullptr);
+    EXPECT_TRUE(ThreadWindowsOfClass("TPropForm").empty()) << "the dialog is destroyed, not only hidden";
+    EXPECT_EQ(Clock().Settings.PropPage, 2);
     EXPECT_EQ(MoveRecorder::lefts, (std::vector<int>{left + 1, left}));
 }
 

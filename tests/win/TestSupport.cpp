@@ -46,6 +46,48 @@ std::string TestSettingsBytes() {
     return s.str();
 }
 
+namespace {
+struct DialogSearch {
+    const char* caption;
+    HWND found = nullptr;
+};
+BOOL CALLBACK FindDialogWindow(HWND hwnd, LPARAM lp) {
+    auto* search = reinterpret_cast<DialogSearch*>(lp);
+    char className[32] = {};
+    ::GetClassNameA(hwnd, className, sizeof(className));
+    if (std::string(className) != "#32770" || !::IsWindowVisible(hwnd))
+        return TRUE;
+    char text[256] = {};
+    ::GetWindowTextA(hwnd, text, sizeof(text));
+    if (search->caption && std::string(text) != search->caption)
+        return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+} // namespace
+
+HWND OpenDialogOfThisThread(const char* caption) {
+    DialogSearch search{caption};
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindDialogWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool AnswerOpenDialog(int id) {
+    HWND dialog = OpenDialogOfThisThread();
+    if (!dialog)
+        return false;
+    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    return true;
+}
+
+void SetModifierKeys(bool control, bool shift) {
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    keys[VK_CONTROL] = control ? 0x80 : 0;
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    ::SetKeyboardState(keys);
+}
+
 void PumpMessages() {
     MSG msg;
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {

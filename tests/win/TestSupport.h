@@ -20,6 +20,16 @@ std::string TestSettingsBytes();
 // Dispatches every message waiting for this thread.
 void PumpMessages();
 
+// A visible dialog-class window ('#32770': message box or common-dialog picker) of this thread,
+// with the given caption unless `caption` is null; null when there is none.
+HWND OpenDialogOfThisThread(const char* caption = nullptr);
+// Answers the open picker or message box of this thread with IDOK or IDCANCEL; false when none
+// is open yet.
+bool AnswerOpenDialog(int id);
+// Sets or clears the thread's Ctrl and Shift key state, as GetKeyState reports it to the dialog
+// keys, without touching the real keyboard.
+void SetModifierKeys(bool control, bool shift);
+
 // Runs `step(n)` every 30 ms (n = 0, 1, ...) on this thread while a modal loop is running.
 class Script {
 public:

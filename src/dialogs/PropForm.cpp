@@ -1,0 +1,76 @@
+#include "dialogs/PropForm.h"
+
+#include <utility>
+
+TPropForm* PropForm = nullptr;
+
+TPropForm::TPropForm(ui::Application& app, PropFormClock clock) : Form(app), clock_(std::move(clock)) {
+    CreateForm("TPropForm", "プロパティ", kClientWidth, kClientHeight);
+    Add(PageControl1, Handle(), {5, 5, 212, 244});
+    TabSheet1 = PageControl1.AddPage("全般").Handle();
+    TabSheet2 = PageControl1.AddPage("フォント・カラー").Handle();
+    TabSheet3 = PageControl1.AddPage("タイマー・他").Handle();
+    PageControl1.SetActivePageIndex(1); // the page shown unless the settings choose another
+    SetKeyboardPages(&PageControl1);
+    Add(OKBtn, Handle(), {16, 256, 57, 25}, "確定");
+    Add(RenewBtn, Handle(), {88, 256, 57, 25}, "更新");
+    Add(CloseBtn, Handle(), {160, 256, 57, 25}, "閉じる");
+    OKBtn.OnClick = [this] { OKBtnClick(); };
+    RenewBtn.OnClick = [this] { RenewBtnClick(); };
+    CloseBtn.OnClick = [this] { CloseBtnClick(); };
+
+    CreateGeneralPage(TabSheet1);
+    CreateFontPage(TabSheet2);
+    CreateTimerPage(TabSheet3);
+    FormCreate();
+}
+
+TPropForm::~TPropForm() {
+    Destroy();
+}
+
+void TPropForm::FormCreate() {
+    // The order matters: each check box set here runs its click handler when its state changes.
+    const std::int32_t page = clock_.Settings.PropPage;
+    if (page >= 0 && page <= 2)
+        PageControl1.SetActivePageIndex(page);
+    FillDialogText();
+    FillFlags();
+    FillChimeInterval();
+    FillColours();
+    FillPreview();
+    FillAlarmControls();
+    FillOffsets();
+}
+
+void TPropForm::OKBtnClick() {
+    if (clock_.Apply)
+        clock_.Apply();
+    Close();
+}
+
+void TPropForm::RenewBtnClick() {
+    if (clock_.Apply)
+        clock_.Apply();
+}
+
+void TPropForm::CloseBtnClick() {
+    Close();
+}
+
+bool TPropForm::FormCloseQuery() {
+    // However the dialog closes, the page shown is remembered for the next opening.
+    clock_.Settings.PropPage = PageControl1.ActivePageIndex();
+    return true;
+}
+
+const TShadowLabel& TPropForm::Label(ClockLabel which) const {
+    switch (which) {
+    case ClockLabel::Date:
+        return clock_.DateLbl;
+    case ClockLabel::Week:
+        return clock_.WeekLbl;
+    default:
+        return clock_.TimeLbl;
+    }
+}

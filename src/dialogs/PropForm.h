@@ -1,0 +1,129 @@
+#pragma once
+// TPropForm: the Properties dialog. Three pages over three buttons; while it is open its
+// controls are the working copy of the clock's settings, its font, its six colours and its
+// shadow offsets. It reads the clock only through what it is given (the settings record and the
+// three labels, both portable types) and applies only through the clock's own callback.
+//   PropForm.cpp               the form, the buttons, the opening's order, the closing
+//   PropFormGeneralPage.cpp    page "全般": the check boxes and the interval group
+//   PropFormFontPage.cpp       page "フォント・カラー": preview, font and colour pickers, offsets
+//   PropFormTimerPage.cpp      page "タイマー・他"
+#include "clock/ClockSettings.h"
+#include "ui/Buttons.h"
+#include "ui/CommonDialogs.h"
+#include "ui/Form.h"
+#include "ui/RadioGroup.h"
+#include "ui/ScrollBar.h"
+#include "ui/TextControls.h"
+#include "widgets/ShadowLabel.h"
+
+#include <array>
+#include <functional>
+#include <string>
+
+// What the dialog is given of the clock.
+struct PropFormClock {
+    ClockSettings& Settings;
+    const TShadowLabel& DateLbl;
+    const TShadowLabel& WeekLbl;
+    const TShadowLabel& TimeLbl;
+    // ApplyProperties: copies the controls back into the clock, lays it out and saves.
+    std::function<void()> Apply;
+};
+
+class TPropForm : public ui::Form {
+public:
+    TPropForm(ui::Application& app, PropFormClock clock);
+    ~TPropForm() override;
+
+    static constexpr int kClientWidth = 223;
+    static constexpr int kClientHeight = 286;
+
+    ui::PageControl PageControl1;
+    HWND TabSheet1 = nullptr, TabSheet2 = nullptr, TabSheet3 = nullptr;
+
+    // Page "全般"
+    ui::CheckBox MChk, YChk, FChk, CheckBox1, CheckBox2, Engchk, AllChk, CheckBox3;
+    ui::RadioGroup RadioGroup1;
+
+    // Page "フォント・カラー"
+    ui::StaticText Label1; // the preview
+    ui::PushButton Button1;
+    ui::GroupBox GroupBox2;
+    ui::ColourButton DateBtn, WeekBtn, TimeBtn;
+    ui::GroupBox GroupBox1;
+    ui::ColourButton SDateBtn, SWeekBtn, STimeBtn;
+    ui::CheckBox ShadowCheck;
+    ui::ScrollBar ScrollBar1, ScrollBar2;
+    ui::StaticText XLabel, YLabel, Label5, Label6;
+
+    // Page "タイマー・他": its controls are declared here and made in PropFormTimerPage.cpp.
+
+    ui::PushButton OKBtn, RenewBtn, CloseBtn;
+
+    // The preview's font (name, size and style reach the clock; character set and pitch do not).
+    const LabelFont& PreviewFont() const { return previewFont_; }
+
+    // How the check boxes stand for the clock's flags; the opening reads through it in this order
+    // (FChk, MChk, YChk, CheckBox1, CheckBox2, Engchk, AllChk, ShadowCheck), applying writes back.
+    struct FlagRow {
+        ui::CheckBox TPropForm::*box;
+        bool ClockSettings::*flag;
+        bool inverse;
+    };
+    static const std::array<FlagRow, 8> kFlagRows;
+    // Which colour of which clock label each colour button holds.
+    enum class ClockLabel { Date, Week, Time };
+    struct ColourRow {
+        ui::ColourButton TPropForm::*button;
+        ClockLabel label;
+        bool shadow; // the label's shadow colour, else its font colour
+    };
+    static const std::array<ColourRow, 6> kColourRows;
+
+    // Handlers
+    void FormCreate();
+    void Button1Click();
+    void DateBtnClick() { PickColour(DateBtn); }
+    void WeekBtnClick() { PickColour(WeekBtn); }
+    void TimeBtnClick() { PickColour(TimeBtn); }
+    void SDateBtnClick() { PickColour(SDateBtn); }
+    void SWeekBtnClick() { PickColour(SWeekBtn); }
+    void STimeBtnClick() { PickColour(STimeBtn); }
+    void CheckBox3Click();
+    void ScrollBar1Change();
+    void ScrollBar2Change();
+    void OKBtnClick();
+    void RenewBtnClick();
+    void CloseBtnClick();
+
+protected:
+    bool FormCloseQuery() override;
+
+private:
+    // Each page's controls, in tab order, with their handlers.
+    void CreateGeneralPage(HWND page);
+    void CreateFontPage(HWND page);
+    void CreateTimerPage(HWND page);
+    // The parts of the opening, called by FormCreate in its order.
+    void FillFlags();         // the check boxes of kFlagRows
+    void FillChimeInterval(); // CheckBox3 and RadioGroup1
+    void FillColours();       // the six colour buttons
+    void FillPreview();       // Label1's font
+    void FillOffsets();       // the scroll bars and the numbers beside them
+    void FillDialogText();    // page "タイマー・他": the alarm message
+    void FillAlarmControls(); // page "タイマー・他": Dialogchk, the alarm switch, file, hour, minute
+
+    const TShadowLabel& Label(ClockLabel which) const;
+    void PickColour(ui::ColourButton& button);
+    void SetPreviewFont(const LabelFont& font);
+
+    PropFormClock clock_;
+    LabelFont previewFont_;
+    ui::FontDialog FontDialog1;
+    ui::ColourDialog ColorDialog1;
+};
+
+// The Properties dialog while a command has it open.
+extern TPropForm* PropForm;
+// The wave file the dialog will apply to SoundFile; set by the opening.
+extern std::string ChosenSoundFile;

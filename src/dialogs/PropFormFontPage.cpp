@@ -1,0 +1,99 @@
+// Page "フォント・カラー": the font preview and its picker, the six colour buttons and their
+// picker, the shadow switch and the two shadow offsets.
+#include "base/IntText.h"
+#include "dialogs/PropForm.h"
+#include "ui/Colours.h"
+#include "widgets/ShadowLabelPaint_win.h"
+
+const std::array<TPropForm::ColourRow, 6> TPropForm::kColourRows = {{
+    {&TPropForm::DateBtn, ClockLabel::Date, false},
+    {&TPropForm::WeekBtn, ClockLabel::Week, false},
+    {&TPropForm::TimeBtn, ClockLabel::Time, false},
+    {&TPropForm::SDateBtn, ClockLabel::Date, true},
+    {&TPropForm::SWeekBtn, ClockLabel::Week, true},
+    {&TPropForm::STimeBtn, ClockLabel::Time, true},
+}};
+
+void TPropForm::CreateFontPage(HWND page) {
+    Add(Label1, page, {0, 8, 201, 41}, "　 Morovin");
+    Add(Button1, page, {0, 56, 202, 25}, "フォントの設定");
+    const ui::Place colours = Add(GroupBox2, page, {2, 82, 200, 38}, " カラーの設定 ").Bounds();
+    Add(DateBtn, page, ui::Within(colours, {8, 13, 57, 20}), "日付");
+    Add(WeekBtn, page, ui::Within(colours, {72, 13, 57, 20}), "曜日");
+    Add(TimeBtn, page, ui::Within(colours, {136, 13, 57, 20}), "時間");
+    const ui::Place shadows = Add(GroupBox1, page, {0, 123, 200, 38}, "影のカラーの設定").Bounds();
+    Add(SDateBtn, page, ui::Within(shadows, {8, 13, 57, 20}), "日付");
+    Add(SWeekBtn, page, ui::Within(shadows, {72, 13, 57, 20}), "曜日");
+    Add(STimeBtn, page, ui::Within(shadows, {136, 13, 57, 20}), "時間");
+    Add(ShadowCheck, page, {8, 165, 97, 17}, "影を付ける");
+    Add(ScrollBar1, page, {8, 184, 121, 9}).SetRange(-5, 10);
+    Add(ScrollBar2, page, {8, 200, 121, 9}).SetRange(-4, 4);
+    Add(XLabel, page, {136, 184, 34, 12});
+    Add(YLabel, page, {136, 200, 34, 12});
+    Add(Label5, page, {168, 184, 32, 12}, "Ｘ方向");
+    Add(Label6, page, {168, 200, 32, 12}, "Ｙ方向");
+
+    Label1.SetColours(clBlack, clWhite);
+    Button1.OnClick = [this] { Button1Click(); };
+    DateBtn.OnClick = [this] { DateBtnClick(); };
+    WeekBtn.OnClick = [this] { WeekBtnClick(); };
+    TimeBtn.OnClick = [this] { TimeBtnClick(); };
+    SDateBtn.OnClick = [this] { SDateBtnClick(); };
+    SWeekBtn.OnClick = [this] { SWeekBtnClick(); };
+    STimeBtn.OnClick = [this] { STimeBtnClick(); };
+    ScrollBar1.OnChange = [this] { ScrollBar1Change(); };
+    ScrollBar2.OnChange = [this] { ScrollBar2Change(); };
+}
+
+void TPropForm::FillColours() {
+    for (const ColourRow& row : kColourRows) {
+        const TShadowLabel& label = Label(row.label);
+        (this->*row.button).SetColour(row.shadow ? label.Shadow().Color() : label.Font().color);
+    }
+}
+
+void TPropForm::FillPreview() {
+    // The design font's character set and pitch stay; name, size and style come from the clock.
+    LabelFont preview; // "ＭＳ Ｐゴシック", 27 pixels, Shift-JIS
+    preview.color = clBlack;
+    const LabelFont& date = clock_.DateLbl.Font();
+    preview.name = date.name;
+    preview.SetSizePoints(date.SizePoints());
+    preview.style = date.style;
+    SetPreviewFont(preview);
+}
+
+void TPropForm::SetPreviewFont(const LabelFont& font) {
+    previewFont_ = font;
+    Label1.SetFont(ui::ToLogFont(font));
+}
+
+void TPropForm::Button1Click() {
+    LOGFONTA font = ui::ToLogFont(previewFont_);
+    if (FontDialog1.Execute(Handle(), font))
+        SetPreviewFont(ui::FromLogFont(font)); // the picker offers no colour: it stays black
+}
+
+void TPropForm::PickColour(ui::ColourButton& button) {
+    // A named system colour starts as its current RGB value; what comes back is always plain RGB.
+    COLORREF colour = ui::ResolveColour(button.Colour());
+    if (ColorDialog1.Execute(Handle(), colour))
+        button.SetColour(static_cast<TColor>(colour));
+}
+
+void TPropForm::FillOffsets() {
+    const TShadow& shadow = clock_.DateLbl.Shadow();
+    ScrollBar1.SetPosition(shadow.OffsetLeft());
+    ScrollBar2.SetPosition(shadow.OffsetTop());
+    // Shown whether or not a position moved: a bar that stays at 0 still needs its "0".
+    ScrollBar1Change();
+    ScrollBar2Change();
+}
+
+void TPropForm::ScrollBar1Change() {
+    XLabel.SetText(IntToText(ScrollBar1.Position()));
+}
+
+void TPropForm::ScrollBar2Change() {
+    YLabel.SetText(IntToText(ScrollBar2.Position()));
+}

@@ -1,0 +1,77 @@
+#include "ui/CommonDialogs.h"
+
+#include <vector>
+
+namespace ui {
+
+CHOOSEFONTA FontDialog::Options(HWND owner, LOGFONTA& font) const {
+    CHOOSEFONTA options{};
+    options.lStructSize = sizeof(options);
+    options.hwndOwner = owner;
+    options.lpLogFont = &font;
+    options.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
+    return options;
+}
+
+bool FontDialog::Execute(HWND owner, LOGFONTA& font) const {
+    // The picker writes into its own copy: a cancel leaves `font` untouched whatever it did.
+    LOGFONTA working = font;
+    working.lfFaceName[LF_FACESIZE - 1] = '\0';
+    CHOOSEFONTA options = Options(owner, working);
+    if (!::ChooseFontA(&options))
+        return false;
+    font = working;
+    return true;
+}
+
+ColourDialog::ColourDialog() {
+    custom_.fill(RGB(255, 255, 255)); // unset
+}
+
+CHOOSECOLORA ColourDialog::Options(HWND owner, COLORREF colour) {
+    CHOOSECOLORA options{};
+    options.lStructSize = sizeof(options);
+    options.hwndOwner = owner;
+    options.rgbResult = colour;
+    options.lpCustColors = custom_.data();
+    options.Flags = CC_RGBINIT;
+    return options;
+}
+
+bool ColourDialog::Execute(HWND owner, COLORREF& colour) {
+    CHOOSECOLORA options = Options(owner, colour);
+    if (!::ChooseColorA(&options))
+        return false;
+    colour = options.rgbResult & 0x00FFFFFF;
+    return true;
+}
+
+std::string OpenDialog::PlatformFilter() const {
+    std::string result = filter_;
+    for (char& c : result)
+        if (c == '|')
+            c = '\0';
+    result.push_back('\0');
+    result.push_back('\0');
+    return result;
+}
+
+bool OpenDialog::Execute(HWND owner) {
+    const std::string filter = PlatformFilter();
+    std::vector<char> file(MAX_PATH * 4, '\0');
+    fileName_.copy(file.data(), file.size() - 1);
+    OPENFILENAMEA options{};
+    options.lStructSize = sizeof(options);
+    options.hwndOwner = owner;
+    options.lpstrFilter = filter.c_str();
+    options.nFilterIndex = 1;
+    options.lpstrFile = file.data();
+    options.nMaxFile = static_cast<DWORD>(file.size());
+    options.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
+    if (!::GetOpenFileNameA(&options))
+        return false;
+    fileName_ = file.data();
+    return true;
+}
+
+} // namespace ui

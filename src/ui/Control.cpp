@@ -1,0 +1,133 @@
+#include "ui/Control.h"
+
+#include "base/AppError.h"
+#include "ui/Window.h"
+
+#include <vector>
+
+namespace ui {
+namespace {
+
+constexpr const char* kControlProperty = "MorovinControl";
+// Control ids start above IDOK..IDHELP, so the keyboard's Enter and Esc (which the dialog manager
+// turns into IDOK and IDCANCEL) never press one of our buttons by accident.
+int nextControlId = 1000;
+
+} // namespace
+
+Place Within(const Place& frame, const Place& inner) {
+    return Place{frame.left + inner.left, frame.top + inner.top, inner.width, inner.height};
+}
+
+Control::~Control() {
+    if (hwnd_ && ControlOf(hwnd_) == this) {
+        Unlink();
+        ::DestroyWindow(hwnd_);
+    }
+}
+
+void Control::Unlink() {
+    ::RemovePropA(hwnd_, kControlProperty);
+}
+
+HWND Control::CreateChild(HWND parent, const char* className, DWORD style, DWORD exStyle, const Place& place,
+                          std::string_view caption, HFONT font) {
+    const int id = nextControlId++;
+    const std::string text(caption);
+    HWND hwnd = ::CreateWindowExA(
+        exStyle, className, text.c_str(), style | WS_CHILD, place.left, place.top, place.width, place.height,
+        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ModuleInstance(), nullptr);
+    if (!hwnd)
+        throw AppError(std::string("CreateWindow ") + className);
+    // Each new control goes last, so the tab order is the order of creation.
+    ::SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ::SetPropA(hwnd, kControlProperty, this);
+    if (font)
+        ::SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (!hwnd_) {
+        hwnd_ = hwnd;
+        id_ = id;
+        place_ = place;
+    }
+    return hwnd;
+}
+
+bool Control::Enabled() const {
+    return ::IsWindowEnabled(hwnd_) != FALSE;
+}
+
+void Control::SetEnabled(bool enabled) {
+    ::EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+}
+
+bool Control::Visible() const {
+    return (::GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Control::SetVisible(bool visible) {
+    ::ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+std::string Control::Text() const {
+    const int length = ::GetWindowTextLengthA(hwnd_);
+    std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
+    const int got = ::GetWindowTextA(hwnd_, buffer.data(), length + 1);
+    return std::string(buffer.data(), static_cast<std::size_t>(got > 0 ? got : 0));
+}
+
+void Control::SetText(std::string_view text) {
+    ::SetWindowTextA(hwnd_, std::string(text).c_str());
+}
+
+Control* ControlOf(HWND hwnd) {
+    return hwnd ? static_cast<Control*>(::GetPropA(hwnd, kControlProperty)) : nullptr;
+}
+
+bool RouteControlMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    switch (msg) {
+    case WM_COMMAND:
+        if (Control* c = ControlOf(reinterpret_cast<HWND>(lp))) {
+            c->Command(HIWORD(wp));
+            result = 0;
+            return true;
+        }
+        return false;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        if (Control* c = ControlOf(reinterpret_cast<HWND>(lp))) {
+            c->Scroll(LOWORD(wp));
+            result = 0;
+            return true;
+        }
+        return false;
+    case WM_DRAWITEM: {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+        if (Control* c = ControlOf(item->hwndItem); c && c->DrawItem(*item)) {
+            result = TRUE;
+            return true;
+        }
+        return false;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSCROLLBAR:
+        if (Control* c = ControlOf(reinterpret_cast<HWND>(lp))) {
+            if (HBRUSH brush = c->Colours(reinterpret_cast<HDC>(wp))) {
+                result = reinterpret_cast<LRESULT>(brush);
+                return true;
+            }
+        }
+        return false;
+    case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(lp);
+        if (Control* c = ControlOf(header->hwndFrom))
+            return c->Notify(*header, result);
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,74 @@
+#pragma once
+// Native child-window controls. Each control is a real child window (so another process can find
+// and press it) linked to its C++ object through a window property; the window procedure of its
+// parent hands every notification (WM_COMMAND, WM_HSCROLL, WM_DRAWITEM, WM_CTLCOLOR*, WM_NOTIFY)
+// to that object through RouteControlMessage. A control unlinks itself before its window dies.
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace ui {
+
+// Left, top, width and height in pixels, relative to the parent's client area.
+struct Place {
+    int left = 0, top = 0, width = 0, height = 0;
+    int Right() const { return left + width; }
+    int Bottom() const { return top + height; }
+    bool operator==(const Place&) const = default;
+};
+
+// `inner` given relative to a group box's top-left corner, made relative to the box's parent:
+// a group box is only a frame, so the controls drawn inside it stay children of its parent.
+Place Within(const Place& frame, const Place& inner);
+
+class Control {
+public:
+    Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control();
+
+    // Makes the control's window(s) on `parent`, in `font`; called once, by Form::Add.
+    virtual void Create(HWND parent, const Place& place, std::string_view caption, HFONT font) = 0;
+
+    HWND Handle() const { return hwnd_; }
+    int Id() const { return id_; }
+    const Place& Bounds() const { return place_; }
+
+    bool Enabled() const;
+    virtual void SetEnabled(bool enabled);
+    // The control's own visibility, whatever its parent's.
+    bool Visible() const;
+    virtual void SetVisible(bool visible);
+    std::string Text() const;
+    void SetText(std::string_view text);
+
+    // Notifications from the parent's window procedure, already matched to this control.
+    virtual void Command(WORD /*code*/) {}
+    virtual void Scroll(WORD /*code*/) {}
+    virtual bool DrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
+    // WM_CTLCOLORSTATIC and friends: a brush to paint with, or null for the default.
+    virtual HBRUSH Colours(HDC /*dc*/) { return nullptr; }
+    virtual bool Notify(const NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+
+protected:
+    // Creates the child window with the next free control id and links it to this object.
+    HWND CreateChild(HWND parent, const char* className, DWORD style, DWORD exStyle, const Place& place,
+                     std::string_view caption, HFONT font);
+
+private:
+    void Unlink();
+    HWND hwnd_ = nullptr;
+    int id_ = 0;
+    Place place_;
+};
+
+// The object of a control window made by CreateChild; null for any other window.
+Control* ControlOf(HWND hwnd);
+
+// Hands a child notification to the control it concerns. True when a control took it; `result`
+// is then what the parent's window procedure returns.
+bool RouteControlMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+
+} // namespace ui

@@ -1,0 +1,55 @@
+#pragma once
+// A dialog form: a fixed, topmost, captioned window with a client area of exact pixel size and
+// one dialog font for all its controls, shown modally over the program and centred on the
+// screen. Controls are added in tab order; the dialog keys work as in any dialog (Tab and
+// Shift+Tab, arrows in a radio group, Ctrl+Tab between the pages of its page control), and no
+// button is the default or the cancel button.
+#include "ui/Application.h"
+#include "ui/Control.h"
+#include "ui/Handles.h"
+#include "ui/PageControl.h"
+
+#include <string>
+
+namespace ui {
+
+class Form : public Window {
+public:
+    explicit Form(Application& app);
+    ~Form() override;
+
+    // Centres the form, shows it and returns once it has closed.
+    void ShowModal();
+    // Closes the form when FormCloseQuery agrees; ends the modal showing.
+    void Close();
+    bool Closed() const { return closed_; }
+    HFONT DialogFont() const { return font_.get(); }
+
+    static constexpr const char* kDialogFontName = "ＭＳ Ｐゴシック";
+    static constexpr int kDialogFontHeight = 12;
+
+protected:
+    void CreateForm(const char* className, const char* caption, int clientWidth, int clientHeight);
+    // Makes `control` on `parent` (the form or one of its pages); the order of the calls is the
+    // tab order.
+    template <class C> C& Add(C& control, HWND parent, const Place& place, std::string_view caption = "") {
+        control.Create(parent, place, caption, font_.get());
+        return control;
+    }
+    // The page control that Ctrl+Tab and Ctrl+Shift+Tab work on.
+    void SetKeyboardPages(PageControl* pages) { keyboardPages_ = pages; }
+    // Asked before every closing, however it comes; false keeps the form open.
+    virtual bool FormCloseQuery() { return true; }
+
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    Application& app_;
+
+private:
+    bool FilterKey(const MSG& msg);
+    unique_hfont font_;
+    PageControl* keyboardPages_ = nullptr;
+    HWND lastFocus_ = nullptr;
+    bool closed_ = false;
+};
+
+} // namespace ui

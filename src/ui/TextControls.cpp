@@ -1,0 +1,62 @@
+#include "ui/TextControls.h"
+
+#include "ui/Colours.h"
+
+namespace ui {
+
+void StaticText::Create(HWND parent, const Place& place, std::string_view caption, HFONT font) {
+    CreateChild(parent, "STATIC", WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, place, caption, font);
+}
+
+void StaticText::SetFont(const LOGFONTA& font) {
+    unique_hfont made(::CreateFontIndirectA(&font));
+    ::SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(made.get()), TRUE);
+    ownFont_ = std::move(made); // the previous one is released only once the control no longer uses it
+}
+
+LOGFONTA StaticText::Font() const {
+    LOGFONTA font{};
+    auto handle = reinterpret_cast<HGDIOBJ>(::SendMessageA(Handle(), WM_GETFONT, 0, 0));
+    if (!handle)
+        handle = ::GetStockObject(SYSTEM_FONT);
+    ::GetObjectA(handle, sizeof(font), &font);
+    return font;
+}
+
+void StaticText::SetColours(TColor text, TColor background) {
+    textColour_ = text;
+    background_ = background;
+    backgroundBrush_.reset();
+    if (background != clNone)
+        backgroundBrush_ = unique_hbrush(::CreateSolidBrush(ResolveColour(background)));
+    ::InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+HBRUSH StaticText::Colours(HDC dc) {
+    if (textColour_ == clNone && background_ == clNone)
+        return nullptr;
+    if (textColour_ != clNone)
+        ::SetTextColor(dc, ResolveColour(textColour_));
+    if (background_ != clNone) {
+        ::SetBkColor(dc, ResolveColour(background_));
+        return backgroundBrush_.get();
+    }
+    ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
+    return ::GetSysColorBrush(COLOR_BTNFACE);
+}
+
+void Edit::Create(HWND parent, const Place& place, std::string_view caption, HFONT font) {
+    CreateChild(parent, "EDIT", WS_VISIBLE | WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, place,
+                caption, font);
+}
+
+void Edit::SetMaxLength(int bytes) {
+    ::SendMessageA(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(bytes), 0);
+}
+
+void Edit::Command(WORD code) {
+    if (code == EN_CHANGE && OnChange)
+        OnChange();
+}
+
+} // namespace ui

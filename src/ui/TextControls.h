@@ -1,0 +1,41 @@
+#pragma once
+// Static text and one-line edit boxes.
+#include "base/Colour.h"
+#include "ui/Control.h"
+#include "ui/Handles.h"
+
+#include <functional>
+
+namespace ui {
+
+// One line of text, left-aligned, cut off at its box. By default in the form's font on the
+// form's background; a text may get a font and colours of its own.
+class StaticText : public Control {
+public:
+    void Create(HWND parent, const Place& place, std::string_view caption, HFONT font) override;
+    // Its own font from now on (the previous one of its own is released).
+    void SetFont(const LOGFONTA& font);
+    // The font it draws with.
+    LOGFONTA Font() const;
+    // Text colour and an opaque background colour (clNone: the parent's background).
+    void SetColours(TColor text, TColor background);
+    HBRUSH Colours(HDC dc) override;
+
+private:
+    unique_hfont ownFont_;
+    TColor textColour_ = clNone;
+    TColor background_ = clNone;
+    unique_hbrush backgroundBrush_;
+};
+
+class Edit : public Control {
+public:
+    void Create(HWND parent, const Place& place, std::string_view caption, HFONT font) override;
+    // The most bytes the user can type or paste; 0: the system's limit. Text set from code is
+    // not cut.
+    void SetMaxLength(int bytes);
+    void Command(WORD code) override;
+    std::function<void()> OnChange;
+};
+
+} // namespace ui
