@@ -3,10 +3,12 @@
 // the level change with one tray icon; a refused save.
 #include "TestSupport.h"
 #include "base/AppError.h"
+#include "base/ErrorText.h"
 #include "base/IniDocument.h"
 #include "clock/ClockWindow_win.h"
 #include "clock/ColourText.h"
 #include "clock/FaceTexts.h"
+#include "dialogs/PropForm.h"
 
 #include <gtest/gtest.h>
 
@@ -297,6 +299,85 @@ TEST_F(ApplyPropertiesTest, RefusedSaveIsRaisedWithEverythingElseInForce) {
     EXPECT_EQ(Clock().Settings.AlarmHour, "7");
     EXPECT_EQ(Clock().DateLbl.Font().name, "IPAGothic");
     EXPECT_EQ(TestSettingsBytes(), before);
+}
+
+// The menu command's dialog: "更新" twice writes what once does and keeps the dialog; "確定" with
+// a file that cannot be written reports it and keeps the dialog and its values; "確定" closes.
+TEST_F(ApplyPropertiesTest, UpdateAndConfirmFromTheMenusDialog) {
+    Clock().Settings.ShowYear = false;
+    Clock().SaveSettings();
+    std::string once, twice, report;
+    bool openAfterUpdates = false, openAfterRefusal = false;
+    std::string hourAfterRefusal;
+    int step = 0;
+    Script script([&](int n) {
+        if (!PropForm || n > 400) {
+            if (n > 400)
+                ADD_FAILURE() << "stuck at step " << step;
+            if (n > 400 && PropForm)
+                PropForm->Close();
+            return;
+        }
+        TPropForm& form = *PropForm;
+        auto press = [](const ui::Control& c) { ::PostMessageA(c.Handle(), BM_CLICK, 0, 0); };
+        switch (step) {
+        case 0:
+            form.YChk.SetChecked(true);
+            form.TimeEdt.SetText("7");
+            form.ScrollBar1.SetPosition(-2);
+            press(form.RenewBtn);
+            ++step;
+            break;
+        case 1:
+            if (!Clock().Settings.ShowYear)
+                return; // not applied yet
+            once = TestSettingsBytes();
+            press(form.RenewBtn);
+            ++step;
+            break;
+        case 2:
+            twice = TestSettingsBytes();
+            openAfterUpdates = ::IsWindowVisible(form.Handle()) != FALSE;
+            ::SetFileAttributesA(TestSettingsFile().c_str(), FILE_ATTRIBUTE_READONLY);
+            form.TimeEdt.SetText("8");
+            press(form.OKBtn);
+            ++step;
+            break;
+        case 3:
+            if (HWND box = OpenDialogOfThisThread("Morovin")) {
+                char text[512] = {};
+                ::GetWindowTextA(::GetDlgItem(box, 0xFFFF), text, sizeof(text));
+                report = text;
+                AnswerOpenDialog(IDOK);
+                ++step;
+            }
+            break;
+        case 4:
+            if (OpenDialogOfThisThread("Morovin"))
+                return;
+            openAfterRefusal = ::IsWindowVisible(form.Handle()) != FALSE;
+            hourAfterRefusal = form.TimeEdt.Text();
+            ::SetFileAttributesA(TestSettingsFile().c_str(), FILE_ATTRIBUTE_NORMAL);
+            press(form.OKBtn);
+            ++step;
+            break;
+        default:
+            break;
+        }
+    });
+    Clock().KP1Click(); // returns once "確定" has closed the dialog
+    EXPECT_EQ(step, 5);
+    EXPECT_EQ(PropForm, nullptr);
+    EXPECT_NE(once.find("Year=1"), std::string::npos);
+    EXPECT_EQ(twice, once);
+    EXPECT_TRUE(openAfterUpdates);
+    EXPECT_EQ(report, ErrorReportText(TestSettingsFile() + " に書き込めません"));
+    EXPECT_TRUE(openAfterRefusal);
+    EXPECT_EQ(hourAfterRefusal, "8");
+    EXPECT_EQ(Clock().Settings.AlarmHour, "8");
+    EXPECT_EQ(Saved("Timer", "Time"), "8");
+    EXPECT_EQ(Saved("Font", "XInt"), "-2");
+    EXPECT_EQ(Clock().TimeLbl.Shadow().OffsetLeft(), -2);
 }
 
 } // namespace
