@@ -44,11 +44,9 @@ HWND Control::CreateChild(HWND parent, const char* className, DWORD style, DWORD
     ::SetPropA(hwnd, kControlProperty, this);
     if (font)
         ::SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (!hwnd_) {
-        hwnd_ = hwnd;
-        id_ = id;
-        place_ = place;
-    }
+    hwnd_ = hwnd;
+    id_ = id;
+    place_ = place;
     return hwnd;
 }
 

@@ -53,7 +53,8 @@ public:
     virtual bool Notify(const NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
 
 protected:
-    // Creates the child window with the next free control id and links it to this object.
+    // Creates this control's child window with the next free control id and links it to this
+    // object (once per control).
     HWND CreateChild(HWND parent, const char* className, DWORD style, DWORD exStyle, const Place& place,
                      std::string_view caption, HFONT font);
 

@@ -6,6 +6,9 @@
 #include <commctrl.h>
 
 namespace ui {
+namespace {
+constexpr int kTabPadding = 3;
+} // namespace
 
 void TabSheet::Create(HWND parent, const RECT& area) {
     CreateParams p{"TTabSheet"};
@@ -36,6 +39,9 @@ void PageControl::Create(HWND parent, const Place& place, std::string_view, HFON
     parent_ = parent;
     CreateChild(parent, WC_TABCONTROLA, WS_VISIBLE | WS_TABSTOP | WS_GROUP | WS_CLIPSIBLINGS, 0, place, "",
                 font);
+    // Tabs as narrow as a designer's: the caption and a few pixels each side, so a row of short
+    // captions fits the control's width without scroll arrows.
+    ::SendMessageA(Handle(), TCM_SETPADDING, 0, MAKELPARAM(kTabPadding, kTabPadding));
 }
 
 TabSheet& PageControl::AddPage(const std::string& caption) {

@@ -1,5 +1,7 @@
 #include "widgets/ShadowLabelPaint_win.h"
 
+#include "base/Sjis.h"
+
 #include <cstring>
 
 namespace ui {
@@ -27,7 +29,9 @@ LOGFONTA ToLogFont(const LabelFont& font) {
         lf.lfPitchAndFamily = DEFAULT_PITCH;
         break;
     }
-    std::strncpy(lf.lfFaceName, font.name.c_str(), LF_FACESIZE - 1);
+    // A name too long for the record is cut between characters, never inside a double-byte one.
+    const std::string face = TruncateSjis(font.name, LF_FACESIZE - 1);
+    std::memcpy(lf.lfFaceName, face.c_str(), face.size() + 1);
     return lf;
 }
 

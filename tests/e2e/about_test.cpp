@@ -7,39 +7,6 @@ using namespace e2e;
 
 namespace {
 
-constexpr UINT kTrayIconMessage = WM_USER + 101;
-constexpr int kVersionItem = 6; // down-key presses from the top of the menu
-
-HWND VisibleMenuOf(DWORD pid) {
-    for (HWND h : WindowsOf(pid, "#32768"))
-        if (::IsWindowVisible(h))
-            return h;
-    return nullptr;
-}
-
-HWND OpenAboutFromMenu(const ClockProcess& clock, HWND hwnd) {
-    // Two tries: under Wine the menu can show before its loop takes keys.
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        ::SetCursorPos(300, 300);
-        ::PostMessageA(hwnd, kTrayIconMessage, 1, WM_RBUTTONDOWN);
-        HWND menu = nullptr;
-        if (!WaitUntil([&] { return (menu = VisibleMenuOf(clock.Id())) != nullptr; }, 5000))
-            continue;
-        ::Sleep(150);
-        for (int i = 0; i < kVersionItem; ++i)
-            ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-        ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-        HWND about = clock.WaitForWindow("TAboutBox", 5000);
-        if (about) {
-            WaitUntil([&] { return ::IsWindowVisible(about) != FALSE; }, 3000);
-            return about;
-        }
-        if (HWND stale = VisibleMenuOf(clock.Id()))
-            ::PostMessageA(stale, WM_KEYDOWN, VK_ESCAPE, 0);
-    }
-    return nullptr;
-}
-
 // Posts what Enter, Esc and Alt+F4 would bring; none of them may close the box.
 void PressKeys(HWND about) {
     for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
@@ -82,29 +49,13 @@ void ExpectCentredTopmostPanel(HWND about) {
     EXPECT_EQ(TextOf(about), "ﾊﾞｰｼﾞｮﾝ情報");
 }
 
-// No window of the process could carry a task-bar button: every visible one is owned by the
-// hidden tool window and none asks for a button.
-void ExpectNoTaskbarButton(DWORD pid) {
-    for (HWND w : WindowsOf(pid)) {
-        if (!::IsWindowVisible(w))
-            continue;
-        SCOPED_TRACE(ClassOf(w));
-        HWND owner = ::GetWindow(w, GW_OWNER);
-        ASSERT_NE(owner, nullptr);
-        EXPECT_EQ(ClassOf(owner), "TApplication");
-        EXPECT_FALSE(::IsWindowVisible(owner));
-        EXPECT_TRUE(::GetWindowLongA(owner, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
-        EXPECT_FALSE(::GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_APPWINDOW);
-    }
-}
-
 TEST(About, VersionItemShowsThePanelWhichOnlyAMousePressCloses) {
     ClockFolder folder;
     ClockProcess clock(folder);
     clock.Start();
     HWND hwnd = clock.ClockWindow();
     ASSERT_NE(hwnd, nullptr);
-    HWND about = OpenAboutFromMenu(clock, hwnd);
+    HWND about = OpenDialogFromTrayMenu(clock, hwnd, kVersion, "TAboutBox");
     ASSERT_NE(about, nullptr);
 
     ExpectCentredTopmostPanel(about);
@@ -124,7 +75,7 @@ TEST(About, VersionItemShowsThePanelWhichOnlyAMousePressCloses) {
     EXPECT_TRUE(::IsWindowVisible(hwnd));
 
     // And again: each opening makes a fresh box.
-    about = OpenAboutFromMenu(clock, hwnd);
+    about = OpenDialogFromTrayMenu(clock, hwnd, kVersion, "TAboutBox");
     ASSERT_NE(about, nullptr);
     ::PostMessageA(about, WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(130, 58)); // on "Ver 1.71"
     EXPECT_TRUE(WaitUntil([&] { return WindowsOf(clock.Id(), "TAboutBox").empty(); }, 3000));

@@ -15,9 +15,6 @@ namespace {
 
 constexpr UINT kTrayIconMessage = WM_USER + 101;
 
-// Menu items counted from the top with the down key (separators are skipped).
-enum MenuKey { kProperties = 1, kPosition, kScreenSaver, kDisplay, kHelp, kVersion, kQuit };
-
 HWND VisibleMenuOf(DWORD pid) {
     for (HWND h : WindowsOf(pid, "#32768"))
         if (::IsWindowVisible(h))

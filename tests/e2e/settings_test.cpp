@@ -8,14 +8,6 @@ using namespace e2e;
 
 namespace {
 
-std::string Value(const std::string& ini, const std::string& key) {
-    const auto at = ini.find("\n" + key + "=");
-    if (at == std::string::npos)
-        return "<missing>";
-    const auto start = at + key.size() + 2;
-    return ini.substr(start, ini.find_first_of("\r\n", start) - start);
-}
-
 TEST(Settings, CraftedFileIsAppliedAndClampedAndSavedBackOnQuit) {
     const int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
     ClockFolder folder;
@@ -35,17 +27,17 @@ TEST(Settings, CraftedFileIsAppliedAndClampedAndSavedBackOnQuit) {
 
     ASSERT_TRUE(clock.Quit());
     const std::string ini = folder.ReadIni();
-    EXPECT_EQ(Value(ini, "Left"), std::to_string(screenWidth - 302));
-    EXPECT_EQ(Value(ini, "Top"), "40");
-    EXPECT_EQ(Value(ini, "Front"), "0");
-    EXPECT_EQ(Value(ini, "Second"), "0");
-    EXPECT_EQ(Value(ini, "XInt"), "7");
-    EXPECT_EQ(Value(ini, "YInt"), "-2");
-    EXPECT_EQ(Value(ini, "Style"), "2");
-    EXPECT_EQ(Value(ini, "MyOwnKey"), "kept");
-    EXPECT_EQ(Value(ini, "DColor"), "clRed");
-    EXPECT_EQ(Value(ini, "TColor"), "clWhite");
-    EXPECT_EQ(Value(ini, "Name"), "ＭＳ Ｐゴシック");
+    EXPECT_EQ(IniValue(ini, "Left"), std::to_string(screenWidth - 302));
+    EXPECT_EQ(IniValue(ini, "Top"), "40");
+    EXPECT_EQ(IniValue(ini, "Front"), "0");
+    EXPECT_EQ(IniValue(ini, "Second"), "0");
+    EXPECT_EQ(IniValue(ini, "XInt"), "7");
+    EXPECT_EQ(IniValue(ini, "YInt"), "-2");
+    EXPECT_EQ(IniValue(ini, "Style"), "2");
+    EXPECT_EQ(IniValue(ini, "MyOwnKey"), "kept");
+    EXPECT_EQ(IniValue(ini, "DColor"), "clRed");
+    EXPECT_EQ(IniValue(ini, "TColor"), "clWhite");
+    EXPECT_EQ(IniValue(ini, "Name"), "ＭＳ Ｐゴシック");
     // A created section order: Form, Prop, Font, Timer.
     EXPECT_LT(ini.find("[Form]"), ini.find("[Prop]"));
     EXPECT_LT(ini.find("[Font]"), ini.find("[Timer]"));
@@ -69,10 +61,10 @@ TEST(Settings, BadColourGivesOneErrorAndTheRestOfTheFileStillLoads) {
 
     ASSERT_TRUE(clock.Quit());
     const std::string ini = folder.ReadIni();
-    EXPECT_EQ(Value(ini, "DColor"), "clRed") << "the bad key keeps the colour it had";
-    EXPECT_EQ(Value(ini, "WColor"), "clLime") << "later keys were loaded";
-    EXPECT_EQ(Value(ini, "XInt"), "6");
-    EXPECT_EQ(Value(ini, "Time"), "7");
+    EXPECT_EQ(IniValue(ini, "DColor"), "clRed") << "the bad key keeps the colour it had";
+    EXPECT_EQ(IniValue(ini, "WColor"), "clLime") << "later keys were loaded";
+    EXPECT_EQ(IniValue(ini, "XInt"), "6");
+    EXPECT_EQ(IniValue(ini, "Time"), "7");
 }
 
 TEST(Settings, ReadOnlyFileIsReportedTheClockStillQuitsAndTheFileIsUntouched) {

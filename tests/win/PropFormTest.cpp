@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -38,56 +37,41 @@ TEST_F(PropFormTest, EachFlagOpensInItsOwnCheckBox) {
                 {&ClockSettings::WallpaperMode, &TPropForm::AllChk, false},
                 {&ClockSettings::ChimeOn, &TPropForm::CheckBox3, false},
                 {&ClockSettings::ShadowOn, &TPropForm::ShadowCheck, false}};
-    // One flag on at a time: exactly its box differs from the all-off opening.
-    for (const Row& on : rows) {
+    for (const Row& on : rows) { // one flag on at a time
         settings = ClockSettings{};
         settings.*on.flag = true;
         const auto form = Open();
-        for (const Row& r : rows) {
-            SCOPED_TRACE(std::to_string(&on - rows) + " / " + std::to_string(&r - rows));
-            EXPECT_EQ((*form.*r.box).Checked(), (settings.*r.flag) != r.inverse);
-        }
+        for (const Row& r : rows)
+            EXPECT_EQ((*form.*r.box).Checked(), (settings.*r.flag) != r.inverse)
+                << &on - rows << "/" << &r - rows;
     }
 }
 
-TEST_F(PropFormTest, TheIntervalGroupFollowsTheSignalFlags) {
-    struct Case {
+TEST_F(PropFormTest, IntervalGroupAndPageFollowTheStoredValues) {
+    struct Chime {
         bool on, half, hour;
         int item;
-    } cases[] = {{true, true, true, 0},    {true, true, false, 0}, {true, false, true, 1},
-                 {true, false, false, -1}, {false, true, true, 0}, {false, false, true, 1},
-                 {false, false, false, 0}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.on) + std::to_string(c.half) + std::to_string(c.hour));
+    } chimes[] = {{true, true, true, 0},  {true, false, true, 1},  {true, false, false, -1},
+                  {false, true, true, 0}, {false, false, true, 1}, {false, false, false, 0}};
+    for (const Chime& c : chimes) {
         settings.ChimeOn = c.on;
         settings.ChimeHalfHour = c.half;
         settings.ChimeHour = c.hour;
         const auto form = Open();
         EXPECT_EQ(form->CheckBox3.Checked(), c.on);
         EXPECT_EQ(form->RadioGroup1.Visible(), c.on);
-        EXPECT_EQ(form->RadioGroup1.ItemIndex(), c.item);
+        EXPECT_EQ(form->RadioGroup1.ItemIndex(), c.item) << c.on << c.half << c.hour;
     }
-}
-
-TEST_F(PropFormTest, StoredPageOpensThatPageAndAnyOtherOpensTheFontPage) {
-    const std::pair<int, int> cases[] = {{0, 0}, {1, 1}, {2, 2}, {3, 1}, {5, 1}, {-1, 1}, {2147483647, 1}};
-    for (const auto& [stored, shown] : cases) {
-        SCOPED_TRACE(stored);
+    const std::pair<int, int> pages[] = {{0, 0}, {2, 2}, {3, 1}, {5, 1}, {-1, 1}};
+    for (const auto& [stored, shown] : pages) {
         settings.PropPage = stored;
         const auto form = Open();
-        EXPECT_EQ(form->PageControl1.ActivePageIndex(), shown);
-        for (int i = 0; i < 3; ++i)
-            EXPECT_EQ((::GetWindowLongA(form->PageControl1.Page(i), GWL_STYLE) & WS_VISIBLE) != 0,
-                      i == shown);
+        EXPECT_EQ(form->PageControl1.ActivePageIndex(), shown) << stored;
+        EXPECT_TRUE(::GetWindowLongA(form->PageControl1.Page(shown), GWL_STYLE) & WS_VISIBLE);
     }
 }
 
-TEST_F(PropFormTest, ColourButtonsHoldTheLabelsColoursAndThePreviewTheDateFontInBlack) {
-    week.SetFontColor(0x000002);
-    time.SetFontColor(clBtnShadow);
-    date.Shadow().SetColor(0x000004);
-    week.Shadow().SetColor(0x000005);
-    time.Shadow().SetColor(0x000006);
+TEST_F(PropFormTest, ColoursFontAndOffsetsOpenFromTheLabels) {
     LabelFont font;
     font.name = "IPAGothic";
     font.SetSizePoints(20);
@@ -96,13 +80,16 @@ TEST_F(PropFormTest, ColourButtonsHoldTheLabelsColoursAndThePreviewTheDateFontIn
     font.pitch = FontPitch::Fixed;
     font.color = 0x000001;
     date.SetFont(font);
+    week.SetFontColor(0x000002);
+    time.SetFontColor(clBtnShadow);
+    date.Shadow().SetColor(0x000004);
+    week.Shadow().SetColor(0x000005);
+    time.Shadow().SetColor(0x000006);
     const auto form = Open();
-    EXPECT_EQ(form->DateBtn.Colour(), 0x000001u);
-    EXPECT_EQ(form->WeekBtn.Colour(), 0x000002u);
-    EXPECT_EQ(form->TimeBtn.Colour(), clBtnShadow); // kept as the named colour until picked
-    EXPECT_EQ(form->SDateBtn.Colour(), 0x000004u);
-    EXPECT_EQ(form->SWeekBtn.Colour(), 0x000005u);
-    EXPECT_EQ(form->STimeBtn.Colour(), 0x000006u);
+    const std::vector<TColor> colours = {form->DateBtn.Colour(),  form->WeekBtn.Colour(),
+                                         form->TimeBtn.Colour(),  form->SDateBtn.Colour(),
+                                         form->SWeekBtn.Colour(), form->STimeBtn.Colour()};
+    EXPECT_EQ(colours, (std::vector<TColor>{1, 2, clBtnShadow, 4, 5, 6})); // named colours stay named
     const LabelFont& preview = form->PreviewFont();
     EXPECT_EQ(preview.name, "IPAGothic");
     EXPECT_EQ(preview.SizePoints(), 20);
@@ -110,27 +97,27 @@ TEST_F(PropFormTest, ColourButtonsHoldTheLabelsColoursAndThePreviewTheDateFontIn
     EXPECT_EQ(preview.color, clBlack);
     EXPECT_EQ(preview.charset, kShiftJisCharset); // the design font's, not the clock's
     EXPECT_EQ(preview.pitch, FontPitch::Default);
-    const LOGFONTA shown = form->Label1.Font();
-    EXPECT_STREQ(shown.lfFaceName, "IPAGothic");
-    EXPECT_EQ(shown.lfHeight, preview.height);
-    EXPECT_TRUE(shown.lfItalic);
-}
+    EXPECT_STREQ(form->Label1.Font().lfFaceName, "IPAGothic");
 
-TEST_F(PropFormTest, OffsetsOpenLimitedToTheBarsAndShownBesideThem) {
-    struct Case {
+    struct Offsets {
         int left, top;
         const char *x, *y;
-    } cases[] = {{0, 0, "0", "0"}, {12, -9, "10", "-4"}, {-6, 5, "-5", "4"}, {3, -2, "3", "-2"}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.left) + "," + std::to_string(c.top));
-        date.Shadow().SetOffsetLeft(c.left);
-        date.Shadow().SetOffsetTop(c.top);
-        const auto form = Open();
-        EXPECT_EQ(form->XLabel.Text(), c.x);
-        EXPECT_EQ(form->YLabel.Text(), c.y);
-        EXPECT_EQ(std::to_string(form->ScrollBar1.Position()), c.x);
-        EXPECT_EQ(std::to_string(form->ScrollBar2.Position()), c.y);
+    } offsets[] = {{0, 0, "0", "0"}, {12, -9, "10", "-4"}, {-6, 5, "-5", "4"}, {3, -2, "3", "-2"}};
+    for (const Offsets& o : offsets) {
+        date.Shadow().SetOffsetLeft(o.left);
+        date.Shadow().SetOffsetTop(o.top);
+        const auto opened = Open();
+        EXPECT_EQ(opened->XLabel.Text() + "," + opened->YLabel.Text(), std::string(o.x) + "," + o.y);
+        EXPECT_EQ(std::to_string(opened->ScrollBar1.Position()), o.x);
+        EXPECT_EQ(std::to_string(opened->ScrollBar2.Position()), o.y);
     }
+}
+
+TEST_F(PropFormTest, ALongFaceNameIsCutBetweenCharacters) {
+    LabelFont font;
+    font.name = std::string(20, 'a') + "ゴシックゴシック"; // the 31st byte is a lead byte
+    date.SetFont(font);
+    EXPECT_STREQ(Open()->Label1.Font().lfFaceName, (std::string(20, 'a') + "ゴシックゴ").c_str());
 }
 
 TEST_F(PropFormTest, HandlersKeepTheGroupAndTheOffsetTextsInStep) {
@@ -148,8 +135,7 @@ TEST_F(PropFormTest, HandlersKeepTheGroupAndTheOffsetTextsInStep) {
                    reinterpret_cast<LPARAM>(form->ScrollBar1.Handle()));
     ::SendMessageA(form->TabSheet2, WM_HSCROLL, SB_PAGERIGHT,
                    reinterpret_cast<LPARAM>(form->ScrollBar2.Handle()));
-    EXPECT_EQ(form->XLabel.Text(), "-1");
-    EXPECT_EQ(form->YLabel.Text(), "1");
+    EXPECT_EQ(form->XLabel.Text() + "," + form->YLabel.Text(), "-1,1");
 }
 
 // The face the platform really uses for the dialog font, so the font picker lists it.
@@ -163,28 +149,6 @@ std::string InstalledFace() {
     return face;
 }
 
-// Shows the dialog, runs `press` once it is up, answers the picker that opens with `answer`,
-// then closes the dialog.
-void PressAndAnswer(TPropForm& form, const std::function<void()>& press, int answer) {
-    bool pressed = false, answered = false;
-    Script script([&](int n) {
-        if (!pressed) {
-            pressed = true;
-            press();
-        } else if (!answered) {
-            answered = AnswerOpenDialog(answer);
-        } else if (!OpenDialogOfThisThread()) {
-            form.Close();
-        }
-        if (n > 150) {
-            AnswerOpenDialog(IDCANCEL); // never hang the run
-            form.Close();
-        }
-    });
-    form.ShowModal();
-    EXPECT_TRUE(answered) << "no picker opened";
-}
-
 TEST_F(PropFormTest, PickersChangeOnlyOnConfirmAndGivePlainColours) {
     time.SetFontColor(clBtnShadow);
     LabelFont font;
@@ -192,57 +156,53 @@ TEST_F(PropFormTest, PickersChangeOnlyOnConfirmAndGivePlainColours) {
     font.SetSizePoints(18);
     date.SetFont(font);
     const auto form = Open();
-    auto post = [&](ui::Control& c) { return [&c] { ::PostMessageA(c.Handle(), BM_CLICK, 0, 0); }; };
-
     const LabelFont before = form->PreviewFont();
-    PressAndAnswer(*form, post(form->Button1), IDCANCEL);
+    EXPECT_TRUE(AnswerNextDialog(IDCANCEL, [&] { form->Button1Click(); }));
     EXPECT_EQ(form->PreviewFont(), before);
-    PressAndAnswer(*form, post(form->Button1), IDOK);
+    EXPECT_TRUE(AnswerNextDialog(IDOK, [&] { form->Button1Click(); }));
     EXPECT_EQ(form->PreviewFont().name, font.name);
     EXPECT_EQ(form->PreviewFont().SizePoints(), 18);
     EXPECT_EQ(form->PreviewFont().color, clBlack);
 
-    PressAndAnswer(*form, post(form->TimeBtn), IDCANCEL);
+    EXPECT_TRUE(AnswerNextDialog(IDCANCEL, [&] { form->TimeBtnClick(); }));
     EXPECT_EQ(form->TimeBtn.Colour(), clBtnShadow);
-    PressAndAnswer(*form, post(form->TimeBtn), IDOK);
+    EXPECT_TRUE(AnswerNextDialog(IDOK, [&] { form->TimeBtnClick(); }));
     EXPECT_EQ(form->TimeBtn.Colour(), static_cast<TColor>(::GetSysColor(COLOR_BTNSHADOW)));
 }
 
 TEST_F(PropFormTest, ClosingRemembersThePageShownAndChangesNothingElse) {
     settings.PropPage = 0;
     settings.ShowYear = true;
-    settings.SoundFile = "a.wav";
-    struct Case {
-        const char* how;
-        int page;
-        std::function<void(TPropForm&)> close;
-    } cases[] = {
-        {"close box", 2, [](TPropForm& f) { ::PostMessageA(f.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }},
-        {"閉じる", 1, [](TPropForm& f) { ::PostMessageA(f.CloseBtn.Handle(), BM_CLICK, 0, 0); }},
-        {"WM_CLOSE", 0, [](TPropForm& f) { ::PostMessageA(f.Handle(), WM_CLOSE, 0, 0); }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.how);
+    const std::pair<int, UINT> cases[] = {{2, WM_SYSCOMMAND}, {1, BM_CLICK}, {0, WM_CLOSE}};
+    for (const auto& [page, how] : cases) {
         const auto form = Open();
         ::SendMessageA(form->MChk.Handle(), BM_CLICK, 0, 0); // an edit that is not applied
         ClockSettings expected = settings;
-        expected.PropPage = c.page;
+        expected.PropPage = page;
         Script script([&](int n) {
             if (n == 0) {
-                form->PageControl1.SetActivePageIndex(c.page);
-                c.close(*form);
+                form->PageControl1.SetActivePageIndex(page);
+                if (how == BM_CLICK)
+                    ::PostMessageA(form->CloseBtn.Handle(), BM_CLICK, 0, 0); // 閉じる
+                else
+                    ::PostMessageA(form->Handle(), how, how == WM_SYSCOMMAND ? SC_CLOSE : 0, 0);
             } else if (n > 60) {
                 form->Close();
             }
         });
         form->ShowModal();
-        EXPECT_EQ(settings, expected);
+        EXPECT_EQ(settings, expected) << how;
     }
 }
 
-TEST_F(PropFormTest, ControlsSitInsideTheirParentsInTheDeclaredTabOrder) {
+TEST_F(PropFormTest, ControlsSitInsideTheirParentsInTheDialogFontAndInTheDeclaredTabOrder) {
     settings.ChimeOn = true;
     const auto form = Open();
+    LOGFONTA dialogFont{};
+    ::GetObjectA(form->DialogFont(), sizeof(dialogFont), &dialogFont);
+    EXPECT_EQ(std::string(dialogFont.lfFaceName) + " " + std::to_string(dialogFont.lfHeight) + " " +
+                  std::to_string(dialogFont.lfCharSet),
+              "ＭＳ Ｐゴシック -12 128");
     for (HWND parent : {form->Handle(), form->TabSheet1, form->TabSheet2, form->TabSheet3}) {
         RECT outer{};
         ::GetClientRect(parent, &outer);
@@ -251,8 +211,8 @@ TEST_F(PropFormTest, ControlsSitInsideTheirParentsInTheDeclaredTabOrder) {
             ::GetWindowRect(child, &r);
             ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
             EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= outer.right && r.bottom <= outer.bottom)
-                << ::GetDlgCtrlID(child) << " in " << outer.right << "x" << outer.bottom;
-            // Every control in the dialog font but the preview; scroll bars have no text.
+                << ::GetDlgCtrlID(child);
+            // Every control but the preview in the dialog font; scroll bars have no text.
             ui::Control* control = ui::ControlOf(child);
             if (control && control != &form->Label1 && !dynamic_cast<ui::ScrollBar*>(control)) {
                 EXPECT_EQ(reinterpret_cast<HFONT>(::SendMessageA(child, WM_GETFONT, 0, 0)),
@@ -263,8 +223,7 @@ TEST_F(PropFormTest, ControlsSitInsideTheirParentsInTheDeclaredTabOrder) {
     auto tabWalk = [&](int page) {
         form->PageControl1.SetActivePageIndex(page);
         std::vector<HWND> order;
-        HWND h = form->PageControl1.Handle();
-        for (int i = 0; i < 20; ++i) {
+        for (HWND h = form->PageControl1.Handle(); order.size() < 20;) {
             h = ::GetNextDlgTabItem(form->Handle(), h, FALSE);
             if (h == form->PageControl1.Handle())
                 break;
@@ -273,48 +232,18 @@ TEST_F(PropFormTest, ControlsSitInsideTheirParentsInTheDeclaredTabOrder) {
         return order;
     };
     const TPropForm& f = *form;
-    EXPECT_EQ(tabWalk(0),
-              (std::vector<HWND>{f.MChk.Handle(), f.YChk.Handle(), f.FChk.Handle(), f.CheckBox1.Handle(),
-                                 f.CheckBox2.Handle(), f.Engchk.Handle(), f.AllChk.Handle(),
-                                 f.CheckBox3.Handle(), f.RadioGroup1.ItemHandle(0), f.OKBtn.Handle(),
-                                 f.RenewBtn.Handle(), f.CloseBtn.Handle()}));
-    EXPECT_EQ(tabWalk(1), (std::vector<HWND>{f.Button1.Handle(), f.DateBtn.Handle(), f.WeekBtn.Handle(),
-                                             f.TimeBtn.Handle(), f.SDateBtn.Handle(), f.SWeekBtn.Handle(),
-                                             f.STimeBtn.Handle(), f.ShadowCheck.Handle(),
-                                             f.ScrollBar1.Handle(), f.ScrollBar2.Handle(), f.OKBtn.Handle(),
-                                             f.RenewBtn.Handle(), f.CloseBtn.Handle()}));
-}
-
-TEST_F(PropFormTest, ThePreviewIsBlackOnWhiteWhateverTheClockColours) {
-    date.SetFontColor(clRed);
-    settings.PropPage = 1;
-    const auto form = Open();
-    std::vector<int> counts;
-    Script script([&](int n) {
-        if (n == 1) {
-            ::UpdateWindow(form->Handle());
-            HWND h = form->Label1.Handle();
-            RECT r{};
-            ::GetClientRect(h, &r);
-            HDC dc = ::GetDC(h);
-            int white = 0, black = 0, greys = 0, other = 0;
-            for (int y = 0; y < r.bottom; ++y)
-                for (int x = 0; x < r.right; ++x) {
-                    const COLORREF c = ::GetPixel(dc, x, y);
-                    const bool grey = std::abs(GetRValue(c) - GetGValue(c)) < 16 &&
-                                      std::abs(GetRValue(c) - GetBValue(c)) < 16;
-                    (c == RGB(255, 255, 255) ? white : c == RGB(0, 0, 0) ? black : grey ? greys : other) += 1;
-                }
-            ::ReleaseDC(h, dc);
-            counts = {white, black, other};
-            form->Close();
-        }
-    });
-    form->ShowModal();
-    ASSERT_EQ(counts.size(), 3u);
-    EXPECT_GT(counts[0], counts[1]);
-    EXPECT_GT(counts[1], 20);
-    EXPECT_EQ(counts[2], 0) << "only black text and its grey smoothing on white";
+    const std::vector<HWND> buttons = {f.OKBtn.Handle(), f.RenewBtn.Handle(), f.CloseBtn.Handle()};
+    std::vector<HWND> general = {f.MChk.Handle(),      f.YChk.Handle(),      f.FChk.Handle(),
+                                 f.CheckBox1.Handle(), f.CheckBox2.Handle(), f.Engchk.Handle(),
+                                 f.AllChk.Handle(),    f.CheckBox3.Handle(), f.RadioGroup1.ItemHandle(0)};
+    std::vector<HWND> fonts = {f.Button1.Handle(),   f.DateBtn.Handle(),     f.WeekBtn.Handle(),
+                               f.TimeBtn.Handle(),   f.SDateBtn.Handle(),    f.SWeekBtn.Handle(),
+                               f.STimeBtn.Handle(),  f.ShadowCheck.Handle(), f.ScrollBar1.Handle(),
+                               f.ScrollBar2.Handle()};
+    general.insert(general.end(), buttons.begin(), buttons.end());
+    fonts.insert(fonts.end(), buttons.begin(), buttons.end());
+    EXPECT_EQ(tabWalk(0), general);
+    EXPECT_EQ(tabWalk(1), fonts);
 }
 
 } // namespace

@@ -80,6 +80,18 @@ bool AnswerOpenDialog(int id) {
     return true;
 }
 
+bool AnswerNextDialog(int answer, const std::function<void()>& open) {
+    bool answered = false;
+    Script script([&](int n) {
+        if (!answered)
+            answered = AnswerOpenDialog(answer);
+        else if (n > 150)
+            AnswerOpenDialog(IDCANCEL); // never hang the run
+    });
+    open();
+    return answered;
+}
+
 void SetModifierKeys(bool control, bool shift) {
     BYTE keys[256] = {};
     ::GetKeyboardState(keys);

@@ -26,6 +26,9 @@ HWND OpenDialogOfThisThread(const char* caption = nullptr);
 // Answers the open picker or message box of this thread with IDOK or IDCANCEL; false when none
 // is open yet.
 bool AnswerOpenDialog(int id);
+// Runs `open`, which shows a picker or message box modally, while a script answers the first
+// one of this thread with `answer` (IDOK or IDCANCEL); returns whether one was answered.
+bool AnswerNextDialog(int answer, const std::function<void()>& open);
 // Sets or clears the thread's Ctrl and Shift key state, as GetKeyState reports it to the dialog
 // keys, without touching the real keyboard.
 void SetModifierKeys(bool control, bool shift);

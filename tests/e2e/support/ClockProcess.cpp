@@ -1,5 +1,7 @@
 #include "support/ClockProcess.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -273,6 +275,62 @@ int ScreenShot::CountNear(COLORREF colour, int tolerance) const {
             ++count;
     }
     return count;
+}
+
+std::string IniValue(const std::string& ini, const std::string& key) {
+    const auto at = ini.find("\n" + key + "=");
+    if (at == std::string::npos)
+        return "<missing>";
+    const auto start = at + key.size() + 2;
+    return ini.substr(start, ini.find_first_of("\r\n", start) - start);
+}
+
+namespace {
+HWND VisibleOf(DWORD processId, const char* className) {
+    for (HWND h : WindowsOf(processId, className))
+        if (::IsWindowVisible(h))
+            return h;
+    return nullptr;
+}
+} // namespace
+
+void ExpectNoTaskbarButton(DWORD pid) {
+    for (HWND w : WindowsOf(pid)) {
+        if (!::IsWindowVisible(w))
+            continue;
+        SCOPED_TRACE(ClassOf(w));
+        HWND owner = ::GetWindow(w, GW_OWNER);
+        ASSERT_NE(owner, nullptr);
+        EXPECT_EQ(ClassOf(owner), "TApplication");
+        EXPECT_FALSE(::IsWindowVisible(owner));
+        EXPECT_TRUE(::GetWindowLongA(owner, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+        EXPECT_FALSE(::GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    }
+}
+
+HWND VisibleDialogOf(DWORD processId) {
+    return VisibleOf(processId, "#32770");
+}
+
+HWND OpenDialogFromTrayMenu(const ClockProcess& clock, HWND hwnd, MenuKey item, const char* dialogClass) {
+    // Two tries: under Wine the menu can show before its loop takes keys.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        ::SetCursorPos(300, 300);
+        ::PostMessageA(hwnd, WM_USER + 101, 1, WM_RBUTTONDOWN); // the tray icon's right click
+        HWND menu = nullptr;
+        if (!WaitUntil([&] { return (menu = VisibleOf(clock.Id(), "#32768")) != nullptr; }, 5000))
+            continue;
+        ::Sleep(150);
+        for (int i = 0; i < item; ++i)
+            ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+        ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+        HWND dialog = nullptr;
+        if (WaitUntil([&] { return (dialog = VisibleOf(clock.Id(), dialogClass)) != nullptr; }, 5000))
+            return dialog;
+        if (HWND stale = VisibleOf(clock.Id(), "#32768"))
+            ::PostMessageA(stale, WM_KEYDOWN, VK_ESCAPE, 0);
+    }
+    return nullptr;
 }
 
 } // namespace e2e

@@ -64,6 +64,20 @@ std::vector<std::string> ButtonTexts(HWND box);
 // Presses a message box's button with the given id (IDOK by default).
 void PressButton(HWND box, int id = IDOK);
 
+// The value of `key` in a settings file's bytes (the first such key); "<missing>" when absent.
+std::string IniValue(const std::string& ini, const std::string& key);
+
+// The clock's popup menu items, counted from the top with the down key (separators skipped).
+enum MenuKey { kProperties = 1, kPosition, kScreenSaver, kDisplay, kHelp, kVersion, kQuit };
+// Opens the tray menu of the clock window `hwnd`, chooses `item` with the keys and waits for the
+// process's visible top-level window of `dialogClass`; null if none came.
+HWND OpenDialogFromTrayMenu(const ClockProcess& clock, HWND hwnd, MenuKey item, const char* dialogClass);
+// No window of the process could carry a task-bar button: every visible one is owned by the
+// hidden tool window and none asks for a button (gtest expectations).
+void ExpectNoTaskbarButton(DWORD processId);
+// A visible window of the process's `#32770` class (message box or picker); null if none.
+HWND VisibleDialogOf(DWORD processId);
+
 // Polls `condition` every 20 ms until it holds or `ms` pass.
 bool WaitUntil(const std::function<bool()>& condition, int ms);
 // Top-level windows of a process with the given class (empty class: any).
