@@ -57,7 +57,9 @@ void TPropForm::TChkClick() {
 }
 
 void TPropForm::DialogchkClick() {
-    Edit2.SetVisible(Dialogchk.Checked());
+    // The whole rule, not only Dialogchk: a click that reaches the box while it is disabled (Wine
+    // passes BM_CLICK on) must not show the message box's text with the alarm off.
+    Edit2.SetVisible(!TChk.Checked() && Dialogchk.Checked());
 }
 
 void TPropForm::OpenBtnClick() {
