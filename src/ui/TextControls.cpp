@@ -50,8 +50,8 @@ void Edit::Create(HWND parent, const Place& place, std::string_view caption, HFO
                 caption, font);
 }
 
-void Edit::SetMaxLength(int bytes) {
-    ::SendMessageA(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(bytes), 0);
+void Edit::SetMaxLength(int characters) {
+    ::SendMessageA(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(characters), 0);
 }
 
 void Edit::Command(WORD code) {

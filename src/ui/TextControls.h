@@ -31,9 +31,10 @@ private:
 class Edit : public Control {
 public:
     void Create(HWND parent, const Place& place, std::string_view caption, HFONT font) override;
-    // The most bytes the user can type or paste; 0: the system's limit. Text set from code is
-    // not cut.
-    void SetMaxLength(int bytes);
+    // The platform's limit on typing and pasting (EM_LIMITTEXT; it counts characters on Windows
+    // NT, so a limit in Shift-JIS bytes needs a check of its own); 0: the system's limit. Text
+    // set from code is not cut.
+    void SetMaxLength(int characters);
     void Command(WORD code) override;
     std::function<void()> OnChange;
 };
