@@ -21,7 +21,7 @@ std::size_t CommonPrefix(const std::string& a, const std::string& b) {
 
 void ByteLimitEdit::SetMaxBytes(std::size_t bytes) {
     maxBytes_ = bytes;
-    SetMaxLength(static_cast<int>(bytes));
+    SetMaxLength(static_cast<int>(bytes)); // no text has more characters than bytes
 }
 
 void ByteLimitEdit::SetText(std::string_view text) {

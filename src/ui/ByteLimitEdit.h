@@ -1,7 +1,7 @@
 #pragma once
 // A one-line edit box whose typing limit counts Shift-JIS bytes (a double-byte character counts
-// two). Windows' ANSI edit box counts bytes by itself; Wine's counts characters, so a change
-// that the user makes beyond the limit is taken back here. Text set from code is never cut.
+// two). The platform's own limit counts characters, so a change the user makes beyond the limit
+// is taken back here, caret and all. Text set from code is never cut.
 #include "ui/TextControls.h"
 
 #include <cstddef>
