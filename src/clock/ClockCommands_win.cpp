@@ -87,8 +87,8 @@ void TWobToke::PopupMenu1Popup() {
 }
 
 void TWobToke::KP1Click() {
-    // The dialog applies through the clock's own ApplyProperties, which comes with the timer page.
-    const PropFormClock clock{Settings, DateLbl, WeekLbl, TimeLbl, {}};
+    const PropFormClock clock{Settings, DateLbl, WeekLbl, TimeLbl,
+                              [this](const PropertyValues& values) { ApplyProperties(values); }};
     if (RunDialogCommand(PropForm, app_, clock))
         NudgeWindow(); // the clock shows again what the dialog covered
 }

@@ -8,9 +8,11 @@
 //   ClockPaint_win.cpp     painting, see-through background, RevealBeneath, NudgeWindow
 //   ClockCommands_win.cpp  mouse, tray icon callback, popup menu and its commands
 //   ClockChime_win.cpp     alarm and time-signal checks, alarm box, PlaySoundFile
+//   ApplyProperties_win.cpp  the Properties dialog's values into the settings and the labels
 #include "clock/ChimeSchedule.h"
 #include "clock/ClockSettings.h"
 #include "clock/ClockText.h"
+#include "clock/PropertyValues.h"
 #include "ui/Application.h"
 #include "ui/Handles.h"
 #include "ui/WindowTimer.h"
@@ -59,6 +61,10 @@ public:
     // Settings file
     void LoadSettings();
     void SaveSettings();
+
+    // The Properties dialog's "確定" and "更新": applies, lays out and saves. A failed save is
+    // raised after everything else is in force.
+    void ApplyProperties(const PropertyValues& values);
 
     // Time signal and alarm (the tick's hook point)
     void AlarmAndSignalChecks();

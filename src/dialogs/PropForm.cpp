@@ -44,14 +44,15 @@ void TPropForm::FormCreate() {
 }
 
 void TPropForm::OKBtnClick() {
+    // A failed save ends the handler before the closing: the dialog stays open with its values.
     if (clock_.Apply)
-        clock_.Apply();
+        clock_.Apply(Values());
     Close();
 }
 
 void TPropForm::RenewBtnClick() {
     if (clock_.Apply)
-        clock_.Apply();
+        clock_.Apply(Values());
 }
 
 void TPropForm::CloseBtnClick() {

@@ -8,9 +8,12 @@
 //   PropFormFontPage.cpp       page "フォント・カラー": preview, font and colour pickers, offsets
 //   PropFormTimerPage.cpp      page "タイマー・他"
 #include "clock/ClockSettings.h"
+#include "clock/PropertyValues.h"
 #include "ui/Buttons.h"
+#include "ui/ByteLimitEdit.h"
 #include "ui/CommonDialogs.h"
 #include "ui/Form.h"
+#include "ui/MediaPlayer.h"
 #include "ui/RadioGroup.h"
 #include "ui/ScrollBar.h"
 #include "ui/TextControls.h"
@@ -26,8 +29,8 @@ struct PropFormClock {
     const TShadowLabel& DateLbl;
     const TShadowLabel& WeekLbl;
     const TShadowLabel& TimeLbl;
-    // ApplyProperties: copies the controls back into the clock, lays it out and saves.
-    std::function<void()> Apply;
+    // ApplyProperties: copies the controls' values into the clock, lays it out and saves.
+    std::function<void(const PropertyValues&)> Apply;
 };
 
 class TPropForm : public ui::Form {
@@ -56,7 +59,19 @@ public:
     ui::ScrollBar ScrollBar1, ScrollBar2;
     ui::StaticText XLabel, YLabel, Label5, Label6;
 
-    // Page "タイマー・他": its controls are declared here and made in PropFormTimerPage.cpp.
+    // Page "タイマー・他"
+    ui::CheckBox TChk;
+    ui::GroupBox GroupBox3;
+    ui::StaticText Label2;
+    ui::PushButton GoBtn, OpenBtn;
+    ui::Edit Edit1;
+    MediaPlayer MediaPlayer1; // the dialog's own player, separate from the clock's
+    ui::PushButton StopBtn;
+    ui::CheckBox Dialogchk;
+    ui::ByteLimitEdit Edit2;
+    ui::Edit TimeEdt, SecoEdt;
+    ui::StaticText Label3, Label4;
+    ui::OpenDialog OpenDialog1{"WAVEファイル|*.wav"};
 
     ui::PushButton OKBtn, RenewBtn, CloseBtn;
 
@@ -92,8 +107,16 @@ public:
     void CheckBox3Click();
     void ScrollBar1Change();
     void ScrollBar2Change();
+    void TChkClick();
+    void DialogchkClick();
+    void OpenBtnClick();
+    void GoBtnClick();
+    void StopBtnClick();
     void OKBtnClick();
     void RenewBtnClick();
+
+    // What every control of the three pages holds now, as ApplyProperties takes it.
+    PropertyValues Values() const;
     void CloseBtnClick();
 
 protected:

@@ -69,8 +69,15 @@ void TShadowLabel::FontChanged() {
 void TShadowLabel::SetFont(const LabelFont& font) {
     if (font_ == font)
         return;
+    LabelFont recoloured = font_;
+    recoloured.color = font.color;
     font_ = font;
-    FontChanged();
+    // A new colour does not change the text's extent: measuring again would only undo a width
+    // the holder set on purpose (the italic compensation).
+    if (recoloured == font)
+        Invalidate();
+    else
+        FontChanged();
 }
 
 void TShadowLabel::SetFontName(const std::string& name) {

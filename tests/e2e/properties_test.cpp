@@ -11,15 +11,6 @@ using namespace e2e;
 
 namespace {
 
-// The dialog's page windows, in order.
-std::vector<HWND> PagesOf(HWND dialog) {
-    std::vector<HWND> pages;
-    for (HWND h = ::FindWindowExA(dialog, nullptr, "TTabSheet", nullptr); h;
-         h = ::FindWindowExA(dialog, h, "TTabSheet", nullptr))
-        pages.push_back(h);
-    return pages;
-}
-
 int ShownPage(HWND dialog) {
     return static_cast<int>(
         ::SendMessageA(::FindWindowExA(dialog, nullptr, WC_TABCONTROLA, nullptr), TCM_GETCURSEL, 0, 0));

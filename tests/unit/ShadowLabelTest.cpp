@@ -133,6 +133,14 @@ TEST(TShadowLabel, FontChangesRepaintThenResize) {
     EXPECT_EQ(host.measureFlags.size(), 1u);
     label.SetFontStyle(fsItalic);
     EXPECT_EQ(host.measureFlags.size(), 1u) << "an unchanged font is no change";
+    label.SetWidth(99); // a width set by the holder
+    host.invalidated.clear();
+    label.SetFontColor(clRed);
+    EXPECT_FALSE(host.invalidated.empty());
+    EXPECT_EQ(host.measureFlags.size(), 1u) << "a colour does not change the text's extent";
+    EXPECT_EQ(label.Width(), 99);
+    label.SetFontName("IPAGothic");
+    EXPECT_EQ(host.measureFlags.size(), 2u);
     label.SetFontSizePoints(20);
     EXPECT_EQ(label.Font().height, -27);
     EXPECT_EQ(label.Font().SizePoints(), 20);

@@ -1,6 +1,8 @@
 #include "TestSupport.h"
 
+#include <fstream>
 #include <memory>
+#include <sstream>
 
 namespace wintest {
 
@@ -35,6 +37,13 @@ std::string TestSettingsFile() {
 void RemoveTestSettingsFile() {
     ::SetFileAttributesA(TestSettingsFile().c_str(), FILE_ATTRIBUTE_NORMAL);
     ::DeleteFileA(TestSettingsFile().c_str());
+}
+
+std::string TestSettingsBytes() {
+    std::ifstream in(TestSettingsFile(), std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
 }
 
 namespace {

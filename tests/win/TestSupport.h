@@ -15,6 +15,8 @@ SYSTEMTIME MakeTime(int year, int month, int day, int dayOfWeek, int hour, int m
 // The settings file the clock code uses when it runs inside the test program.
 std::string TestSettingsFile();
 void RemoveTestSettingsFile();
+// The settings file's bytes; empty when there is none.
+std::string TestSettingsBytes();
 // Dispatches every message waiting for this thread.
 void PumpMessages();
 

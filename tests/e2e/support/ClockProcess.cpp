@@ -308,6 +308,14 @@ void ExpectNoTaskbarButton(DWORD pid) {
     }
 }
 
+std::vector<HWND> PagesOf(HWND dialog) {
+    std::vector<HWND> pages;
+    for (HWND h = ::FindWindowExA(dialog, nullptr, "TTabSheet", nullptr); h;
+         h = ::FindWindowExA(dialog, h, "TTabSheet", nullptr))
+        pages.push_back(h);
+    return pages;
+}
+
 HWND VisibleDialogOf(DWORD processId) {
     return VisibleOf(processId, "#32770");
 }

@@ -75,6 +75,8 @@ HWND OpenDialogFromTrayMenu(const ClockProcess& clock, HWND hwnd, MenuKey item, 
 // No window of the process could carry a task-bar button: every visible one is owned by the
 // hidden tool window and none asks for a button (gtest expectations).
 void ExpectNoTaskbarButton(DWORD processId);
+// The Properties dialog's page windows, in order.
+std::vector<HWND> PagesOf(HWND dialog);
 // A visible window of the process's `#32770` class (message box or picker); null if none.
 HWND VisibleDialogOf(DWORD processId);
 
