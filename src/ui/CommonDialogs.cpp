@@ -1,5 +1,6 @@
 #include "ui/CommonDialogs.h"
 
+#include <cstring>
 #include <vector>
 
 namespace ui {
@@ -20,6 +21,10 @@ bool FontDialog::Execute(HWND owner, LOGFONTA& font) const {
     CHOOSEFONTA options = Options(owner, working);
     if (!::ChooseFontA(&options))
         return false;
+    // Confirmed with no face chosen (a face the picker does not list leaves its box empty): the
+    // font keeps its face rather than taking an empty name into the labels and the file.
+    if (working.lfFaceName[0] == '\0')
+        std::memcpy(working.lfFaceName, font.lfFaceName, LF_FACESIZE);
     font = working;
     return true;
 }
