@@ -97,6 +97,12 @@ LRESULT Application::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             OnSettingChange();
         return 0;
     }
+    if (msg == WM_CLOSE && mainWindow_ && ::IsWindow(mainWindow_)) {
+        // What a task manager's "end task" sends: closing the hidden window would destroy the main
+        // window with it and skip its close path, so close the main window instead.
+        ::SendMessageA(mainWindow_, WM_CLOSE, 0, 0);
+        return 0;
+    }
     return DefaultHandling(msg, wp, lp);
 }
 

@@ -64,6 +64,9 @@ std::vector<std::string> ButtonTexts(HWND box);
 // Presses a message box's button with the given id (IDOK by default).
 void PressButton(HWND box, int id = IDOK);
 
+// Whether the clock window's tray icon (number 1) is registered: the shell answers a change to it.
+bool TrayIconPresent(HWND clock);
+
 // Polls `condition` every 20 ms until it holds or `ms` pass.
 bool WaitUntil(const std::function<bool()>& condition, int ms);
 // Top-level windows of a process with the given class (empty class: any).
