@@ -46,12 +46,16 @@ bool Application::HelpCommand(UINT command, ULONG_PTR data) {
 int Application::Run() {
     if (mainWindow_ && !::IsWindowVisible(mainWindow_))
         ::ShowWindow(mainWindow_, SW_SHOWNOACTIVATE);
-    MSG msg;
-    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    // A nested loop of the system's (a window drag, for one) ends on the WM_QUIT that the main
+    // window's end posts and swallows it, so the main window's end also ends this loop.
+    MSG msg{};
+    while (!mainWindow_ || ::IsWindow(mainWindow_)) {
+        if (::GetMessageA(&msg, nullptr, 0, 0) <= 0)
+            return static_cast<int>(msg.wParam);
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }
-    return static_cast<int>(msg.wParam);
+    return 0;
 }
 
 void Application::RunModal(HWND dialog, const std::function<bool()>& done) {
