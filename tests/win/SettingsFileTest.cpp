@@ -10,7 +10,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <functional>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -260,22 +260,6 @@ bool StartUnixProgram(const std::string& program, const std::string& arguments) 
                                                      nullptr, SW_HIDE)) > 32;
 }
 
-// Whether a new entry can be made in `folder` (the probe is removed again).
-bool TakesNewEntries(const std::string& folder) {
-    const std::string probe = folder + "\\probe";
-    if (!::CreateDirectoryA(probe.c_str(), nullptr))
-        return false;
-    ::RemoveDirectoryA(probe.c_str());
-    return true;
-}
-
-bool WaitFor(const std::function<bool()>& condition) {
-    for (int i = 0; i < 250; ++i, ::Sleep(20))
-        if (condition())
-            return true;
-    return false;
-}
-
 std::string UnixPathOf(const std::string& path) {
     using ToUnix = char*(CDECL*)(const WCHAR*);
     const auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(
@@ -289,18 +273,32 @@ std::string UnixPathOf(const std::string& path) {
     return result;
 }
 
+// Runs a shell command of the machine and returns its exit status, or -1 when it could not be
+// run. Wine hands out no process handle for a Unix program, so the shell writes the status to a
+// file beside `folder`, and that file is waited for.
+int RunShell(const std::string& folder, const std::string& command) {
+    const std::string status = folder + ".status";
+    ::DeleteFileA(status.c_str());
+    if (!StartUnixProgram("/bin/sh", "-c \"" + command + "; echo $? > '" + UnixPathOf(folder) + ".status'\""))
+        return -1;
+    std::string text;
+    for (int i = 0; i < 250 && (text = FileBytes(status)).find('\n') == std::string::npos; ++i)
+        ::Sleep(20);
+    ::DeleteFileA(status.c_str());
+    return !text.empty() && text[0] >= '0' && text[0] <= '9' ? std::atoi(text.c_str()) : -1;
+}
+
 // A folder in which no new file can be made while the files in it stay writable (as a folder the
 // user may not write to, holding a file they may). Root ignores permission bits, so the folder
 // is made immutable instead.
 class LockedFolder {
 public:
     explicit LockedFolder(const std::string& path) : path_(path), unix_(UnixPathOf(path)) {
-        locked_ = !unix_.empty() && StartUnixProgram("/usr/bin/chattr", "+i \"" + unix_ + "\"") &&
-                  WaitFor([&] { return !TakesNewEntries(path_); });
+        locked_ = !unix_.empty() && RunShell(path_, "chattr +i '" + unix_ + "'") == 0;
     }
     ~LockedFolder() {
-        if (locked_ && StartUnixProgram("/usr/bin/chattr", "-i \"" + unix_ + "\""))
-            WaitFor([&] { return TakesNewEntries(path_); });
+        if (locked_)
+            RunShell(path_, "chattr -i '" + unix_ + "'");
     }
     LockedFolder(const LockedFolder&) = delete;
     LockedFolder& operator=(const LockedFolder&) = delete;
