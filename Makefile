@@ -1,9 +1,11 @@
 # make run   builds Morovin.exe and starts the clock under Wine
 # make test  builds everything and runs the unit, Windows-side and end-to-end tests
 # make bench builds everything and runs the benchmarks (figures in the README)
+# make fuzz  builds the libFuzzer targets and runs each for FUZZ_SECONDS (default 60)
 # Both install the Debian packages they need first (scripts/bootstrap).
 JOBS ?= 2
-.PHONY: all bootstrap build host win test bench run format clean
+FUZZ_SECONDS ?= 60
+.PHONY: all bootstrap build host win fuzz-build test bench fuzz run format clean
 
 all: build
 
@@ -21,8 +23,17 @@ win:
 	      -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null
 	cmake --build build/win -j$(JOBS)
 
-test: build
+# The fuzz targets: clang with libFuzzer, address and undefined-behaviour sanitizers.
+fuzz-build: bootstrap
+	cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMOROVIN_FUZZ=ON \
+	      -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	cmake --build build/fuzz -j$(JOBS)
+
+test: build fuzz-build
 	scripts/run-tests
+
+fuzz: bootstrap fuzz-build
+	scripts/run-fuzz $(FUZZ_SECONDS)
 
 bench: build
 	scripts/run-bench

@@ -12,12 +12,20 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f' || c == '\x1A';
 }
 
-std::string_view Trim(std::string_view text) {
+} // namespace
+
+std::string_view TrimIniBlanks(std::string_view text) {
     while (!text.empty() && IsBlank(text.front()))
         text.remove_prefix(1);
     while (!text.empty() && IsBlank(text.back()))
         text.remove_suffix(1);
     return text;
+}
+
+namespace {
+
+std::string_view Trim(std::string_view text) {
+    return TrimIniBlanks(text);
 }
 
 // Finds a single-byte character, stepping over double-byte ones ("]" can be a second byte).
@@ -144,7 +152,8 @@ std::optional<std::string> IniDocument::Get(std::string_view section, std::strin
     if (!raw)
         return std::nullopt;
     const std::string_view value = Trim(raw->substr(0, raw->find('\0')));
-    return TruncateSjis(value, kMaxValueBytes);
+    // Blanks that the cut brings to the end go too, or the value would not read back the same.
+    return std::string(Trim(TruncateSjis(value, kMaxValueBytes)));
 }
 
 void IniDocument::AppendLine(std::size_t at, Kind kind, std::string_view text) {

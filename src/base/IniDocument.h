@@ -25,7 +25,8 @@
 // - Blank lines and comments are kept where they are; the platform drops blank lines.
 // - Set cuts a value at CR, LF or NUL; the platform writes it out and so makes new lines.
 // - A value ends at a NUL byte, as the C string the platform hands out would.
-// - A value longer than 1023 bytes is cut between characters. When a double-byte character
+// - A value longer than 1023 bytes is cut between characters, and blanks the cut leaves at its
+//   end are dropped, so what is read is what a file can give back. When a double-byte character
 //   straddles the cut, the platform reports 1023 bytes, the last being whatever its caller's
 //   buffer held there.
 // - No size limit: any bytes are read, and every line is written back with CR LF.
@@ -35,6 +36,9 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+// `text` without the blanks a settings file drops around a value (byte by byte, as the platform).
+std::string_view TrimIniBlanks(std::string_view text);
 
 class IniDocument {
 public:

@@ -26,7 +26,7 @@ std::int64_t LocalSeconds(const ClockTime& t) {
     return days * 86400 + t.hour * 3600 + t.minute * 60 + t.second;
 }
 
-std::vector<ChimeEvent> ChimeSchedule::Due(const ClockTime& now, const ClockSettings& s) {
+std::vector<std::int64_t> ChimeSchedule::TakeSeconds(const ClockTime& now) {
     const std::int64_t current = LocalSeconds(now);
     std::int64_t first = current;
     if (checkedUpTo_) {
@@ -37,23 +37,37 @@ std::vector<ChimeEvent> ChimeSchedule::Due(const ClockTime& now, const ClockSett
         if (ahead > 0)
             first = std::max(*checkedUpTo_ + 1, current - (kCatchUpSeconds - 1));
     }
-    // Marked before anything fires, so ticks nested under an alarm box never fire it again.
     checkedUpTo_ = current;
+    std::vector<std::int64_t> seconds;
+    for (std::int64_t t = first; t <= current; ++t)
+        seconds.push_back(t);
+    return seconds;
+}
 
-    const std::optional<int> alarmHour = AlarmNumber(s.AlarmHour, 24);
-    const std::optional<int> alarmMinute = AlarmNumber(s.AlarmMinute, 60);
-    std::vector<ChimeEvent> due;
-    for (std::int64_t t = first; t <= current; ++t) {
-        const std::int64_t ofDay = ((t % 86400) + 86400) % 86400;
-        const int hour = static_cast<int>(ofDay / 3600);
-        const int minute = static_cast<int>(ofDay / 60 % 60);
-        const int second = static_cast<int>(ofDay % 60);
-        if (second != 0)
-            continue;
-        if (s.AlarmOn && alarmHour && alarmMinute && hour == *alarmHour && minute == *alarmMinute)
-            due.push_back(ChimeEvent::Alarm);
-        if (s.ChimeOn && ((s.ChimeHalfHour && minute == 30) || (s.ChimeHour && minute == 0)))
-            due.push_back(ChimeEvent::Signal);
+bool ChimeSchedule::Fires(ChimeEvent event, std::int64_t t, const ClockSettings& s) {
+    const std::int64_t ofDay = ((t % 86400) + 86400) % 86400;
+    const int hour = static_cast<int>(ofDay / 3600);
+    const int minute = static_cast<int>(ofDay / 60 % 60);
+    if (ofDay % 60 != 0)
+        return false;
+    if (event == ChimeEvent::Alarm) {
+        const std::optional<int> alarmHour = AlarmNumber(s.AlarmHour, 24);
+        const std::optional<int> alarmMinute = AlarmNumber(s.AlarmMinute, 60);
+        return s.AlarmOn && alarmHour && alarmMinute && hour == *alarmHour && minute == *alarmMinute;
     }
+    return s.ChimeOn && ((s.ChimeHalfHour && minute == 30) || (s.ChimeHour && minute == 0));
+}
+
+bool ChimeSchedule::WithinCatchUp(std::int64_t second, const ClockTime& now) {
+    const std::int64_t age = LocalSeconds(now) - second;
+    return age >= 0 && age < kCatchUpSeconds;
+}
+
+std::vector<ChimeEvent> ChimeSchedule::Due(const ClockTime& now, const ClockSettings& s) {
+    std::vector<ChimeEvent> due;
+    for (const std::int64_t t : TakeSeconds(now))
+        for (const ChimeEvent event : {ChimeEvent::Alarm, ChimeEvent::Signal})
+            if (Fires(event, t, s))
+                due.push_back(event);
     return due;
 }

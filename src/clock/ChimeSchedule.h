@@ -30,6 +30,14 @@ public:
     // the alarm first, then the time signal.
     std::vector<ChimeEvent> Due(const ClockTime& now, const ClockSettings& settings);
 
+    // The seconds not yet checked up to `now` (at most the last kCatchUpSeconds), marked as
+    // checked before anything fires, so ticks nested under an alarm box never fire them again.
+    std::vector<std::int64_t> TakeSeconds(const ClockTime& now);
+    // Whether `event` belongs to `second` (seconds since 1970, local) by `settings`.
+    static bool Fires(ChimeEvent event, std::int64_t second, const ClockSettings& settings);
+    // Whether `second` may still sound at `now`: within the catch-up window, never later.
+    static bool WithinCatchUp(std::int64_t second, const ClockTime& now);
+
 private:
     std::optional<std::int64_t> checkedUpTo_;
 };

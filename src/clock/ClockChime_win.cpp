@@ -25,9 +25,10 @@ struct AlarmBoxState {
 SIZE MeasureText(HWND hwnd, HFONT font, const std::string& text, UINT flags, int maxWidth) {
     ui::WindowDc dc(hwnd);
     ui::SelectedObject selected(dc.get(), font);
+    if (text.empty())
+        return SIZE{0, 0}; // not the wrapping width: an empty text takes no room at all
     RECT r{0, 0, maxWidth, 0};
-    if (!text.empty())
-        ::DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &r, flags | DT_CALCRECT);
+    ::DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &r, flags | DT_CALCRECT);
     return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
@@ -53,8 +54,8 @@ void LayOutAlarmBox(HWND box, const AlarmBoxState& state) {
 
     const int textLeft = kMargin + kIconSize + kMargin;
     const int contentHeight = std::max<int>(kIconSize, textSize.cy);
-    const int clientWidth =
-        std::max<int>(textLeft + static_cast<int>(textSize.cx) + kMargin, buttonWidth + 2 * kMargin);
+    const int besideIcon = text.empty() ? 0 : static_cast<int>(textSize.cx) + kMargin;
+    const int clientWidth = std::max<int>(textLeft + besideIcon, buttonWidth + 2 * kMargin);
     const int buttonTop = kMargin + contentHeight + kMargin;
     const int clientHeight = buttonTop + buttonHeight + kMargin;
 
@@ -63,8 +64,9 @@ void LayOutAlarmBox(HWND box, const AlarmBoxState& state) {
     ::SendMessageA(icon, STM_SETICON, reinterpret_cast<WPARAM>(::LoadIconA(nullptr, IDI_INFORMATION)), 0);
     // A text shorter than the icon sits level with the icon's middle.
     const int textTop = kMargin + (contentHeight - static_cast<int>(textSize.cy)) / 2;
-    AddControl(box, "STATIC", text.c_str(), SS_LEFT | SS_NOPREFIX, kTextId, state.font, textLeft, textTop,
-               textSize.cx, textSize.cy);
+    if (!text.empty())
+        AddControl(box, "STATIC", text.c_str(), SS_LEFT | SS_NOPREFIX, kTextId, state.font, textLeft, textTop,
+                   textSize.cx, textSize.cy);
     HWND button = AddControl(box, "BUTTON", caption, BS_DEFPUSHBUTTON | WS_TABSTOP, kButtonId, state.font,
                              (clientWidth - buttonWidth) / 2, buttonTop, buttonWidth, buttonHeight);
     ::SendMessageA(box, DM_SETDEFID, kButtonId, 0);
@@ -114,14 +116,22 @@ ui::unique_hfont MessageFont() {
 } // namespace
 
 void TWobToke::AlarmAndSignalChecks() {
-    // Alarm first, then the signal, for every second since the last check.
-    for (const ChimeEvent event : chimeSchedule_.Due(Now(), Settings)) {
-        if (event == ChimeEvent::Alarm && Settings.AlarmByDialog)
-            ShowAlarmBox();
-        else
-            PlaySoundFile();
-        if (!Handle())
-            return; // the clock was closed while the alarm box was open
+    // Alarm first, then the signal, for every second since the last check. An alarm box can stay
+    // open for minutes: whatever is left after it counts only while its second is still within
+    // the catch-up window, and by the settings in force then, so nothing ever sounds late.
+    for (const std::int64_t second : chimeSchedule_.TakeSeconds(Now())) {
+        for (const ChimeEvent event : {ChimeEvent::Alarm, ChimeEvent::Signal}) {
+            if (!ChimeSchedule::Fires(event, second, Settings))
+                continue;
+            if (!ChimeSchedule::WithinCatchUp(second, Now()))
+                return;
+            if (event == ChimeEvent::Alarm && Settings.AlarmByDialog)
+                ShowAlarmBox();
+            else
+                PlaySoundFile();
+            if (!Handle())
+                return; // the clock was closed while the alarm box was open
+        }
     }
 }
 

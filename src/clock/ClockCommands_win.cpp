@@ -67,8 +67,7 @@ void TWobToke::OnTrayIconMessage(WPARAM, LPARAM lp) {
         ::SetForegroundWindow(Handle());
         break;
     case WM_RBUTTONDOWN:
-        ::SetForegroundWindow(Handle());
-        ShowPopupMenu(cursor);
+        ShowPopupMenu(cursor); // brings the menu's owner forward
         break;
     default:
         break;
@@ -76,7 +75,14 @@ void TWobToke::OnTrayIconMessage(WPARAM, LPARAM lp) {
 }
 
 void TWobToke::ShowPopupMenu(POINT screenPoint) {
-    popupMenu_->Popup(Handle(), screenPoint);
+    // While a modal box is open the clock is disabled and the box holds the foreground. Taking the
+    // foreground back for the clock would start a focus change that the box's own activation,
+    // possibly still on its way, then undoes, and the menu closes at once; so the box owns it.
+    HWND owner = Handle();
+    if (!::IsWindowEnabled(owner))
+        if (HWND active = ::GetActiveWindow())
+            owner = active;
+    popupMenu_->Popup(owner, screenPoint);
 }
 
 void TWobToke::PopupMenu1Popup() {

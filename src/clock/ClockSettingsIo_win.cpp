@@ -34,7 +34,7 @@ void TWobToke::LoadSettings() {
 void TWobToke::SaveSettings() {
     const std::string path = SettingsFile();
     // Start from the file as it is, so lines and keys the clock does not know survive.
-    IniDocument document = ReadSettingsDocument(path);
+    IniDocument document = ReadSettingsDocumentToUpdate(path);
     const RECT r = BoundsRect();
     SaveSettingsTo(document, Settings, WindowBounds{r.left, r.top, r.right - r.left, r.bottom - r.top},
                    ClockLabels{DateLbl, WeekLbl, TimeLbl});

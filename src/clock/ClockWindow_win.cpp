@@ -240,8 +240,25 @@ bool TWobToke::FormCloseQuery() {
 }
 
 void TWobToke::FormClose() {
-    ui::Dispatch([this] { SaveSettings(); });
+    // The close query has saved; saving the same settings again would add nothing.
     DeleteTrayIcon();
+}
+
+void TWobToke::CloseClock(CloseReport report) {
+    if (!Handle() || closing_)
+        return; // a second request while the first one's error box is up
+    closing_ = true;
+    if (report == CloseReport::Quiet) {
+        // No box may hold the end of the session up, so a failed save goes unreported.
+        try {
+            SaveSettings();
+        } catch (const std::exception&) {
+        }
+    } else {
+        FormCloseQuery();
+    }
+    FormClose();
+    ::DestroyWindow(Handle());
 }
 
 // --- Messages -----------------------------------------------------------------------------------
@@ -293,19 +310,16 @@ LRESULT TWobToke::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (popupMenu_->Dispatch(LOWORD(wp)))
             return 0;
         break;
-    case WM_CLOSE: {
-        // A failed save was reported by the close query; the clock closes all the same.
-        if (FormCloseQuery())
-            FormClose();
-        else
-            DeleteTrayIcon();
-        ::DestroyWindow(Handle());
+    case WM_CLOSE:
+        // The quit command, a close of the window and a task manager's "end task" all end here.
+        CloseClock(CloseReport::Shown);
         return 0;
-    }
     case WM_QUERYENDSESSION:
-        // The session is ending: save once and never veto it.
-        FormCloseQuery();
-        return TRUE;
+        return TRUE; // never veto; the close itself comes with WM_ENDSESSION
+    case WM_ENDSESSION:
+        if (wp)
+            CloseClock(CloseReport::Quiet);
+        return 0;
     case WM_DESTROY:
         timer1_.Stop();
         if (EndsApplication)

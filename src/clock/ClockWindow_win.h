@@ -94,6 +94,10 @@ public:
     void FormCreate();
     bool FormCloseQuery();
     void FormClose();
+    // The one close path: save once, remove the tray icon, destroy the window (which ends the
+    // message loop). At the end of the session a failed save is not shown.
+    enum class CloseReport { Shown, Quiet };
+    void CloseClock(CloseReport report);
 
     // Window geometry, moved and sized only on a real change.
     RECT BoundsRect() const;
@@ -133,6 +137,7 @@ private:
     ui::unique_hicon trayIconImage_;
     bool topmost_ = false;
     bool levelApplied_ = false;
+    bool closing_ = false;
     ChimeSchedule chimeSchedule_;
     std::unique_ptr<PopupMenu> popupMenu_;
     struct MenuItems {

@@ -97,7 +97,8 @@ std::vector<std::string> LoadSettingsFrom(const IniDocument& doc, const DesktopL
 
     const std::string face = ReadText(doc, "Font", "Name");
     if (face != kMissingText && !face.empty()) {
-        const std::string cut = TruncateSjis(face, kMaxFaceBytes);
+        // Without blanks the cut leaves at its end: the name must read back as it is saved.
+        const std::string cut(TrimIniBlanks(TruncateSjis(face, kMaxFaceBytes)));
         forEachLabel([&](TShadowLabel& l) { l.SetFontName(cut); });
     }
 

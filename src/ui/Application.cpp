@@ -46,12 +46,16 @@ bool Application::HelpCommand(UINT command, ULONG_PTR data) {
 int Application::Run() {
     if (mainWindow_ && !::IsWindowVisible(mainWindow_))
         ::ShowWindow(mainWindow_, SW_SHOWNOACTIVATE);
-    MSG msg;
-    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    // A nested loop of the system's (a window drag, for one) ends on the WM_QUIT that the main
+    // window's end posts and swallows it, so the main window's end also ends this loop.
+    MSG msg{};
+    while (!mainWindow_ || ::IsWindow(mainWindow_)) {
+        if (::GetMessageA(&msg, nullptr, 0, 0) <= 0)
+            return static_cast<int>(msg.wParam);
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }
-    return static_cast<int>(msg.wParam);
+    return 0;
 }
 
 void Application::RunModal(HWND dialog, const std::function<bool()>& done,
@@ -98,6 +102,12 @@ LRESULT Application::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_WININICHANGE) {
         if (OnSettingChange)
             OnSettingChange();
+        return 0;
+    }
+    if (msg == WM_CLOSE && mainWindow_ && ::IsWindow(mainWindow_)) {
+        // What a task manager's "end task" sends: closing the hidden window would destroy the main
+        // window with it and skip its close path, so close the main window instead.
+        ::SendMessageA(mainWindow_, WM_CLOSE, 0, 0);
         return 0;
     }
     return DefaultHandling(msg, wp, lp);

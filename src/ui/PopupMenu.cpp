@@ -28,9 +28,14 @@ void PopupMenu::Popup(HWND owner, POINT p) {
     // The owner must be in the foreground, or the menu would not close when the user clicks
     // elsewhere (a menu opened from the tray icon).
     ::SetForegroundWindow(owner);
-    ::TrackPopupMenu(menu_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, p.x, p.y, 0, owner,
-                     nullptr);
+    // The chosen id comes back here rather than as WM_COMMAND, so the owner may be any window
+    // (a modal box while one is open) and the command still reaches this menu's handler.
+    const UINT id = static_cast<UINT>(
+        ::TrackPopupMenu(menu_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, p.x,
+                         p.y, 0, owner, nullptr));
     ::PostMessageA(owner, WM_NULL, 0, 0);
+    if (id != 0)
+        Dispatch(id);
 }
 
 bool PopupMenu::Dispatch(UINT id) {

@@ -1,6 +1,5 @@
 #pragma once
-// A popup menu whose items run handlers. Choosing an item posts WM_COMMAND to the owner window,
-// which hands the id to Dispatch, so the command runs after the menu has closed.
+// A popup menu whose items run handlers. The chosen item's handler runs once the menu has closed.
 #include "ui/Handles.h"
 
 #include <functional>
@@ -20,7 +19,8 @@ public:
 
     // Runs before every showing.
     std::function<void()> OnPopup;
-    // Shows the menu with its top-left corner at `screenPoint`; items answer either button.
+    // Shows the menu with its top-left corner at `screenPoint`, owned by `owner`, which it brings
+    // to the foreground; items answer either button.
     void Popup(HWND owner, POINT screenPoint);
     // Runs the handler of `id`; false when the id is not one of this menu's items.
     bool Dispatch(UINT id);

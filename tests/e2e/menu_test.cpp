@@ -41,6 +41,11 @@ HWND OpenTrayMenu(const ClockProcess& clock, HWND hwnd, POINT pointer) {
     return menu;
 }
 
+// What the program guarantees once a modal box is up: it is shown and the clock takes no input.
+bool WaitForModalBox(HWND clock, HWND box) {
+    return WaitUntil([&] { return ::IsWindowVisible(box) && !::IsWindowEnabled(clock); }, 5000);
+}
+
 void ChooseItem(HWND menu, MenuKey item) {
     for (int i = 0; i < item; ++i)
         ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
@@ -146,7 +151,7 @@ TEST(Menu, TrayRightButtonOpensTheMenuAtThePointerAndEscapeClosesIt) {
 
     // A second right click, elsewhere, opens it there.
     menu = OpenTrayMenu(clock, hwnd, POINT{120, 500});
-    ASSERT_NE(menu, nullptr);
+    ASSERT_NE(menu, nullptr) << "waited for the tray menu to open";
     EXPECT_EQ(WindowRectOf(menu).left, 120);
     EXPECT_EQ(WindowRectOf(menu).top, 500);
     ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
@@ -223,7 +228,7 @@ TEST(Menu, QuitItemSavesTheSettingsRemovesTheIconAndEndsTheProcess) {
     ASSERT_FALSE(folder.IniExists());
 
     HWND menu = OpenTrayMenu(clock, hwnd, POINT{300, 300});
-    ASSERT_NE(menu, nullptr);
+    ASSERT_NE(menu, nullptr) << "waited for the tray menu to open";
     ChooseItem(menu, kQuit);
     ASSERT_TRUE(clock.WaitForExit(10000));
     EXPECT_EQ(clock.ExitCode(), 0u);
@@ -240,16 +245,15 @@ TEST(Menu, QuitFromTheTrayMenuWhileTheAboutBoxIsOpenEndsThroughTheClosePath) {
     ASSERT_NE(hwnd, nullptr);
 
     HWND menu = OpenTrayMenu(clock, hwnd, POINT{300, 300});
-    ASSERT_NE(menu, nullptr);
+    ASSERT_NE(menu, nullptr) << "waited for the tray menu to open";
     ChooseItem(menu, kVersion);
     HWND about = clock.WaitForWindow("TAboutBox", 5000);
-    ASSERT_NE(about, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(about) != FALSE; }, 3000));
-    EXPECT_FALSE(::IsWindowEnabled(hwnd)) << "the clock is disabled for input while the box is open";
+    ASSERT_NE(about, nullptr) << "waited for the About box";
+    ASSERT_TRUE(WaitForModalBox(hwnd, about)) << "waited for the About box to show with the clock disabled";
 
     // The icon still answers: its menu opens over the modal box, and quitting works.
     menu = OpenTrayMenu(clock, hwnd, POINT{320, 200});
-    ASSERT_NE(menu, nullptr);
+    ASSERT_NE(menu, nullptr) << "waited for the tray menu over the open About box";
     ChooseItem(menu, kQuit);
     ASSERT_TRUE(clock.WaitForExit(10000)) << "the program did not end";
     EXPECT_EQ(clock.ExitCode(), 0u) << "not the normal end of the message loop";
@@ -262,16 +266,19 @@ TEST(Menu, VersionItemChosenAgainWhileItsBoxIsOpenKeepsOneBox) {
     HWND hwnd = StartClock(clock);
     ASSERT_NE(hwnd, nullptr);
     HWND menu = OpenTrayMenu(clock, hwnd, POINT{300, 300});
-    ASSERT_NE(menu, nullptr);
+    ASSERT_NE(menu, nullptr) << "waited for the tray menu to open";
     ChooseItem(menu, kVersion);
     HWND about = clock.WaitForWindow("TAboutBox", 5000);
-    ASSERT_NE(about, nullptr);
+    ASSERT_NE(about, nullptr) << "waited for the About box";
+    ASSERT_TRUE(WaitForModalBox(hwnd, about)) << "waited for the About box to show with the clock disabled";
 
     menu = OpenTrayMenu(clock, hwnd, POINT{300, 300});
-    ASSERT_NE(menu, nullptr);
+    ASSERT_NE(menu, nullptr) << "waited for the tray menu over the open About box";
     ChooseItem(menu, kVersion);
-    EXPECT_TRUE(WaitUntil([&] { return VisibleMenuOf(clock.Id()) == nullptr; }, 3000));
-    ::Sleep(300);
+    EXPECT_TRUE(WaitUntil([&] { return VisibleMenuOf(clock.Id()) == nullptr; }, 3000))
+        << "waited for the menu to close";
+    // Answering a message means the command has run: a second box would exist by now.
+    ASSERT_TRUE(Responsive(hwnd)) << "waited for the clock to answer after the command";
     EXPECT_EQ(WindowsOf(clock.Id(), "TAboutBox").size(), 1u);
     EXPECT_TRUE(::IsWindowVisible(about));
 
@@ -291,7 +298,7 @@ TEST(Menu, DisplaySettingsAndHelpItemsLeaveTheClockRunning) {
 
     // No help file exists here: the viewer is asked all the same and the clock goes on.
     HWND menu = OpenTrayMenu(clock, hwnd, POINT{300, 300});
-    ASSERT_NE(menu, nullptr);
+    ASSERT_NE(menu, nullptr) << "waited for the tray menu to open";
     ChooseItem(menu, kHelp);
     EXPECT_TRUE(WaitUntil([&] { return VisibleMenuOf(clock.Id()) == nullptr; }, 3000));
     EXPECT_TRUE(Responsive(hwnd));
@@ -299,7 +306,7 @@ TEST(Menu, DisplaySettingsAndHelpItemsLeaveTheClockRunning) {
         << "the help viewer was not started";
 
     menu = OpenTrayMenu(clock, hwnd, POINT{300, 300});
-    ASSERT_NE(menu, nullptr);
+    ASSERT_NE(menu, nullptr) << "waited for the tray menu to open";
     ChooseItem(menu, kDisplay);
     EXPECT_TRUE(WaitUntil([&] { return VisibleMenuOf(clock.Id()) == nullptr; }, 3000));
     EXPECT_TRUE(Responsive(hwnd));

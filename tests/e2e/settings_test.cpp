@@ -86,20 +86,4 @@ TEST(Settings, ReadOnlyFileIsReportedTheClockStillQuitsAndTheFileIsUntouched) {
     EXPECT_EQ(folder.ReadIni(), original);
 }
 
-TEST(Settings, EndOfSessionSavesOnceAndNeverVetoes) {
-    ClockFolder folder;
-    ClockProcess clock(folder);
-    clock.Start();
-    HWND hwnd = clock.ClockWindow();
-    ASSERT_NE(hwnd, nullptr);
-    ::SetFileAttributesA(folder.Path().c_str(), FILE_ATTRIBUTE_NORMAL);
-    DWORD_PTR answer = 0;
-    ASSERT_TRUE(
-        ::SendMessageTimeoutA(hwnd, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &answer));
-    EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE));
-    EXPECT_NE(folder.ReadIni().find("[Form]"), std::string::npos);
-    EXPECT_TRUE(clock.Running()) << "the query alone does not close the clock";
-    EXPECT_TRUE(clock.Quit());
-}
-
 } // namespace

@@ -93,6 +93,9 @@ TEST(IniDocument, LongValuesStopAt1023BytesOnACharacterBoundary) {
     EXPECT_EQ(GetFrom("[T]\r\nk=" + straddling + "\r\n", "T", "k"), std::string(1022, 'x'));
     const std::string fits = std::string(1021, 'x') + "日";
     EXPECT_EQ(GetFrom("[T]\r\nk=" + fits + "\r\n", "T", "k"), fits);
+    // Blanks the cut brings to the end go, so the value reads back the same once written.
+    const std::string blankAtCut = std::string(1020, 'x') + " \t y";
+    EXPECT_EQ(GetFrom("[T]\r\nk=" + blankAtCut + "\r\n", "T", "k"), std::string(1020, 'x'));
 }
 
 TEST(IniDocument, ByteOrderMarkIsSkippedAndKept) {

@@ -237,6 +237,9 @@ TEST(SettingsStore, FaceNamesAreCutAt31BytesBetweenCharacters) {
     EXPECT_EQ(clock.week.Font().name, std::string(30, 'x'));
     clock.Load("[Font]\r\nName=ＭＳ 明朝\r\n");
     EXPECT_EQ(clock.date.Font().name, "ＭＳ 明朝");
+    // A cut right after a blank drops it: the name must read back as it is saved.
+    clock.Load("[Font]\r\nName=" + std::string(29, 'x') + " \tBold\r\n");
+    EXPECT_EQ(clock.date.Font().name, std::string(29, 'x'));
 }
 
 TEST(SettingsStore, BooleansAreAnyNonZeroInteger) {

@@ -363,6 +363,41 @@ TEST_F(ClockCommandsTest, PositionCommandMovesTheClockOnEachChoiceThenReleasesTh
     EXPECT_EQ(Clock().BoundsRect().top, corner.top);
 }
 
+// A box's activation reaches the window system some time after the box is shown; a menu whose
+// owner took the foreground back from the box in the meantime is closed by it at once. So while
+// a box is open, the tray menu belongs to the box.
+TEST_F(ClockCommandsTest, TrayMenuOverAnOpenAboutBoxBelongsToTheBox) {
+    struct Seen {
+        bool shown = false;
+        HWND foreground = nullptr, about = nullptr;
+    } seen;
+    Script script([&](int n) {
+        if (n == 0 && AboutBox) {
+            Clock().OnTrayIconMessage(1, WM_RBUTTONDOWN); // returns once the menu has closed
+            if (AboutBox)
+                ::PostMessageA(AboutBox->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10));
+        } else if (!seen.shown) {
+            for (HWND m : ThreadWindowsOfClass("#32768")) {
+                if (::IsWindowVisible(m) && !seen.shown) {
+                    seen.shown = true;
+                    seen.foreground = ::GetForegroundWindow();
+                    seen.about = AboutBox ? AboutBox->Handle() : nullptr;
+                    ::EndMenu();
+                }
+            }
+        }
+        if (n > 60) { // safety net: never hang the test run
+            ::EndMenu();
+            CloseEveryAboutBox();
+        }
+    });
+    Clock().KA1Click();
+    ASSERT_TRUE(seen.shown) << "the tray menu did not open over the About box";
+    EXPECT_NE(seen.about, nullptr);
+    EXPECT_EQ(seen.foreground, seen.about) << "the clock took the foreground from the open box";
+    EXPECT_EQ(AboutBox, nullptr);
+}
+
 TEST_F(ClockCommandsTest, ScreenSaverCommandNudgesTheClock) {
     const int left = Clock().BoundsRect().left;
     MoveRecorder moves(ClockHwnd());

@@ -7,7 +7,10 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -244,4 +247,119 @@ TEST(SettingsFile, WriteInAFolderEndingInA5CSecondByte) {
     EXPECT_EQ(Names(hyou), std::vector<std::string>{"表"});
     EXPECT_EQ(FileBytes(hyou + "\\表"), SampleDocument().Serialize());
     EXPECT_EQ(Names(folder.path()), std::vector<std::string>{"予定表"});
+}
+
+namespace {
+
+// Starts a program of the machine under Wine (e.g. "/usr/bin/chattr"); Wine hands out no process
+// handle for it, so callers wait for its effect.
+bool StartUnixProgram(const std::string& program, const std::string& arguments) {
+    std::string application = "Z:" + program;
+    std::replace(application.begin(), application.end(), '/', '\\');
+    return reinterpret_cast<INT_PTR>(::ShellExecuteA(nullptr, nullptr, application.c_str(), arguments.c_str(),
+                                                     nullptr, SW_HIDE)) > 32;
+}
+
+std::string UnixPathOf(const std::string& path) {
+    using ToUnix = char*(CDECL*)(const WCHAR*);
+    const auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(
+        ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    WCHAR wide[MAX_PATH] = {};
+    ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
+    char* unix = toUnix ? toUnix(wide) : nullptr;
+    const std::string result = unix ? unix : "";
+    if (unix)
+        ::HeapFree(::GetProcessHeap(), 0, unix);
+    return result;
+}
+
+// Runs a shell command of the machine and returns its exit status, or -1 when it could not be
+// run. Wine hands out no process handle for a Unix program, so the shell writes the status to a
+// file beside `folder`, and that file is waited for.
+int RunShell(const std::string& folder, const std::string& command) {
+    const std::string status = folder + ".status";
+    ::DeleteFileA(status.c_str());
+    if (!StartUnixProgram("/bin/sh", "-c \"" + command + "; echo $? > '" + UnixPathOf(folder) + ".status'\""))
+        return -1;
+    std::string text;
+    for (int i = 0; i < 250 && (text = FileBytes(status)).find('\n') == std::string::npos; ++i)
+        ::Sleep(20);
+    ::DeleteFileA(status.c_str());
+    return !text.empty() && text[0] >= '0' && text[0] <= '9' ? std::atoi(text.c_str()) : -1;
+}
+
+// A folder in which no new file can be made while the files in it stay writable (as a folder the
+// user may not write to, holding a file they may). Root ignores permission bits, so the folder
+// is made immutable instead.
+class LockedFolder {
+public:
+    explicit LockedFolder(const std::string& path) : path_(path), unix_(UnixPathOf(path)) {
+        locked_ = !unix_.empty() && RunShell(path_, "chattr +i '" + unix_ + "'") == 0;
+    }
+    ~LockedFolder() {
+        if (locked_)
+            RunShell(path_, "chattr -i '" + unix_ + "'");
+    }
+    LockedFolder(const LockedFolder&) = delete;
+    LockedFolder& operator=(const LockedFolder&) = delete;
+    bool Locked() const { return locked_; }
+
+private:
+    std::string path_;
+    std::string unix_;
+    bool locked_ = false;
+};
+
+} // namespace
+
+TEST(SettingsFile, ReplacingKeepsTheFilesAttributes) {
+    ScratchFolder folder;
+    const std::string path = folder / "Morovin.ini";
+    PutFile(path, "[Form]\r\nLeft=1\r\n");
+    const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE;
+    ASSERT_TRUE(::SetFileAttributesA(path.c_str(), kept));
+    WriteSettingsDocument(path, SampleDocument());
+    EXPECT_EQ(FileBytes(path), SampleDocument().Serialize());
+    EXPECT_EQ(::GetFileAttributesA(path.c_str()) & kept, kept);
+    EXPECT_EQ(Names(folder.path()), std::vector<std::string>{"Morovin.ini"});
+}
+
+TEST(SettingsFile, FolderThatTakesNoNewFileGetsTheFileWrittenInPlace) {
+    ScratchFolder folder;
+    const std::string path = folder / "Morovin.ini";
+    PutFile(path, "[Old]\r\n" + std::string(3000, 'x') + "\r\n");
+    LockedFolder lock(folder.path());
+    if (!lock.Locked())
+        GTEST_SKIP() << "this machine cannot make a folder refuse new files (chattr +i)";
+
+    WriteSettingsDocument(path, SampleDocument());
+    EXPECT_EQ(FileBytes(path), SampleDocument().Serialize()) << "nothing of the longer old file is left";
+    EXPECT_EQ(Names(folder.path()), std::vector<std::string>{"Morovin.ini"});
+    // With no file there, nothing can be written: refused as usual.
+    ExpectRefused(folder / "Other.ini", folder.path());
+}
+
+TEST(SettingsFile, FileThatCannotBeReadIsNeverTheBaseOfASave) {
+    ScratchFolder folder;
+    const std::string path = folder / "Morovin.ini";
+    const std::string original = "[Form]\r\nLeft=5\r\nMine=kept\r\n";
+    PutFile(path, original);
+    {
+        // Opened by someone who lets nobody else in.
+        const HANDLE h = ::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(h, INVALID_HANDLE_VALUE);
+        try {
+            ReadSettingsDocumentToUpdate(path);
+            ADD_FAILURE() << "an unreadable file was taken for an empty one";
+        } catch (const AppError& e) {
+            EXPECT_EQ(std::string(e.what()), InsertText("%s に書き込めません", path));
+        }
+        ::CloseHandle(h);
+    }
+    EXPECT_EQ(FileBytes(path), original);
+    EXPECT_EQ(ReadSettingsDocumentToUpdate(path).Get("Form", "Mine"), "kept");
+    EXPECT_EQ(ReadSettingsDocumentToUpdate(folder / "none.ini").Serialize(), "")
+        << "a missing file is no error";
+    EXPECT_EQ(Names(folder.path()), std::vector<std::string>{"Morovin.ini"});
 }

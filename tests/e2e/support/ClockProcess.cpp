@@ -1,6 +1,7 @@
 #include "support/ClockProcess.h"
 
 #include <gtest/gtest.h>
+#include <shellapi.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -136,6 +137,14 @@ DWORD ClockProcess::ExitCode() const {
     DWORD code = 0;
     ::GetExitCodeProcess(pi_.hProcess, &code);
     return code;
+}
+
+bool TrayIconPresent(HWND clock) {
+    NOTIFYICONDATAA icon{};
+    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    icon.hWnd = clock;
+    icon.uID = 1;
+    return ::Shell_NotifyIconA(NIM_MODIFY, &icon) != FALSE;
 }
 
 bool WaitUntil(const std::function<bool()>& condition, int ms) {

@@ -79,6 +79,8 @@ void ExpectNoTaskbarButton(DWORD processId);
 std::vector<HWND> PagesOf(HWND dialog);
 // A visible window of the process's `#32770` class (message box or picker); null if none.
 HWND VisibleDialogOf(DWORD processId);
+// Whether the clock window's tray icon (number 1) is registered: the shell answers a change to it.
+bool TrayIconPresent(HWND clock);
 
 // Polls `condition` every 20 ms until it holds or `ms` pass.
 bool WaitUntil(const std::function<bool()>& condition, int ms);
