@@ -43,7 +43,7 @@ struct Clock {
     }
     ClockLabels Labels() { return ClockLabels{date, week, time}; }
     void Load(const IniDocument& document, const ScreenMetrics& screen) {
-        LoadSettingsFrom(document, screen, settings, window, Labels());
+        LoadSettingsFrom(document, DesktopLayout{{PrimaryMonitor(screen)}, 0, 0}, settings, window, Labels());
     }
     bool SameAs(const Clock& other) const {
         const TShadowLabel* mine[] = {&date, &week, &time};
