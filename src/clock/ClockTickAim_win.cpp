@@ -11,12 +11,15 @@ void TWobToke::AimNextTick(const SYSTEMTIME& reading) {
     timer1_.Rearm(NextTickDelayMs(reading.wMilliseconds));
 }
 
+// Both messages are sent, and their senders wait: the tick (which may open the alarm box) runs
+// from the queue a moment later instead of inside them, and the two resume notices of one wake
+// give a single tick.
 void TWobToke::OnTimeChange() {
     // Sent for a new system time and for a new time zone alike.
-    Timer1Timer();
+    timer1_.Rearm(USER_TIMER_MINIMUM);
 }
 
 void TWobToke::OnPowerBroadcast(WPARAM event) {
     if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND)
-        Timer1Timer();
+        timer1_.Rearm(USER_TIMER_MINIMUM);
 }

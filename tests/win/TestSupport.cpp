@@ -108,4 +108,15 @@ void PumpMessages() {
     }
 }
 
+bool PumpUntil(const std::function<bool()>& done, int ms) {
+    const ULONGLONG end = ::GetTickCount64() + static_cast<ULONGLONG>(ms);
+    while (!done()) {
+        if (::GetTickCount64() >= end)
+            return false;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        PumpMessages();
+    }
+    return true;
+}
+
 } // namespace wintest

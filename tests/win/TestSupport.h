@@ -19,6 +19,8 @@ void RemoveTestSettingsFile();
 std::string TestSettingsBytes();
 // Dispatches every message waiting for this thread.
 void PumpMessages();
+// Pumps this thread's messages until `done` holds or `ms` pass; returns whether it held.
+bool PumpUntil(const std::function<bool()>& done, int ms);
 
 // A visible dialog-class window ('#32770': message box or common-dialog picker) of this thread,
 // with the given caption unless `caption` is null; null when there is none.
