@@ -119,16 +119,21 @@ void TWobToke::AlarmAndSignalChecks() {
     // Alarm first, then the signal, for every second since the last check. An alarm box can stay
     // open for minutes: whatever is left after it counts only while its second is still within
     // the catch-up window, and by the settings in force then, so nothing ever sounds late.
+    // The clock is read again only after a box: a late tick whose reading turns a second meanwhile
+    // must not lose the oldest second it was given.
+    bool boxShown = false;
     for (const std::int64_t second : chimeSchedule_.TakeSeconds(Now())) {
         for (const ChimeEvent event : {ChimeEvent::Alarm, ChimeEvent::Signal}) {
             if (!ChimeSchedule::Fires(event, second, Settings))
                 continue;
-            if (!ChimeSchedule::WithinCatchUp(second, Now()))
+            if (boxShown && !ChimeSchedule::WithinCatchUp(second, Now()))
                 return;
-            if (event == ChimeEvent::Alarm && Settings.AlarmByDialog)
+            if (event == ChimeEvent::Alarm && Settings.AlarmByDialog) {
                 ShowAlarmBox();
-            else
+                boxShown = true;
+            } else {
                 PlaySoundFile();
+            }
             if (!Handle())
                 return; // the clock was closed while the alarm box was open
         }
