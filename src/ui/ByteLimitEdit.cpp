@@ -17,6 +17,17 @@ std::size_t CommonPrefix(const std::string& a, const std::string& b) {
     return at;
 }
 
+// Bytes at the end of `before` (whole characters, starting at or after `head`) that `typed` also
+// ends with, no more than leave `head` bytes before them in `typed`.
+std::size_t CommonSuffixAfter(const std::string& before, const std::string& typed, std::size_t head) {
+    for (std::size_t at = head; at < before.size(); at += SjisCharLength(before, at)) {
+        const std::size_t length = before.size() - at;
+        if (typed.size() - head >= length && typed.ends_with(std::string_view(before).substr(at)))
+            return length;
+    }
+    return 0;
+}
+
 } // namespace
 
 void ByteLimitEdit::SetMaxBytes(std::size_t bytes) {
@@ -35,12 +46,20 @@ void ByteLimitEdit::Command(WORD code) {
     if (code == EN_CHANGE && !settingText_) {
         const std::string typed = Text();
         if (maxBytes_ > 0 && typed.size() > maxBytes_ && typed.size() > accepted_.size()) {
-            // Taken back whole, with the caret where the refused text went in.
+            // Keep of what went in as much as fits, whole characters, with the caret after it; a
+            // key that does not fit at all is refused. Either way a beep, as the platform's limit.
             const std::string before = accepted_;
-            const std::string head = before.substr(0, CommonPrefix(before, typed));
-            SetText(before);
-            const int caret =
-                ::MultiByteToWideChar(CP_ACP, 0, head.data(), static_cast<int>(head.size()), nullptr, 0);
+            const std::size_t head = CommonPrefix(before, typed);
+            const std::size_t tail = CommonSuffixAfter(before, typed, head);
+            const std::size_t kept = head + tail; // what the change left of the text before it
+            const std::size_t room = maxBytes_ > kept ? maxBytes_ - kept : 0;
+            const std::string inserted =
+                TruncateSjis(std::string_view(typed).substr(head, typed.size() - head - tail), room);
+            const std::string text = before.substr(0, head) + inserted + before.substr(before.size() - tail);
+            const std::string upToCaret = text.substr(0, head + inserted.size());
+            SetText(text);
+            const int caret = ::MultiByteToWideChar(CP_ACP, 0, upToCaret.data(),
+                                                    static_cast<int>(upToCaret.size()), nullptr, 0);
             ::SendMessageA(Handle(), EM_SETSEL, static_cast<WPARAM>(caret), caret);
             ::MessageBeep(MB_OK);
             return;

@@ -1,7 +1,7 @@
 #pragma once
 // A one-line edit box whose typing limit counts Shift-JIS bytes (a double-byte character counts
 // two). The platform's own limit counts characters, so a change the user makes beyond the limit
-// is taken back here, caret and all. Text set from code is never cut.
+// is cut back here to what fits, caret and all. Text set from code is never cut.
 #include "ui/TextControls.h"
 
 #include <cstddef>

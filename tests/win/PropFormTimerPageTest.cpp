@@ -67,6 +67,13 @@ TEST_F(PropFormTimerPageTest, AlarmMessageFromTheFileIsShownWholeButTypingStopsA
         type("あ"); // two bytes each: at 44 bytes the next one does not fit, one more byte does
     type("zz");
     EXPECT_EQ(f->Edit2.Text(), std::string(22, 'y') + "あああああああああああz");
+    // A paste keeps what fits, whole characters, where it went in.
+    ::SendMessageA(f->Edit2.Handle(), EM_SETSEL, 22, 24);
+    ::SendMessageA(f->Edit2.Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("いいいx"));
+    EXPECT_EQ(f->Edit2.Text(), std::string(22, 'y') + "いい" + "あああああああああz");
+    ::SendMessageA(f->Edit2.Handle(), EM_SETSEL, 0, 0);
+    ::SendMessageA(f->Edit2.Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("q"));
+    EXPECT_EQ(f->Edit2.Text(), std::string(22, 'y') + "いい" + "あああああああああz");
 }
 
 TEST_F(PropFormTimerPageTest, PlayerErrorsThenPlayStopAndTheDialogsEndSilenceTheSound) {
