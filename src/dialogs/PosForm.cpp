@@ -36,6 +36,10 @@ TPosForm::TPosForm(ui::Application& app, ClockWindowMover clock, ScreenReader sc
     FormCreate();
 }
 
+TPosForm::~TPosForm() {
+    Destroy();
+}
+
 void TPosForm::FormCreate() {
     const RECT r = clock_.bounds();
     // Taken before the initial item is selected, so that item 2 as the initial item moves nothing.

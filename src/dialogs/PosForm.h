@@ -25,6 +25,8 @@ public:
     using ScreenReader = std::function<ScreenReport()>;
     // `screen` is asked afresh for every placement.
     TPosForm(ui::Application& app, ClockWindowMover clock, ScreenReader screen = ReadScreenReport);
+    // The form's window goes first, so no control's end is seen by a live dialog.
+    ~TPosForm() override;
 
     ui::RadioGroup RadioGroup1;
     ui::PushButton Button1;

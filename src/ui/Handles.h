@@ -33,6 +33,12 @@ public:
 
     H get() const { return h_; }
     explicit operator bool() const { return h_ != H{}; }
+    // Hands the handle to a new owner (the system, for a window region): no longer ours to close.
+    H release() {
+        if (h_)
+            detail::CountOwner(-1);
+        return std::exchange(h_, H{});
+    }
     void reset(H h = H{}, bool count = true) {
         if (h_) {
             Close{}(h_);

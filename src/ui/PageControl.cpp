@@ -66,10 +66,11 @@ TabSheet& PageControl::AddPage(const std::string& caption) {
     // The tab strip leaves the display area to the pages: it neither paints nor takes clicks there.
     RECT inner = area;
     ::OffsetRect(&inner, -Bounds().left, -Bounds().top);
-    HRGN region = ::CreateRectRgn(0, 0, Bounds().width, Bounds().height);
+    unique_hrgn region(::CreateRectRgn(0, 0, Bounds().width, Bounds().height));
     const unique_hrgn hole(::CreateRectRgn(inner.left, inner.top, inner.right, inner.bottom));
-    ::CombineRgn(region, region, hole.get(), RGN_DIFF);
-    ::SetWindowRgn(Handle(), region, FALSE); // the window owns the region from here on
+    if (region && hole && ::CombineRgn(region.get(), region.get(), hole.get(), RGN_DIFF) != ERROR &&
+        ::SetWindowRgn(Handle(), region.get(), FALSE))
+        region.release(); // the window owns the region from here on
 
     pages_.push_back(std::move(page));
     if (active_ < 0)
