@@ -35,6 +35,8 @@ add_dependencies(morovin_resources morovin_icon)
 
 add_executable(Morovin WIN32 src/app/Main.cpp $<TARGET_OBJECTS:morovin_resources>)
 target_link_libraries(Morovin PRIVATE morovin_core)
+# The release program carries no symbols.
+target_link_options(Morovin PRIVATE $<$<CONFIG:Release>:-s>)
 
 # GoogleTest from Debian's source package, cross-built with the posix-thread compilers.
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)

@@ -12,7 +12,6 @@ TWobToke* WobToke = nullptr;
 
 namespace {
 constexpr UINT_PTR kTimer1 = 1;
-constexpr UINT kTrayIconId = 1;
 } // namespace
 
 TWobToke::TWobToke(ui::Application& app, ClockSource clock)
@@ -51,6 +50,7 @@ TWobToke::TWobToke(ui::Application& app, ClockSource clock)
     BuildPopupMenu();
     trayIconImage_ = ui::unique_hicon(static_cast<HICON>(
         ::LoadImageA(ui::ModuleInstance(), "MAINICON", IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
+    trayIcon_.SetImage(trayIconImage_.get());
     timer1_.Start(Handle(), kTimer1, 1000);
 
     for (TShadowLabel* l : {&DateLbl, &WeekLbl, &TimeLbl})
@@ -121,18 +121,9 @@ void TWobToke::LayoutLabels() {
     SetWindowSize(DateLbl.Left() + DateLbl.Width() + WeekLbl.Width() + TimeLbl.Width(), DateLbl.Height());
     if (!levelApplied_ || topmost_ != Settings.StayOnTop)
         SetStayOnTop(Settings.StayOnTop);
-
-    // Added again on every pass: fails harmlessly while the icon exists, and brings it back
-    // within a second when the shell has lost it.
-    trayIcon_ = NOTIFYICONDATAA{};
-    trayIcon_.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    trayIcon_.hWnd = Handle();
-    trayIcon_.uID = kTrayIconId;
-    trayIcon_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    trayIcon_.uCallbackMessage = TrayIconMessage;
-    trayIcon_.hIcon = trayIconImage_.get();
-    lstrcpynA(trayIcon_.szTip, "Morovin", sizeof(trayIcon_.szTip));
-    ::Shell_NotifyIconA(NIM_ADD, &trayIcon_);
+    // Only an icon known to be missing costs a call into the shell; a restarted shell asks for
+    // it through its broadcast.
+    trayIcon_.EnsureRegistered(Handle());
 }
 
 void TWobToke::Timer1Timer() {
@@ -177,8 +168,7 @@ void TWobToke::SetStayOnTop(bool topmost) {
 }
 
 void TWobToke::DeleteTrayIcon() {
-    if (trayIcon_.hWnd)
-        ::Shell_NotifyIconA(NIM_DELETE, &trayIcon_);
+    trayIcon_.Delete();
 }
 
 // --- Labels on the window ----------------------------------------------------------------------
@@ -239,6 +229,10 @@ void TWobToke::FormClose() {
 // --- Messages -----------------------------------------------------------------------------------
 
 LRESULT TWobToke::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == TrayIcon::TaskbarCreatedMessage()) {
+        trayIcon_.ShellRestarted(Handle());
+        return 0;
+    }
     switch (msg) {
     case WM_TIMER:
         if (wp == kTimer1)
@@ -251,6 +245,9 @@ LRESULT TWobToke::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return OnEraseBackground(reinterpret_cast<HDC>(wp));
     case WM_MOVE:
         OnMove();
+        return 0;
+    case WM_DWMCOMPOSITIONCHANGED: // a layered clock's edges blend or are cut from now on
+        ::InvalidateRect(Handle(), nullptr, TRUE);
         return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
