@@ -160,12 +160,12 @@ TEST_F(ClockWindowTest, ThousandsOfPaintedTicksLeaveNoHandleAndNoMemoryBehind) {
         PROCESS_MEMORY_COUNTERS_EX pmc{};
         ::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&pmc),
                                sizeof(pmc));
-        return pmc.PrivateUsage;
+        return pmc.PrivateUsage ? pmc.PrivateUsage : pmc.PagefileUsage; // Wine fills only the latter
     };
     auto tick = [&](int i) {
         now_ = MakeTime(2026, 1, 5, 1, (i / 3600) % 24, (i / 60) % 60, i % 60);
         clock.Timer1Timer();
-        ::UpdateWindow(clock.Handle());
+        PumpMessages(); // the paint, and what else the loop would handle between ticks
     };
     // Screen mode on its layered window and wallpaper mode; the capture path's reveal is
     // measured by bench/reveal_bench_win.cpp, a million ticks by bench/tick_soak_bench_win.cpp.
@@ -179,7 +179,8 @@ TEST_F(ClockWindowTest, ThousandsOfPaintedTicksLeaveNoHandleAndNoMemoryBehind) {
         for (int i = 300; i < 3300; ++i)
             tick(i);
         EXPECT_EQ(ui::LiveGdiOwners(), owners);
-        EXPECT_LT(privateBytes(), before + 1024 * 1024) << "memory grew over 3000 ticks";
+        EXPECT_GT(before, 0u);
+        EXPECT_LT(privateBytes(), before + 256 * 1024) << "memory grew over 3000 ticks";
     }
 }
 
