@@ -32,15 +32,4 @@ TEST(LayeredPixel, CoverageAndColourFromTheTwoDrawings) {
     }
 }
 
-TEST(LayeredPixel, BlendedPixelsAreValidPremultipliedColours) {
-    for (std::uint32_t black = 0; black <= 0xFF; black += 5)
-        for (std::uint32_t white = black; white <= 0xFF; white += 7) {
-            const std::uint32_t p = LayeredPixel(black << 16 | black, white << 16 | white, EdgeAlpha::Blend);
-            const std::uint32_t alpha = p >> 24;
-            EXPECT_GE(alpha, 1u);
-            EXPECT_LE((p >> 16) & 0xFF, alpha);
-            EXPECT_LE(p & 0xFF, alpha);
-        }
-}
-
 } // namespace
