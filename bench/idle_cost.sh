@@ -78,7 +78,15 @@ measure() {
         t0=$(date +%s.%N)
         "$root/scripts/wine-run" "$exe" >/dev/null 2>&1 </dev/null &
         pid=$!
-        until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do sleep 0.02; done
+        local tries=0
+        until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do
+            if [ $((tries += 1)) -gt 1500 ] || ! kill -0 "$pid" 2>/dev/null; then
+                echo "idle_cost: $name never showed its window" >&2
+                kill "$pid" 2>/dev/null || true
+                return 1
+            fi
+            sleep 0.02
+        done
         t1=$(date +%s.%N)
         startup=$(awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.0f", (b - a) * 1000 }')
     fi
