@@ -1,5 +1,5 @@
-// How long the clock stays hidden per reveal in screen mode, with one window of another thread
-// beneath it, and what a whole repaint costs in each mode. Run under Wine:
+// How long the clock stays hidden per reveal in screen mode's capture path, with one window of
+// another thread beneath it, and what a whole repaint costs on each path. Run under Wine:
 //   scripts/test-session scripts/wine-run build/win/reveal_bench_win.exe
 #include "clock/ClockWindow_win.h"
 
@@ -100,8 +100,10 @@ int main() {
         ::SetWindowLongPtrA(clock.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WatchClock)));
     Pump(200);
 
-    for (bool wallpaper : {false, true}) {
-        clock.Settings.WallpaperMode = wallpaper;
+    enum class Path { Layered, Capture, Wallpaper };
+    for (Path path : {Path::Layered, Path::Capture, Path::Wallpaper}) {
+        clock.Settings.WallpaperMode = path == Path::Wallpaper;
+        clock.AllowLayered = path == Path::Layered;
         hiddenTimes.clear();
         std::vector<double> paints;
         for (int i = 0; i < kRepaints; ++i) {
@@ -111,8 +113,11 @@ int main() {
             ::UpdateWindow(clock.Handle());
             paints.push_back(Microseconds(start, Now()));
         }
-        if (wallpaper) {
+        if (path == Path::Wallpaper) {
             Report("wallpaper mode: whole repaint", paints);
+        } else if (path == Path::Layered) {
+            Report("screen mode, layered: whole repaint", paints);
+            std::printf("%-34s %zu\n", "screen mode, layered: hidden", hiddenTimes.size());
         } else {
             Report("screen mode: hidden per reveal", hiddenTimes);
             Report("screen mode: whole repaint", paints);

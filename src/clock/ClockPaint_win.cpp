@@ -1,11 +1,16 @@
 #include "clock/ClockWindow_win.h"
+#include "ui/Compositor.h"
 
-// See-through painting. The window never fills a background colour of its own; every repaint
-// composes the whole client area in the back buffer (background, then the three labels) and
-// copies it to the window once, so no label is ever seen half drawn.
+// See-through painting. The window never fills a background colour of its own.
 //
-// Screen mode: the reveal hides the window in place, makes the windows under it repaint, copies
-// the screen pixels it covered into `beneath_` while it is still hidden, and shows it again.
+// Screen mode, where the system takes layered windows: ClockLayered_win.cpp. The system itself
+// shows what lies beneath between the letters; a repaint draws only the labels that changed.
+//
+// Otherwise every repaint composes the area it owes in the back buffer (background, then the
+// labels) and copies it to the window once, so no label is ever seen half drawn.
+//
+// Screen mode without a layered window: the reveal hides the window in place, makes the windows under it
+// repaint, copies the screen pixels it covered into `beneath_` while it is still hidden, and shows it again.
 // Copying, instead of trusting the screen to keep its pixels under a window that paints no
 // background, is what makes the mode hold where windows are composed off screen: there such a
 // window shows nothing of what lies beneath (black in Wine, stale or empty under desktop
@@ -22,62 +27,13 @@ constexpr UINT kHideInPlace = SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOZORDER | S
 constexpr UINT kShowInPlace = SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE;
 static_assert(kHideInPlace == 151 && kShowInPlace == 87);
 
-// The desktop compositor's entry points, when the platform has them. dwmapi.dll is loaded on
-// first use only: it is missing on systems without desktop composition.
-class Compositor {
-public:
-    static Compositor& Instance() {
-        static Compositor compositor;
-        return compositor;
-    }
-    Compositor(const Compositor&) = delete;
-    Compositor& operator=(const Compositor&) = delete;
-
-    // Waits until everything drawn so far is on the composed screen.
-    void Flush() const {
-        if (flush_)
-            flush_();
-    }
-    // Hiding and showing must take effect at once, without a fade that the capture would catch.
-    void DisableTransitions(HWND hwnd) const {
-        if (!setAttribute_)
-            return;
-        constexpr DWORD kTransitionsForceDisabled = 3; // DWMWA_TRANSITIONS_FORCEDISABLED
-        BOOL disabled = TRUE;
-        setAttribute_(hwnd, kTransitionsForceDisabled, &disabled, sizeof(disabled));
-    }
-
-private:
-    using FlushFn = HRESULT(WINAPI*)();
-    using SetAttributeFn = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
-
-    Compositor() : module_(::LoadLibraryA("dwmapi.dll")) {
-        if (!module_)
-            return;
-        flush_ = reinterpret_cast<FlushFn>(Proc("DwmFlush"));
-        setAttribute_ = reinterpret_cast<SetAttributeFn>(Proc("DwmSetWindowAttribute"));
-    }
-    ~Compositor() {
-        if (module_)
-            ::FreeLibrary(module_);
-    }
-    // Through a plain function pointer type, which converts to any other without a warning.
-    void (*Proc(const char* name) const)() {
-        return reinterpret_cast<void (*)()>(::GetProcAddress(module_, name));
-    }
-
-    HMODULE module_;
-    FlushFn flush_ = nullptr;
-    SetAttributeFn setAttribute_ = nullptr;
-};
-
 // Copies the screen pixels of `area` into `into`, once all drawing so far has reached the screen.
 void CaptureScreen(const RECT& area, ui::BackBuffer& into) {
     const int width = area.right - area.left, height = area.bottom - area.top;
     if (width <= 0 || height <= 0)
         return;
     ::GdiFlush();
-    Compositor::Instance().Flush();
+    ui::Compositor::Instance().Flush();
     ui::WindowDc screen(nullptr);
     HDC dc = into.Prepare(screen.get(), width, height);
     ::BitBlt(dc, 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY | CAPTUREBLT);
@@ -86,25 +42,44 @@ void CaptureScreen(const RECT& area, ui::BackBuffer& into) {
 } // namespace
 
 void TWobToke::OnPaint() {
+    if (!Settings.WallpaperMode && AllowLayered && !layeredRefused_ && PaintLayered())
+        return;
+    SetLayeredStyle(false);
+    PaintComposed();
+}
+
+void TWobToke::PaintLabels(HDC dc, const RECT& area) {
+    for (const TShadowLabel* l : {&DateLbl, &WeekLbl, &TimeLbl}) {
+        const RECT r{l->Left(), l->Top(), l->Left() + l->Width(), l->Top() + l->Height()};
+        RECT common{};
+        if (::IntersectRect(&common, &r, &area))
+            PaintShadowLabel(*l, dc, fonts_);
+    }
+}
+
+void TWobToke::PaintComposed() {
     const bool wallpaper = Settings.WallpaperMode;
-    if (!wallpaper)
+    if (!wallpaper) {
         RevealBeneath();
-    // All of the window is composed every time: the reveal has just renewed all of its
-    // background, and in wallpaper mode every pixel a label leaves must get the wallpaper back.
-    ::InvalidateRect(Handle(), nullptr, TRUE);
+        // The reveal has renewed the whole background: all of the window is composed again.
+        ::InvalidateRect(Handle(), nullptr, TRUE);
+    }
     ui::PaintDc paint(Handle()); // erases first: the wallpaper in wallpaper mode, nothing otherwise
 
-    RECT client{};
+    RECT client{}, area{};
     ::GetClientRect(Handle(), &client);
-    const int width = client.right, height = client.bottom;
-    if (width <= 0 || height <= 0)
+    if (!::IntersectRect(&area, &paint.area(), &client))
         return;
-    HDC back = backBuffer_.Prepare(paint.get(), width, height);
-    HDC background = wallpaper ? paint.get() : beneath_.Prepare(paint.get(), width, height);
-    ::BitBlt(back, 0, 0, width, height, background, 0, 0, SRCCOPY);
-    for (const TShadowLabel* l : {&DateLbl, &WeekLbl, &TimeLbl})
-        PaintShadowLabel(*l, back, fonts_);
-    ::BitBlt(paint.get(), 0, 0, width, height, back, 0, 0, SRCCOPY);
+    const int x = area.left, y = area.top, width = area.right - area.left, height = area.bottom - area.top;
+    HDC back = backBuffer_.Prepare(paint.get(), client.right, client.bottom);
+    HDC background = wallpaper ? paint.get() : beneath_.Prepare(paint.get(), client.right, client.bottom);
+    ::BitBlt(back, x, y, width, height, background, x, y, SRCCOPY);
+    {
+        ui::SavedDcState saved(back);
+        ::IntersectClipRect(back, area.left, area.top, area.right, area.bottom);
+        PaintLabels(back, area);
+    }
+    ::BitBlt(paint.get(), x, y, width, height, back, x, y, SRCCOPY);
 }
 
 LRESULT TWobToke::OnEraseBackground(HDC dc) {
@@ -120,6 +95,8 @@ LRESULT TWobToke::OnEraseBackground(HDC dc) {
 }
 
 void TWobToke::OnMove() {
+    if (!Settings.WallpaperMode && IsLayered())
+        return; // the picture moves with the window; the system shows what lies beneath
     ::InvalidateRect(Handle(), nullptr, TRUE);
     if (!Settings.WallpaperMode)
         ::UpdateWindow(Handle()); // keeps the background current while the window is dragged
@@ -127,7 +104,7 @@ void TWobToke::OnMove() {
 
 void TWobToke::RevealBeneath() {
     if (transitionsOffFor_ != Handle()) {
-        Compositor::Instance().DisableTransitions(Handle());
+        ui::Compositor::Instance().DisableTransitions(Handle());
         transitionsOffFor_ = Handle();
     }
     ::SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, kHideInPlace);

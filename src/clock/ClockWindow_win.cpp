@@ -13,7 +13,6 @@ TWobToke* WobToke = nullptr;
 
 namespace {
 constexpr UINT_PTR kTimer1 = 1;
-constexpr UINT kTrayIconId = 1;
 } // namespace
 
 TWobToke::TWobToke(ui::Application& app, ClockSource clock)
@@ -52,6 +51,7 @@ TWobToke::TWobToke(ui::Application& app, ClockSource clock)
     BuildPopupMenu();
     trayIconImage_ = ui::unique_hicon(static_cast<HICON>(
         ::LoadImageA(ui::ModuleInstance(), "MAINICON", IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
+    trayIcon_.SetImage(trayIconImage_.get());
     // The first tick too comes just after a turn of the second.
     timer1_.Start(Handle(), kTimer1, NextTickDelayMs(LocalClock().wMilliseconds));
 
@@ -126,18 +126,9 @@ void TWobToke::LayoutLabels() {
     SetWindowSize(DateLbl.Left() + DateLbl.Width() + WeekLbl.Width() + TimeLbl.Width(), DateLbl.Height());
     if (!levelApplied_ || topmost_ != Settings.StayOnTop)
         SetStayOnTop(Settings.StayOnTop);
-
-    // Added again on every pass: fails harmlessly while the icon exists, and brings it back
-    // within a second when the shell has lost it.
-    trayIcon_ = NOTIFYICONDATAA{};
-    trayIcon_.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    trayIcon_.hWnd = Handle();
-    trayIcon_.uID = kTrayIconId;
-    trayIcon_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    trayIcon_.uCallbackMessage = TrayIconMessage;
-    trayIcon_.hIcon = trayIconImage_.get();
-    lstrcpynA(trayIcon_.szTip, "Morovin", sizeof(trayIcon_.szTip));
-    ::Shell_NotifyIconA(NIM_ADD, &trayIcon_);
+    // Only an icon known to be missing costs a call into the shell; a restarted shell asks for
+    // it through its broadcast.
+    trayIcon_.EnsureRegistered(Handle());
 }
 
 void TWobToke::Timer1Timer() {
@@ -185,8 +176,7 @@ void TWobToke::SetStayOnTop(bool topmost) {
 }
 
 void TWobToke::DeleteTrayIcon() {
-    if (trayIcon_.hWnd)
-        ::Shell_NotifyIconA(NIM_DELETE, &trayIcon_);
+    trayIcon_.Delete();
 }
 
 // --- Labels on the window ----------------------------------------------------------------------
@@ -264,6 +254,10 @@ void TWobToke::CloseClock(CloseReport report) {
 // --- Messages -----------------------------------------------------------------------------------
 
 LRESULT TWobToke::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == TrayIcon::TaskbarCreatedMessage()) {
+        trayIcon_.ShellRestarted(Handle());
+        return 0;
+    }
     switch (msg) {
     case WM_TIMER:
         if (wp == kTimer1)
@@ -282,6 +276,9 @@ LRESULT TWobToke::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return OnEraseBackground(reinterpret_cast<HDC>(wp));
     case WM_MOVE:
         OnMove();
+        return 0;
+    case WM_DWMCOMPOSITIONCHANGED: // a layered clock's edges blend or are cut from now on
+        ::InvalidateRect(Handle(), nullptr, TRUE);
         return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:

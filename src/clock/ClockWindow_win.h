@@ -6,6 +6,7 @@
 //   ClockTickAim_win.cpp   aiming each tick at the turn of the second; clock changes and resume
 //   ClockSettingsIo_win.cpp  LoadSettings / SaveSettings against the settings file
 //   ClockPaint_win.cpp     painting, see-through background, RevealBeneath, NudgeWindow
+//   ClockLayered_win.cpp   screen mode in a layered window
 //   ClockCommands_win.cpp  mouse, tray icon callback, popup menu and its commands
 //   ClockChime_win.cpp     alarm and time-signal checks, alarm box, PlaySoundFile
 //   ApplyProperties_win.cpp  the Properties dialog's values into the settings and the labels
@@ -13,6 +14,8 @@
 #include "clock/ClockSettings.h"
 #include "clock/ClockText.h"
 #include "clock/PropertyValues.h"
+#include "clock/LayeredSurface_win.h"
+#include "clock/TrayIcon_win.h"
 #include "ui/Application.h"
 #include "ui/Handles.h"
 #include "ui/WindowTimer.h"
@@ -40,6 +43,9 @@ public:
     ClockSettings Settings; // the clock's options, read and written by the dialogs
     // The program ends when the clock window is destroyed (not so for a clock inside the tests).
     bool EndsApplication = true;
+    // Screen mode draws into a layered window unless the system refuses it; off, it reveals and
+    // captures what lies beneath at every repaint (the tests reach that path this way).
+    bool AllowLayered = true;
     TShadowLabel DateLbl;
     TShadowLabel WeekLbl;
     TShadowLabel TimeLbl;
@@ -76,6 +82,7 @@ public:
     void RevealBeneath();
     static void RepaintWindowsUnder(const RECT& area);
     void NudgeWindow();
+    bool IsLayered() const;
 
     // Mouse, tray icon and menu
     void FormMouseDown(TMouseButton button);
@@ -105,7 +112,8 @@ public:
     void SetWindowTop(int top);
     void SetStayOnTop(bool topmost);
     void DeleteTrayIcon();
-    const NOTIFYICONDATAA& TrayIconData() const { return trayIcon_; }
+    const NOTIFYICONDATAA& TrayIconData() const { return trayIcon_.Data(); }
+    const TrayIcon& Tray() const { return trayIcon_; }
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -119,6 +127,10 @@ private:
     void BuildPopupMenu();
     void SetupLabel(TShadowLabel& label, TColor fontColour, bool shadowVisible, bool wordWrap);
     void OnPaint();
+    bool PaintLayered();
+    void PaintComposed();
+    void PaintLabels(HDC dc, const RECT& area);
+    bool SetLayeredStyle(bool on);
     void OnMove();
     LRESULT OnEraseBackground(HDC dc);
     TShadowLabel* LabelAt(POINT clientPoint);
@@ -132,9 +144,11 @@ private:
     ui::FontCache fonts_;
     ui::BackBuffer backBuffer_;
     ui::BackBuffer beneath_; // screen mode: what lay under the window at the last reveal
+    LayeredSurface layered_;
+    bool layeredRefused_ = false;
     HWND transitionsOffFor_ = nullptr;
-    NOTIFYICONDATAA trayIcon_{};
     ui::unique_hicon trayIconImage_;
+    TrayIcon trayIcon_{TrayIconMessage};
     bool topmost_ = false;
     bool levelApplied_ = false;
     bool closing_ = false;

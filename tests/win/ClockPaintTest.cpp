@@ -126,6 +126,7 @@ protected:
         clock_->Settings.ChimeOn = false;
         clock_->Settings.AlarmOn = false;
         clock_->Settings.WallpaperMode = wallpaper;
+        clock_->AllowLayered = allowLayered_;
         clock_->SetWindowLeft(left);
         clock_->SetWindowTop(top);
         ::ShowWindow(clock_->Handle(), SW_SHOWNOACTIVATE);
@@ -151,12 +152,25 @@ protected:
     int Area(const RECT& r) const { return (r.right - r.left) * (r.bottom - r.top); }
 
     SYSTEMTIME now_ = MakeTime(2026, 1, 5, 1, 13, 29, 58);
+    // Screen mode's layered window where the system takes it; false reaches the capture path.
+    bool allowLayered_ = true;
     std::unique_ptr<TWobToke> clock_;
 };
 
-TEST_F(ClockPaintTest, ScreenModeShowsTheWindowBeneathBetweenTheLettersAndOnlyThere) {
+// The pixel checks hold on both paths of screen mode.
+class ScreenModePaths : public ClockPaintTest, public ::testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override {
+        ClockPaintTest::SetUp();
+        allowLayered_ = GetParam();
+    }
+};
+INSTANTIATE_TEST_SUITE_P(LayeredAndCapture, ScreenModePaths, ::testing::Bool());
+
+TEST_P(ScreenModePaths, ScreenModeShowsTheWindowBeneathBetweenTheLettersAndOnlyThere) {
     Open(false);
     ColourWindow green(UnderLeftHalf(), kGreen);
+    ShowClockAgain();
     Settle();
     Repaint();
     const RECT c = ClockRect();
@@ -173,6 +187,7 @@ TEST_F(ClockPaintTest, ScreenModeShowsTheWindowBeneathBetweenTheLettersAndOnlyTh
 }
 
 TEST_F(ClockPaintTest, ScreenModeShowsAChangeBeneathAtTheNextRepaintOnly) {
+    allowLayered_ = false; // the capture path
     Open(false);
     ColourWindow under(UnderLeftHalf(), kGreen);
     Settle();
@@ -193,6 +208,7 @@ TEST_F(ClockPaintTest, ScreenModeShowsAChangeBeneathAtTheNextRepaintOnly) {
 }
 
 TEST_F(ClockPaintTest, RevealRepaintsTheWindowsBeneathWhileTheClockIsHidden) {
+    allowLayered_ = false; // the capture path
     TWobToke& clock = Open(false);
     ColourWindow under(UnderLeftHalf(), kGreen, true, ColourWindow::Loop::SentOnly);
     under.Watch(clock.Handle());
@@ -209,6 +225,7 @@ TEST_F(ClockPaintTest, RevealRepaintsTheWindowsBeneathWhileTheClockIsHidden) {
 }
 
 TEST_F(ClockPaintTest, OnlyScreenModeRevealsAndRepaintsAtOnceWhenMoved) {
+    allowLayered_ = false; // the capture path
     TWobToke& clock = Open(true);
     ColourWindow under(UnderLeftHalf(), kGreen, true, ColourWindow::Loop::SentOnly);
     const int before = under.Paints();
@@ -296,6 +313,7 @@ TEST_F(ClockPaintTest, RepaintWindowsUnderRepaintsEveryVisibleWindowThatMeetsThe
 }
 
 TEST_F(ClockPaintTest, RevealKeepsForegroundZOrderAndTopmost) {
+    allowLayered_ = false; // the capture path
     TWobToke& clock = Open(false);
     ASSERT_TRUE(::GetWindowLongA(clock.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     ColourWindow under(UnderLeftHalf(), kGreen);
@@ -331,6 +349,7 @@ TEST_F(ClockPaintTest, RevealKeepsForegroundZOrderAndTopmost) {
 }
 
 TEST_F(ClockPaintTest, NudgeEndsWhereItStartedAndShowsWhatLiesBeneathAtOnce) {
+    allowLayered_ = false; // the capture path
     TWobToke& clock = Open(false);
     ColourWindow under(UnderLeftHalf(), kGreen, true, ColourWindow::Loop::SentOnly);
     Settle();
@@ -358,12 +377,13 @@ TEST_F(ClockPaintTest, NudgeEndsWhereItStartedAndShowsWhatLiesBeneathAtOnce) {
     EXPECT_EQ(under.Paints(), before + 2);
 }
 
-TEST_F(ClockPaintTest, ADragKeepsTheBackgroundCurrentAtEveryPlace) {
+TEST_P(ScreenModePaths, ADragKeepsTheBackgroundCurrentAtEveryPlace) {
     TWobToke& clock = Open(false, 100, 300);
     const RECT c = ClockRect();
     const int width = c.right - c.left, boundary = 100 + width;
     ColourWindow left(RECT{0, 250, boundary, 400}, kGreen);
     ColourWindow right(RECT{boundary, 250, 100 + 3 * width, 400}, kBlue);
+    ShowClockAgain();
     Settle();
     for (int step = 0; step <= 8; ++step) {
         SCOPED_TRACE(step);
@@ -388,9 +408,11 @@ TEST_F(ClockPaintTest, ADragKeepsTheBackgroundCurrentAtEveryPlace) {
 TEST_F(ClockPaintTest, AThousandPaintsInEachModeLeaveNoHandleBehind) {
     TWobToke& clock = Open(false);
     ColourWindow under(UnderLeftHalf(), kGreen);
-    for (bool wallpaper : {false, true}) {
-        SCOPED_TRACE(wallpaper);
-        clock.Settings.WallpaperMode = wallpaper;
+    const struct { bool wallpaper, layered; } paths[] = {{false, true}, {false, false}, {true, true}};
+    for (const auto& path : paths) {
+        SCOPED_TRACE(path.wallpaper ? "wallpaper" : path.layered ? "layered" : "capture");
+        clock.Settings.WallpaperMode = path.wallpaper;
+        clock.AllowLayered = path.layered;
         Repaint(); // the buffers exist from here on
         const long owners = ui::LiveGdiOwners();
         for (int i = 0; i < 1000; ++i) {
@@ -402,6 +424,72 @@ TEST_F(ClockPaintTest, AThousandPaintsInEachModeLeaveNoHandleBehind) {
         PumpMessages();
         EXPECT_EQ(ui::LiveGdiOwners(), owners);
     }
+}
+
+// Counts the clock window's hidings and showings, as its window procedure sees them.
+class VisibilityChanges {
+public:
+    explicit VisibilityChanges(HWND watched) {
+        watched_ = watched;
+        count_ = 0;
+        hook_ =
+            ::SetWindowsHookExA(WH_CALLWNDPROC, &VisibilityChanges::Hook, nullptr, ::GetCurrentThreadId());
+    }
+    ~VisibilityChanges() { ::UnhookWindowsHookEx(hook_); }
+    VisibilityChanges(const VisibilityChanges&) = delete;
+    VisibilityChanges& operator=(const VisibilityChanges&) = delete;
+    int Count() const { return count_; }
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp) {
+        const auto* m = reinterpret_cast<const CWPSTRUCT*>(lp);
+        if (code == HC_ACTION && m->hwnd == watched_ && m->message == WM_WINDOWPOSCHANGED &&
+            (reinterpret_cast<const WINDOWPOS*>(m->lParam)->flags & (SWP_HIDEWINDOW | SWP_SHOWWINDOW)))
+            ++count_;
+        return ::CallNextHookEx(nullptr, code, wp, lp);
+    }
+    static inline HWND watched_ = nullptr;
+    static inline int count_ = 0;
+    HHOOK hook_ = nullptr;
+};
+
+TEST_F(ClockPaintTest, TickingNeverHidesOrShowsTheLayeredClock) {
+    TWobToke& clock = Open(false);
+    ColourWindow under(UnderLeftHalf(), kGreen, true, ColourWindow::Loop::SentOnly);
+    ASSERT_TRUE(clock.IsLayered()) << "screen mode is not on its layered window here";
+    const int paintsBeneath = under.Paints();
+    auto tickFor = [&](int seconds) {
+        for (int i = 0; i < seconds; ++i) {
+            now_ = MakeTime(2026, 1, 5, 1, 13, 30, i);
+            clock.Timer1Timer();
+            ::UpdateWindow(clock.Handle());
+        }
+    };
+    VisibilityChanges layered(clock.Handle());
+    tickFor(30);
+    EXPECT_EQ(layered.Count(), 0) << "the clock hid or showed itself while ticking";
+    EXPECT_EQ(under.Paints(), paintsBeneath) << "a window beneath was asked to repaint";
+
+    // The capture path hides and shows at every repaint: the count sees it.
+    clock.AllowLayered = false;
+    VisibilityChanges capture(clock.Handle());
+    tickFor(3);
+    EXPECT_GE(capture.Count(), 6);
+}
+
+TEST_F(ClockPaintTest, LayeredScreenModeShowsAChangeBeneathAtOnce) {
+    Open(false);
+    ColourWindow under(UnderLeftHalf(), kGreen);
+    ShowClockAgain();
+    const RECT c = ClockRect();
+    CaptureWhen(c,
+                [&](const Capture& s) { return s.CountNear(kGreen, LeftHalf(c)) > Area(LeftHalf(c)) / 3; });
+    under.SetColour(kBlue); // the clock does not repaint
+    const Capture shot = CaptureWhen(c, [&](const Capture& s) { return s.CountNear(kGreen, c) == 0; });
+    EXPECT_EQ(shot.CountNear(kGreen, c), 0) << "the clock still shows what lay beneath it";
+    EXPECT_GT(shot.CountNear(kBlue, LeftHalf(c)), Area(LeftHalf(c)) / 3);
+    EXPECT_LT(shot.CountNear(kBlue, LeftHalf(c)), Area(LeftHalf(c))) << "no letters over it";
+    EXPECT_GT(shot.CountNear(RGB(255, 0, 0), LeftHalf(c), 60), 20) << "the date's letters";
 }
 
 } // namespace

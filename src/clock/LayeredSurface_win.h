@@ -1,0 +1,29 @@
+#pragma once
+// The picture of a layered window, kept in a DIB with per-pixel alpha and handed to the system
+// with UpdateLayeredWindowIndirect. Only the part that changed is drawn and handed over; the
+// whole window when its size or the edge rule changed. The window never hides for it, and no
+// window beneath is asked to repaint: the system shows them between the letters itself.
+#include "clock/LayeredPixel.h"
+#include "ui/DibBuffer.h"
+
+#include <functional>
+#include <initializer_list>
+#include <utility>
+
+class LayeredSurface {
+public:
+    // Draws `area` (client coordinates) of a width x height window through `draw`, which paints
+    // onto the DC it is given, and shows it. False when the system refuses the layered window.
+    bool Update(HWND hwnd, int width, int height, RECT area, EdgeAlpha edges,
+                const std::function<void(HDC)>& draw);
+    // The window's picture is gone (the layered style was off): the next update is whole.
+    void Forget() { shown_ = false; }
+
+private:
+    void Compose(const RECT& area, EdgeAlpha edges);
+
+    ui::DibBuffer overBlack_, overWhite_, composed_;
+    bool shown_ = false;
+    int width_ = 0, height_ = 0;
+    EdgeAlpha edges_ = EdgeAlpha::Cut;
+};

@@ -1,0 +1,47 @@
+#include "clock/TrayIcon_win.h"
+
+namespace {
+constexpr UINT kTrayIconId = 1;
+}
+
+TrayIcon::TrayIcon(UINT callbackMessage) {
+    data_.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data_.uID = kTrayIconId;
+    data_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data_.uCallbackMessage = callbackMessage;
+    lstrcpynA(data_.szTip, "Morovin", sizeof(data_.szTip));
+}
+
+UINT TrayIcon::TaskbarCreatedMessage() {
+    static const UINT message = ::RegisterWindowMessageA("TaskbarCreated");
+    return message;
+}
+
+BOOL TrayIcon::Call(DWORD what) {
+    ++shellCalls_;
+    return ::Shell_NotifyIconA(what, &data_);
+}
+
+void TrayIcon::EnsureRegistered(HWND owner) {
+    if (registered_ && data_.hWnd == owner)
+        return;
+    if (registered_)
+        Delete();            // an icon of an older handle would stay behind as a second one
+    if (data_.hWnd != owner) // an elevated clock still hears the shell's restart
+        ::ChangeWindowMessageFilterEx(owner, TaskbarCreatedMessage(), MSGFLT_ALLOW, nullptr);
+    data_.hWnd = owner;
+    // An icon that is there already (added before this object knew of it) makes the add fail;
+    // it counts as registered when the shell accepts a change to it.
+    registered_ = Call(NIM_ADD) || Call(NIM_MODIFY);
+}
+
+void TrayIcon::ShellRestarted(HWND owner) {
+    registered_ = false;
+    EnsureRegistered(owner);
+}
+
+void TrayIcon::Delete() {
+    if (data_.hWnd)
+        Call(NIM_DELETE);
+    registered_ = false;
+}

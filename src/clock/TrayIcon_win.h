@@ -1,0 +1,37 @@
+#pragma once
+// The clock's tray icon. It is registered when the window is made, again when the shell asks
+// for it (the "TaskbarCreated" broadcast after a restart of the task bar) and whenever it is
+// known not to be registered (deleted, or refused by a shell that was not ready). An ordinary
+// pass over the layout asks nothing of the shell.
+#include <windows.h>
+
+#include <shellapi.h>
+
+class TrayIcon {
+public:
+    // The record handed to the shell: icon number 1, callback `callbackMessage`, tip "Morovin".
+    explicit TrayIcon(UINT callbackMessage);
+    void SetImage(HICON image) { data_.hIcon = image; }
+
+    // Registers the icon for `owner` unless it is registered for it already.
+    void EnsureRegistered(HWND owner);
+    // The shell has lost every icon (it restarted): registers this one again at once.
+    void ShellRestarted(HWND owner);
+    // Removes the icon; the next EnsureRegistered brings it back.
+    void Delete();
+
+    bool Registered() const { return registered_; }
+    const NOTIFYICONDATAA& Data() const { return data_; }
+    // Calls made into the shell so far (to show that a tick makes none).
+    long ShellCalls() const { return shellCalls_; }
+
+    // The message the shell broadcasts when the task bar is created.
+    static UINT TaskbarCreatedMessage();
+
+private:
+    BOOL Call(DWORD what);
+
+    NOTIFYICONDATAA data_{};
+    bool registered_ = false;
+    long shellCalls_ = 0;
+};
