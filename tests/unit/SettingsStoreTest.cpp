@@ -36,7 +36,7 @@ public:
 };
 
 // T = 768 - 740 - 18 = 10 pixels of task bar.
-constexpr ScreenMetrics kScreen{1024, 768, 740, 18};
+constexpr ScreenMetrics kScreen{1024, 768, 1024, 740, 18};
 
 // One screen, with the window where it stands before loading.
 DesktopLayout OneScreen(const ScreenMetrics& screen) {
@@ -144,8 +144,8 @@ TEST(SettingsStore, TopEdgeClampsAboveTheTaskBar) {
     EXPECT_EQ(LoadedTop("Top=-3\r\nHeight=100\r\n"), 0);
     EXPECT_EQ(LoadedTop("Top=0\r\nHeight=1000\r\n"), -242);
     // Wine reports a full-screen height above the screen's: the allowance is 0, not negative.
-    EXPECT_EQ(LoadedTop("Top=668\r\nHeight=100\r\n", ScreenMetrics{1024, 768, 779, 18}), 668);
-    EXPECT_EQ(LoadedTop("Top=700\r\nHeight=100\r\n", ScreenMetrics{1024, 768, 779, 18}), 668);
+    EXPECT_EQ(LoadedTop("Top=668\r\nHeight=100\r\n", ScreenMetrics{1024, 768, 1024, 779, 18}), 668);
+    EXPECT_EQ(LoadedTop("Top=700\r\nHeight=100\r\n", ScreenMetrics{1024, 768, 1024, 779, 18}), 668);
     // Height is read only with Top, Width only with Left.
     Clock clock;
     clock.Load("[Form]\r\nTop=5\r\nWidth=5000\r\n");
@@ -155,7 +155,7 @@ TEST(SettingsStore, TopEdgeClampsAboveTheTaskBar) {
 
 // Primary 1920x1080 with T = 40; a second monitor left of it (side by side, reaching above it) or
 // above it, each with a work area 30 or 40 rows short of its height.
-const MonitorArea kPrimary = PrimaryMonitor(ScreenMetrics{1920, 1080, 1022, 18});
+const MonitorArea kPrimary = PrimaryMonitor(ScreenMetrics{1920, 1080, 1920, 1022, 18});
 const DesktopLayout kSideBySide{
     {kPrimary, MonitorWithWorkArea({-1280, -224, 0, 800}, {-1280, -224, 0, 770})}, 198, 103};
 const DesktopLayout kStacked{
@@ -195,8 +195,8 @@ TEST(SettingsStore, PositionIsKeptOnTheMonitorNearestTheStoredRectangle) {
 }
 
 TEST(SettingsStore, TaskBarAllowanceIsNeverNegative) {
-    EXPECT_EQ(PrimaryMonitor(ScreenMetrics{1024, 768, 740, 18}).taskBar, 10);
-    EXPECT_EQ(PrimaryMonitor(ScreenMetrics{1024, 768, 779, 18}).taskBar, 0);
+    EXPECT_EQ(PrimaryMonitor(ScreenMetrics{1024, 768, 1024, 740, 18}).taskBar, 10);
+    EXPECT_EQ(PrimaryMonitor(ScreenMetrics{1024, 768, 1024, 779, 18}).taskBar, 0);
     EXPECT_EQ(MonitorWithWorkArea({0, 0, 800, 600}, {0, 0, 800, 600}).taskBar, 0);
     EXPECT_EQ(MonitorWithWorkArea({0, 0, 800, 600}, {0, -10, 800, 600}).taskBar, 0);
     EXPECT_EQ(MonitorWithWorkArea({0, 0, 800, 600}, {0, 28, 800, 600}).taskBar, 28);
