@@ -1,3 +1,4 @@
+#include "ClockLabelsFixture.h"
 #include "clock/SettingsStore.h"
 
 #include <gtest/gtest.h>
@@ -5,16 +6,6 @@
 #include <optional>
 
 namespace {
-
-class NullHost : public LabelHost {
-public:
-    void InvalidateArea(const LabelRect&) override {}
-    LabelRect MeasureText(const std::string& text, const LabelFont&, unsigned,
-                          const LabelRect& start) override {
-        return LabelRect{start.left, start.top, start.left + 10 * static_cast<int>(text.size()),
-                         start.top + 20};
-    }
-};
 
 class RecordingTarget : public SettingsTarget {
 public:
@@ -44,22 +35,10 @@ DesktopLayout OneScreen(const ScreenMetrics& screen) {
 }
 
 // The clock as its window starts it, before LoadSettings.
-struct Clock {
-    NullHost host;
-    TShadowLabel date{host}, week{host}, time{host};
-    ClockSettings settings;
+struct Clock : ClockLabelsFixture {
     RecordingTarget target;
 
-    Clock() {
-        for (TShadowLabel* l : {&date, &week, &time}) {
-            l->SetFontSizePoints(24);
-            l->Shadow().SetColor(clBlack);
-        }
-        date.SetFontColor(clRed);
-        week.SetFontColor(clRed);
-        time.SetFontColor(clWhite);
-    }
-    ClockLabels Labels() { return ClockLabels{date, week, time}; }
+    Clock() : ClockLabelsFixture(24) {}
     std::vector<std::string> Load(const std::string& file,
                                   const DesktopLayout& desktop = OneScreen(kScreen)) {
         return LoadSettingsFrom(IniDocument::Parse(file), desktop, settings, target, Labels());
