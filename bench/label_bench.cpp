@@ -1,22 +1,13 @@
 // What the tick costs when nothing changed: setting a label's caption to the text it already has.
+#include "../tests/unit/NullLabelHost.h"
 #include "widgets/ShadowLabel.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-class NullHost : public LabelHost {
-public:
-    void InvalidateArea(const LabelRect&) override {}
-    LabelRect MeasureText(const std::string& text, const LabelFont&, unsigned,
-                          const LabelRect& start) override {
-        return LabelRect{start.left, start.top, start.left + 10 * static_cast<int>(text.size()),
-                         start.top + 27};
-    }
-};
-
 void UnchangedCaption(benchmark::State& state) {
-    NullHost host;
+    NullLabelHost host(27);
     TShadowLabel label(host);
     label.SetCaption("12:34:56");
     const std::string same = "12:34:56";
@@ -26,7 +17,7 @@ void UnchangedCaption(benchmark::State& state) {
 BENCHMARK(UnchangedCaption);
 
 void UnchangedShadowOffset(benchmark::State& state) {
-    NullHost host;
+    NullLabelHost host(27);
     TShadowLabel label(host);
     for (auto _ : state)
         label.Shadow().SetOffsetLeft(1);

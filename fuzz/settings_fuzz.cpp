@@ -1,21 +1,12 @@
 // The settings file: any bytes load without harm, the document reads back as it was written,
 // and settings saved by the clock read back exactly as they were.
+#include "../tests/unit/ClockLabelsFixture.h"
 #include "FuzzInput.h"
 #include "clock/SettingsStore.h"
 
 #include <string>
 
 namespace {
-
-class NullHost : public LabelHost {
-public:
-    void InvalidateArea(const LabelRect&) override {}
-    LabelRect MeasureText(const std::string& text, const LabelFont&, unsigned,
-                          const LabelRect& start) override {
-        return LabelRect{start.left, start.top, start.left + 10 * static_cast<int>(text.size() % 1000),
-                         start.top + 20};
-    }
-};
 
 class WindowTarget : public SettingsTarget {
 public:
@@ -26,22 +17,10 @@ public:
 };
 
 // The clock as its window starts it, before the settings file.
-struct Clock {
-    NullHost host;
-    TShadowLabel date{host}, week{host}, time{host};
-    ClockSettings settings;
+struct Clock : ClockLabelsFixture {
     WindowTarget window;
 
-    Clock() {
-        for (TShadowLabel* l : {&date, &week, &time}) {
-            l->SetFontSizePoints(20);
-            l->Shadow().SetColor(clBlack);
-        }
-        date.SetFontColor(clRed);
-        week.SetFontColor(clRed);
-        time.SetFontColor(clWhite);
-    }
-    ClockLabels Labels() { return ClockLabels{date, week, time}; }
+    Clock() : ClockLabelsFixture(20) {}
     void Load(const IniDocument& document, const ScreenMetrics& screen) {
         LoadSettingsFrom(document, DesktopLayout{{PrimaryMonitor(screen)}, 0, 0}, settings, window, Labels());
     }

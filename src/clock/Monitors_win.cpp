@@ -1,12 +1,6 @@
 #include "clock/Monitors_win.h"
 
-#include <windows.h>
-
 namespace {
-
-ScreenRect ToScreenRect(const RECT& r) {
-    return ScreenRect{r.left, r.top, r.right, r.bottom};
-}
 
 BOOL CALLBACK AddSecondaryMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM lp) {
     MONITORINFO info{};
@@ -19,11 +13,19 @@ BOOL CALLBACK AddSecondaryMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM lp) {
 
 } // namespace
 
+ScreenMetrics ReadScreenMetrics() {
+    return ScreenMetrics{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
+                         ::GetSystemMetrics(SM_CXFULLSCREEN), ::GetSystemMetrics(SM_CYFULLSCREEN),
+                         ::GetSystemMetrics(SM_CYCAPTION)};
+}
+
+ScreenRect ToScreenRect(const RECT& r) {
+    return ScreenRect{r.left, r.top, r.right, r.bottom};
+}
+
 DesktopLayout CurrentDesktop(int windowLeft, int windowTop) {
     DesktopLayout desktop;
-    desktop.monitors.push_back(
-        PrimaryMonitor(ScreenMetrics{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
-                                     ::GetSystemMetrics(SM_CYFULLSCREEN), ::GetSystemMetrics(SM_CYCAPTION)}));
+    desktop.monitors.push_back(PrimaryMonitor(ReadScreenMetrics()));
     // A failed enumeration leaves the primary screen alone, as on a one-monitor system.
     ::EnumDisplayMonitors(nullptr, nullptr, &AddSecondaryMonitor, reinterpret_cast<LPARAM>(&desktop));
     desktop.windowLeft = windowLeft;

@@ -2,28 +2,17 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <limits>
 
 namespace {
 
-// Reported metrics are small, but nothing they say may overflow the arithmetic.
-int Saturated(std::int64_t value) {
-    return static_cast<int>(
-        std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-
-int NotBelowZero(std::int64_t value) {
-    return Saturated(std::max<std::int64_t>(value, 0));
-}
-
-bool IsEmpty(const PlacementRect& r) {
+bool IsEmpty(const ScreenRect& r) {
     return r.right <= r.left || r.bottom <= r.top;
 }
 
 // The side on which the work area falls short of the screen; the bottom when it does not, where
 // B and S leave the corners flush anyway.
 TaskBarEdge EdgeFromWorkArea(const ScreenReport& screen) {
-    const PlacementRect& work = screen.workArea;
+    const ScreenRect& work = screen.workArea;
     if (work.top > 0)
         return TaskBarEdge::Top;
     if (work.left > 0)
@@ -35,18 +24,10 @@ TaskBarEdge EdgeFromWorkArea(const ScreenReport& screen) {
 
 } // namespace
 
-int BottomReserve(const ScreenReport& screen) {
-    return NotBelowZero(std::int64_t{screen.height} - screen.cyFullScreen - screen.cyCaption);
-}
-
-int SideReserve(const ScreenReport& screen) {
-    return NotBelowZero(std::int64_t{screen.width} - screen.cxFullScreen);
-}
-
 TaskBarEdge JudgeTaskBarEdge(const ScreenReport& screen) {
     if (!screen.taskBar || IsEmpty(*screen.taskBar))
         return EdgeFromWorkArea(screen);
-    const PlacementRect& bar = *screen.taskBar;
+    const ScreenRect& bar = *screen.taskBar;
     if (bar.left <= 0 && bar.right >= screen.width)
         return bar.top <= 0 ? TaskBarEdge::Top : TaskBarEdge::Bottom;
     return bar.left <= 0 ? TaskBarEdge::Left : TaskBarEdge::Right;
@@ -106,5 +87,5 @@ PlacementPoint PlaceForItem(int item, int width, int height, const ScreenReport&
     default:
         return opening;
     }
-    return PlacementPoint{Saturated(x), Saturated(y)};
+    return PlacementPoint{Saturate(x), Saturate(y)};
 }

@@ -2,24 +2,20 @@
 // Where the Position dialog puts the clock: a corner of the screen clear of the task bar, or back
 // where the clock stood when the dialog opened. Plain arithmetic over what the system reports, so
 // that every arrangement of screen, task bar and metrics can be tried without a desktop.
-#include <optional>
+#include "clock/ScreenMetrics.h"
 
-struct PlacementRect {
-    int left, top, right, bottom;
-};
+#include <optional>
 
 struct PlacementPoint {
     int left, top;
     friend bool operator==(const PlacementPoint&, const PlacementPoint&) = default;
 };
 
-// What the system reports, read afresh for every placement.
-struct ScreenReport {
-    int width, height;                    // SM_CXSCREEN, SM_CYSCREEN
-    int cxFullScreen, cyFullScreen;       // SM_CXFULLSCREEN, SM_CYFULLSCREEN
-    int cyCaption;                        // SM_CYCAPTION
-    std::optional<PlacementRect> taskBar; // ABM_GETTASKBARPOS; none when the query failed
-    PlacementRect workArea;               // SPI_GETWORKAREA
+// What the system reports, read afresh for every placement: the metrics, and where the task bar
+// and the work area are.
+struct ScreenReport : ScreenMetrics {
+    std::optional<ScreenRect> taskBar; // ABM_GETTASKBARPOS; none when the query failed
+    ScreenRect workArea;               // SPI_GETWORKAREA
 };
 
 enum class TaskBarEdge { Top, Left, Bottom, Right };
@@ -32,11 +28,6 @@ enum PositionItem : int {
     kUpperRight = 3,
     kLowerRight = 4,
 };
-
-// B: the height a task bar on the top or bottom edge takes; S: the width of one on a side. Some
-// systems report full-screen sizes larger than the screen, so neither is ever below 0.
-int BottomReserve(const ScreenReport& screen);
-int SideReserve(const ScreenReport& screen);
 
 // The edge the task bar stands on, judged by the screen edges its rectangle touches or passes;
 // from the work area when the query failed or gave an empty rectangle.

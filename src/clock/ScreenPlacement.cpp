@@ -7,11 +7,6 @@ namespace {
 
 constexpr int kRightMargin = 2;
 
-int Saturate(std::int64_t value) {
-    return static_cast<int>(
-        std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-
 // An edge beyond `limit` goes to `placedBeyond`; one before `start` goes to `start`. In 64 bits,
 // so that absurd stored sizes cannot overflow.
 int ClampEdge(std::int32_t edge, int start, std::int64_t limit, std::int64_t placedBeyond) {
@@ -31,9 +26,7 @@ std::int64_t Gap(std::int64_t from1, std::int64_t to1, std::int64_t from2, std::
 } // namespace
 
 MonitorArea PrimaryMonitor(const ScreenMetrics& s) {
-    const int taskBar = Saturate(std::max<std::int64_t>(
-        0, std::int64_t{s.height} - std::int64_t{s.cyFullScreen} - std::int64_t{s.cyCaption}));
-    return MonitorArea{ScreenRect{0, 0, s.width, s.height}, taskBar};
+    return MonitorArea{ScreenRect{0, 0, s.width, s.height}, BottomReserve(s)};
 }
 
 MonitorArea MonitorWithWorkArea(const ScreenRect& monitor, const ScreenRect& work) {

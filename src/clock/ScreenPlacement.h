@@ -2,18 +2,11 @@
 // Where a window position read from the settings file may stand: on the monitor nearest the saved
 // rectangle, with that monitor's task-bar allowance kept free at its bottom. On a system with one
 // monitor this is the primary screen, exactly as the clamps have always worked there.
+#include "clock/ScreenMetrics.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
-
-// GetSystemMetrics values: SM_CXSCREEN, SM_CYSCREEN, SM_CYFULLSCREEN, SM_CYCAPTION.
-struct ScreenMetrics {
-    int width, height, cyFullScreen, cyCaption;
-};
-
-struct ScreenRect {
-    int left, top, right, bottom;
-};
 
 struct MonitorArea {
     ScreenRect bounds; // in desktop coordinates; the primary screen's top left is 0, 0
@@ -27,8 +20,7 @@ struct DesktopLayout {
     int windowLeft = 0, windowTop = 0;
 };
 
-// The primary screen as its metrics describe it: T = screen height - full-screen client height -
-// caption height. Some systems report a full-screen height above the screen's; T is then 0.
+// The primary screen as its metrics describe it: T is its bottom reserve B.
 MonitorArea PrimaryMonitor(const ScreenMetrics& screen);
 // Any other monitor: T is the part of its height that its work area lacks.
 MonitorArea MonitorWithWorkArea(const ScreenRect& monitor, const ScreenRect& workArea);

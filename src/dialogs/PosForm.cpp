@@ -1,5 +1,7 @@
 #include "dialogs/PosForm.h"
 
+#include "clock/Monitors_win.h"
+
 #include <shellapi.h>
 
 #include <utility>
@@ -7,21 +9,15 @@
 TPosForm* PosForm = nullptr;
 
 ScreenReport ReadScreenReport() {
-    ScreenReport s{::GetSystemMetrics(SM_CXSCREEN),
-                   ::GetSystemMetrics(SM_CYSCREEN),
-                   ::GetSystemMetrics(SM_CXFULLSCREEN),
-                   ::GetSystemMetrics(SM_CYFULLSCREEN),
-                   ::GetSystemMetrics(SM_CYCAPTION),
-                   std::nullopt,
-                   PlacementRect{0, 0, 0, 0}};
+    ScreenReport s{ReadScreenMetrics(), std::nullopt, ScreenRect{0, 0, 0, 0}};
     // The record's size as this program's headers define it: 36 bytes only in a 32-bit program.
     APPBARDATA bar{};
     bar.cbSize = sizeof(bar);
     if (::SHAppBarMessage(ABM_GETTASKBARPOS, &bar))
-        s.taskBar = PlacementRect{bar.rc.left, bar.rc.top, bar.rc.right, bar.rc.bottom};
+        s.taskBar = ToScreenRect(bar.rc);
     RECT work{0, 0, s.width, s.height};
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    s.workArea = PlacementRect{work.left, work.top, work.right, work.bottom};
+    s.workArea = ToScreenRect(work);
     return s;
 }
 

@@ -79,11 +79,13 @@ public:
     const LabelFont& PreviewFont() const { return previewFont_; }
 
     // How the check boxes stand for the clock's flags; the opening reads through it in this order
-    // (FChk, MChk, YChk, CheckBox1, CheckBox2, Engchk, AllChk, ShadowCheck), applying writes back.
+    // (FChk, MChk, YChk, CheckBox1, CheckBox2, Engchk, AllChk, ShadowCheck), and the values handed
+    // to the clock are gathered through it, so the two cannot drift apart.
     struct FlagRow {
         ui::CheckBox TPropForm::*box;
         bool ClockSettings::*flag;
         bool inverse;
+        bool PropertyValues::*value;
     };
     static const std::array<FlagRow, 8> kFlagRows;
     // Which colour of which clock label each colour button holds.

@@ -2,14 +2,14 @@
 #include "dialogs/PropForm.h"
 
 const std::array<TPropForm::FlagRow, 8> TPropForm::kFlagRows = {{
-    {&TPropForm::FChk, &ClockSettings::StayOnTop, false},
-    {&TPropForm::MChk, &ClockSettings::Movable, true},
-    {&TPropForm::YChk, &ClockSettings::ShowYear, false},
-    {&TPropForm::CheckBox1, &ClockSettings::ShowSeconds, false},
-    {&TPropForm::CheckBox2, &ClockSettings::Use24Hour, false},
-    {&TPropForm::Engchk, &ClockSettings::EnglishWeekday, false},
-    {&TPropForm::AllChk, &ClockSettings::WallpaperMode, false},
-    {&TPropForm::ShadowCheck, &ClockSettings::ShadowOn, false},
+    {&TPropForm::FChk, &ClockSettings::StayOnTop, false, &PropertyValues::FChk},
+    {&TPropForm::MChk, &ClockSettings::Movable, true, &PropertyValues::MChk},
+    {&TPropForm::YChk, &ClockSettings::ShowYear, false, &PropertyValues::YChk},
+    {&TPropForm::CheckBox1, &ClockSettings::ShowSeconds, false, &PropertyValues::CheckBox1},
+    {&TPropForm::CheckBox2, &ClockSettings::Use24Hour, false, &PropertyValues::CheckBox2},
+    {&TPropForm::Engchk, &ClockSettings::EnglishWeekday, false, &PropertyValues::Engchk},
+    {&TPropForm::AllChk, &ClockSettings::WallpaperMode, false, &PropertyValues::AllChk},
+    {&TPropForm::ShadowCheck, &ClockSettings::ShadowOn, false, &PropertyValues::ShadowCheck},
 }};
 
 void TPropForm::CreateGeneralPage(HWND page) {

@@ -3,13 +3,8 @@
 
 PropertyValues TPropForm::Values() const {
     PropertyValues v;
-    v.YChk = YChk.Checked();
-    v.MChk = MChk.Checked();
-    v.FChk = FChk.Checked();
-    v.CheckBox1 = CheckBox1.Checked();
-    v.CheckBox2 = CheckBox2.Checked();
-    v.Engchk = Engchk.Checked();
-    v.AllChk = AllChk.Checked();
+    for (const FlagRow& row : kFlagRows)
+        v.*row.value = (this->*row.box).Checked();
     v.CheckBox3 = CheckBox3.Checked();
     v.RadioGroup1 = RadioGroup1.ItemIndex();
 
@@ -22,7 +17,6 @@ PropertyValues TPropForm::Values() const {
     v.SDateBtn = SDateBtn.Colour();
     v.SWeekBtn = SWeekBtn.Colour();
     v.STimeBtn = STimeBtn.Colour();
-    v.ShadowCheck = ShadowCheck.Checked();
     v.XLabel = XLabel.Text();
     v.YLabel = YLabel.Text();
 

@@ -52,8 +52,7 @@ void ExpectCentredTopmostPanel(HWND about) {
 TEST(About, VersionItemShowsThePanelWhichOnlyAMousePressCloses) {
     ClockFolder folder;
     ClockProcess clock(folder);
-    clock.Start();
-    HWND hwnd = clock.ClockWindow();
+    HWND hwnd = clock.StartAndWaitForWindow();
     ASSERT_NE(hwnd, nullptr);
     HWND about = OpenDialogFromTrayMenu(clock, hwnd, kVersion, "TAboutBox");
     ASSERT_NE(about, nullptr);
@@ -87,8 +86,7 @@ TEST(About, VersionItemShowsThePanelWhichOnlyAMousePressCloses) {
 TEST(About, SecondStartShowsThePanelUntilAPressAndEnds) {
     ClockFolder first;
     ClockProcess clock(first);
-    clock.Start();
-    HWND hwnd = clock.ClockWindow();
+    HWND hwnd = clock.StartAndWaitForWindow();
     ASSERT_NE(hwnd, nullptr);
 
     struct Press {

@@ -13,10 +13,15 @@ struct CloseWay {
     void (*close)(HWND clock);
 };
 
+// A log-off message sent to the clock; false when it did not answer in time.
+bool SendLogOff(HWND clock, UINT message, WPARAM wp, DWORD_PTR& answer) {
+    return ::SendMessageTimeoutA(clock, message, wp, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &answer) != 0;
+}
+
 void EndSession(HWND clock) {
     DWORD_PTR answer = 0;
-    ::SendMessageTimeoutA(clock, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &answer);
-    ::SendMessageTimeoutA(clock, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &answer);
+    SendLogOff(clock, WM_QUERYENDSESSION, 0, answer);
+    SendLogOff(clock, WM_ENDSESSION, TRUE, answer);
 }
 
 const CloseWay kCloseWays[] = {
@@ -32,8 +37,7 @@ TEST(Close, EveryWaySavesRemovesTheTrayIconAndEndsNormally) {
         SCOPED_TRACE(way.name);
         ClockFolder folder;
         ClockProcess clock(folder);
-        clock.Start();
-        HWND hwnd = clock.ClockWindow();
+        HWND hwnd = clock.StartAndWaitForWindow();
         ASSERT_NE(hwnd, nullptr);
         ASSERT_TRUE(WaitUntil([&] { return TrayIconPresent(hwnd); }, 5000)) << "waited for the tray icon";
         ASSERT_EQ(ClassOf(::GetWindow(hwnd, GW_OWNER)), "TApplication");
@@ -48,23 +52,17 @@ TEST(Close, EveryWaySavesRemovesTheTrayIconAndEndsNormally) {
 
 TEST(Close, EndOfSessionShowsNoBoxForAFailedSave) {
     ClockFolder folder;
-    const std::string original = "[Form]\r\nLeft=10\r\nTop=20\r\n";
-    folder.WriteIni(original);
-    ::SetFileAttributesA(folder.IniPath().c_str(), FILE_ATTRIBUTE_READONLY);
+    const std::string original = folder.WriteReadOnlyIni();
     ClockProcess clock(folder);
-    clock.Start();
-    HWND hwnd = clock.ClockWindow();
+    HWND hwnd = clock.StartAndWaitForWindow();
     ASSERT_NE(hwnd, nullptr);
 
     DWORD_PTR answer = 0;
-    ASSERT_TRUE(
-        ::SendMessageTimeoutA(hwnd, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &answer));
+    ASSERT_TRUE(SendLogOff(hwnd, WM_QUERYENDSESSION, 0, answer));
     EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE)) << "the end of the session was vetoed";
     EXPECT_TRUE(clock.Running()) << "the query alone closed the clock";
     // Sent: it returns only once the clock has closed, as the session's end waits for it.
-    ASSERT_TRUE(
-        ::SendMessageTimeoutA(hwnd, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &answer))
-        << "a box held the end of the session up";
+    ASSERT_TRUE(SendLogOff(hwnd, WM_ENDSESSION, TRUE, answer)) << "a box held the end of the session up";
     EXPECT_TRUE(clock.WaitForExit(10000)) << "waited for the process to end";
     EXPECT_EQ(clock.ExitCode(), 0u);
     EXPECT_EQ(folder.ReadIni(), original);
@@ -73,15 +71,12 @@ TEST(Close, EndOfSessionShowsNoBoxForAFailedSave) {
 TEST(Close, SessionThatGoesOnKeepsTheClockRunning) {
     ClockFolder folder;
     ClockProcess clock(folder);
-    clock.Start();
-    HWND hwnd = clock.ClockWindow();
+    HWND hwnd = clock.StartAndWaitForWindow();
     ASSERT_NE(hwnd, nullptr);
     DWORD_PTR answer = 0;
-    ASSERT_TRUE(
-        ::SendMessageTimeoutA(hwnd, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &answer));
+    ASSERT_TRUE(SendLogOff(hwnd, WM_QUERYENDSESSION, 0, answer));
     // Another program vetoed: the session goes on, and so does the clock.
-    ASSERT_TRUE(
-        ::SendMessageTimeoutA(hwnd, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &answer));
+    ASSERT_TRUE(SendLogOff(hwnd, WM_ENDSESSION, FALSE, answer));
     EXPECT_TRUE(clock.Running());
     EXPECT_TRUE(TrayIconPresent(hwnd));
     EXPECT_TRUE(clock.Quit());

@@ -24,8 +24,7 @@ HWND VisibleMenuOf(DWORD pid) {
 
 // Starts the clock and waits for its first layout (the design size gives way to the texts).
 HWND StartClock(ClockProcess& clock) {
-    clock.Start();
-    HWND hwnd = clock.ClockWindow();
+    HWND hwnd = clock.StartAndWaitForWindow();
     if (!hwnd)
         return nullptr;
     WaitUntil([&] { return WindowRectOf(hwnd).bottom - WindowRectOf(hwnd).top != 204; }, 5000);

@@ -12,8 +12,7 @@ namespace {
 TEST(Position, LowerRightFromTheMenuPutsTheClockInTheCornerAndQuittingSavesIt) {
     ClockFolder folder;
     ClockProcess clock(folder);
-    clock.Start();
-    HWND hwnd = clock.ClockWindow();
+    HWND hwnd = clock.StartAndWaitForWindow();
     ASSERT_NE(hwnd, nullptr);
     // The first layout gives the window its size; the corner depends on it.
     ASSERT_TRUE(WaitUntil([&] { return WindowRectOf(hwnd).bottom - WindowRectOf(hwnd).top != 204; }, 5000))

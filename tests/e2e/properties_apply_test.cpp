@@ -22,11 +22,7 @@ HWND ButtonOn(HWND page, const char* caption) {
 
 // The page's edit boxes in creation order.
 std::vector<HWND> EditsOn(HWND page) {
-    std::vector<HWND> edits;
-    for (HWND h = ::FindWindowExA(page, nullptr, "EDIT", nullptr); h;
-         h = ::FindWindowExA(page, h, "EDIT", nullptr))
-        edits.push_back(h);
-    return edits;
+    return ChildrenOf(page, "EDIT");
 }
 
 // Presses `button`, lets `fill` set the picker's fields, confirms it; false when no picker came
@@ -56,8 +52,7 @@ TEST(PropertiesApply, ConfirmedChangesReachTheFileAndComeBackAfterARestart) {
     const std::string wave = folder.Path() + "\\chime.wav";
     wave::WriteBytes(wave, wave::FileBytes(22050, 2205));
     ClockProcess clock(folder);
-    clock.Start();
-    HWND hwnd = clock.ClockWindow();
+    HWND hwnd = clock.StartAndWaitForWindow();
     ASSERT_NE(hwnd, nullptr) << "waited for the clock window";
     ASSERT_TRUE(WaitUntil([&] { return ::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST; }, 5000));
     HWND dialog = OpenDialogFromTrayMenu(clock, hwnd, kProperties, "TPropForm");

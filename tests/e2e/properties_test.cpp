@@ -30,8 +30,7 @@ TEST(Properties, MenuOpensTheDialogAndThePageShownAtTheCloseBoxReachesTheFileOnQ
     ClockFolder folder;
     folder.WriteIni("[Prop]\r\nPage=7\r\n");
     ClockProcess clock(folder);
-    clock.Start();
-    HWND hwnd = clock.ClockWindow();
+    HWND hwnd = clock.StartAndWaitForWindow();
     ASSERT_NE(hwnd, nullptr) << "waited for the clock window";
     HWND dialog = OpenDialogFromTrayMenu(clock, hwnd, kProperties, "TPropForm");
     ASSERT_NE(dialog, nullptr) << "waited for the Properties dialog after choosing プロパティ";

@@ -27,8 +27,7 @@ std::string Settings(int left, int top, bool wallpaper, bool seconds) {
 
 // Starts the clock and waits until it stands at its place in its own size.
 HWND StartClock(ClockProcess& clock, int left) {
-    clock.Start();
-    HWND hwnd = clock.ClockWindow();
+    HWND hwnd = clock.StartAndWaitForWindow();
     if (!hwnd)
         return nullptr;
     WaitUntil(

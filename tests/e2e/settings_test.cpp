@@ -16,8 +16,7 @@ TEST(Settings, CraftedFileIsAppliedAndClampedAndSavedBackOnQuit) {
                     "[Prop]\r\nFront=0\r\nSecond=0\r\nMyOwnKey=kept\r\n"
                     "[Font]\r\nXInt=7\r\nYInt=-2\r\nStyle=258\r\n");
     ClockProcess clock(folder);
-    clock.Start();
-    HWND hwnd = clock.ClockWindow();
+    HWND hwnd = clock.StartAndWaitForWindow();
     ASSERT_NE(hwnd, nullptr);
     const RECT r = WindowRectOf(hwnd);
     EXPECT_EQ(r.left, screenWidth - 300 - 2)
@@ -69,12 +68,9 @@ TEST(Settings, BadColourGivesOneErrorAndTheRestOfTheFileStillLoads) {
 
 TEST(Settings, ReadOnlyFileIsReportedTheClockStillQuitsAndTheFileIsUntouched) {
     ClockFolder folder;
-    const std::string original = "[Form]\r\nLeft=10\r\nTop=20\r\n";
-    folder.WriteIni(original);
-    ::SetFileAttributesA(folder.IniPath().c_str(), FILE_ATTRIBUTE_READONLY);
+    const std::string original = folder.WriteReadOnlyIni();
     ClockProcess clock(folder);
-    clock.Start();
-    HWND hwnd = clock.ClockWindow();
+    HWND hwnd = clock.StartAndWaitForWindow();
     ASSERT_NE(hwnd, nullptr);
     ::PostMessageA(hwnd, WM_CLOSE, 0, 0);
 

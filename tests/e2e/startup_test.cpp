@@ -10,8 +10,7 @@ namespace {
 TEST(Startup, OpensBorderlessTopmostClockAtDesignPositionWithoutTaskbarButton) {
     ClockFolder folder;
     ClockProcess clock(folder);
-    clock.Start();
-    HWND hwnd = clock.ClockWindow();
+    HWND hwnd = clock.StartAndWaitForWindow();
     ASSERT_NE(hwnd, nullptr);
     ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(hwnd) != FALSE; }, 5000));
 
@@ -40,8 +39,7 @@ TEST(Startup, OpensBorderlessTopmostClockAtDesignPositionWithoutTaskbarButton) {
 TEST(Startup, WindowIsShrinkWrappedAroundOneLineOfText) {
     ClockFolder folder;
     ClockProcess clock(folder);
-    clock.Start();
-    HWND hwnd = clock.ClockWindow();
+    HWND hwnd = clock.StartAndWaitForWindow();
     ASSERT_NE(hwnd, nullptr);
     // The design size (250 x 204) gives way to the three labels side by side at the first layout.
     ASSERT_TRUE(WaitUntil([&] { return WindowRectOf(hwnd).bottom - WindowRectOf(hwnd).top != 204; }, 5000));
@@ -57,8 +55,7 @@ TEST(Startup, WindowIsShrinkWrappedAroundOneLineOfText) {
 TEST(Startup, SecondStartShowsAboutBoxAndLeavesFirstClockRunning) {
     ClockFolder first, second;
     ClockProcess clock(first);
-    clock.Start();
-    HWND hwnd = clock.ClockWindow();
+    HWND hwnd = clock.StartAndWaitForWindow();
     ASSERT_NE(hwnd, nullptr);
     const RECT before = WindowRectOf(hwnd);
 

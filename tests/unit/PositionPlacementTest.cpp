@@ -9,12 +9,12 @@
 namespace {
 
 constexpr int kSW = 1024, kSH = 768, kW = 200, kH = 40, kCaption = 19;
-constexpr PlacementRect kScreen{0, 0, kSW, kSH};
+constexpr ScreenRect kScreen{0, 0, kSW, kSH};
 
 // The metrics of a task bar taking `b` pixels of height and `s` of width; `bar` is what the
 // shell's query gives (none: it failed).
-ScreenReport Report(int b, int s, std::optional<PlacementRect> bar, PlacementRect work = kScreen) {
-    return ScreenReport{kSW, kSH, kSW - s, kSH - kCaption - b, kCaption, bar, work};
+ScreenReport Report(int b, int s, std::optional<ScreenRect> bar, ScreenRect work = kScreen) {
+    return ScreenReport{{kSW, kSH, kSW - s, kSH - kCaption - b, kCaption}, bar, work};
 }
 
 // Left, top of items 0, 1, 3, 4 for a 200 x 40 clock, and the item preselected with the clock at each.
@@ -28,7 +28,7 @@ constexpr Expected kAboveBottom{{0, 0, 0, 698, 824, 0, 824, 698}, {0, 1, 3, 4}};
 constexpr Expected kBesideRight{{0, 0, 0, 728, 764, 0, 764, 728}, {0, 1, 2, 2}};
 constexpr Expected kFlush{{0, 0, 0, 728, 824, 0, 824, 728}, {0, 1, 3, 4}};
 
-using Rect = PlacementRect;
+using Rect = ScreenRect;
 struct Case {
     const char* name;
     ScreenReport screen;

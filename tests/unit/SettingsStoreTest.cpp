@@ -1,3 +1,4 @@
+#include "ClockLabelsFixture.h"
 #include "clock/SettingsStore.h"
 
 #include <gtest/gtest.h>
@@ -5,16 +6,6 @@
 #include <optional>
 
 namespace {
-
-class NullHost : public LabelHost {
-public:
-    void InvalidateArea(const LabelRect&) override {}
-    LabelRect MeasureText(const std::string& text, const LabelFont&, unsigned,
-                          const LabelRect& start) override {
-        return LabelRect{start.left, start.top, start.left + 10 * static_cast<int>(text.size()),
-                         start.top + 20};
-    }
-};
 
 class RecordingTarget : public SettingsTarget {
 public:
@@ -36,7 +27,7 @@ public:
 };
 
 // T = 768 - 740 - 18 = 10 pixels of task bar.
-constexpr ScreenMetrics kScreen{1024, 768, 740, 18};
+constexpr ScreenMetrics kScreen{1024, 768, 1024, 740, 18};
 
 // One screen, with the window where it stands before loading.
 DesktopLayout OneScreen(const ScreenMetrics& screen) {
@@ -44,22 +35,10 @@ DesktopLayout OneScreen(const ScreenMetrics& screen) {
 }
 
 // The clock as its window starts it, before LoadSettings.
-struct Clock {
-    NullHost host;
-    TShadowLabel date{host}, week{host}, time{host};
-    ClockSettings settings;
+struct Clock : ClockLabelsFixture {
     RecordingTarget target;
 
-    Clock() {
-        for (TShadowLabel* l : {&date, &week, &time}) {
-            l->SetFontSizePoints(24);
-            l->Shadow().SetColor(clBlack);
-        }
-        date.SetFontColor(clRed);
-        week.SetFontColor(clRed);
-        time.SetFontColor(clWhite);
-    }
-    ClockLabels Labels() { return ClockLabels{date, week, time}; }
+    Clock() : ClockLabelsFixture(24) {}
     std::vector<std::string> Load(const std::string& file,
                                   const DesktopLayout& desktop = OneScreen(kScreen)) {
         return LoadSettingsFrom(IniDocument::Parse(file), desktop, settings, target, Labels());
@@ -144,8 +123,8 @@ TEST(SettingsStore, TopEdgeClampsAboveTheTaskBar) {
     EXPECT_EQ(LoadedTop("Top=-3\r\nHeight=100\r\n"), 0);
     EXPECT_EQ(LoadedTop("Top=0\r\nHeight=1000\r\n"), -242);
     // Wine reports a full-screen height above the screen's: the allowance is 0, not negative.
-    EXPECT_EQ(LoadedTop("Top=668\r\nHeight=100\r\n", ScreenMetrics{1024, 768, 779, 18}), 668);
-    EXPECT_EQ(LoadedTop("Top=700\r\nHeight=100\r\n", ScreenMetrics{1024, 768, 779, 18}), 668);
+    EXPECT_EQ(LoadedTop("Top=668\r\nHeight=100\r\n", ScreenMetrics{1024, 768, 1024, 779, 18}), 668);
+    EXPECT_EQ(LoadedTop("Top=700\r\nHeight=100\r\n", ScreenMetrics{1024, 768, 1024, 779, 18}), 668);
     // Height is read only with Top, Width only with Left.
     Clock clock;
     clock.Load("[Form]\r\nTop=5\r\nWidth=5000\r\n");
@@ -155,7 +134,7 @@ TEST(SettingsStore, TopEdgeClampsAboveTheTaskBar) {
 
 // Primary 1920x1080 with T = 40; a second monitor left of it (side by side, reaching above it) or
 // above it, each with a work area 30 or 40 rows short of its height.
-const MonitorArea kPrimary = PrimaryMonitor(ScreenMetrics{1920, 1080, 1022, 18});
+const MonitorArea kPrimary = PrimaryMonitor(ScreenMetrics{1920, 1080, 1920, 1022, 18});
 const DesktopLayout kSideBySide{
     {kPrimary, MonitorWithWorkArea({-1280, -224, 0, 800}, {-1280, -224, 0, 770})}, 198, 103};
 const DesktopLayout kStacked{
@@ -195,8 +174,8 @@ TEST(SettingsStore, PositionIsKeptOnTheMonitorNearestTheStoredRectangle) {
 }
 
 TEST(SettingsStore, TaskBarAllowanceIsNeverNegative) {
-    EXPECT_EQ(PrimaryMonitor(ScreenMetrics{1024, 768, 740, 18}).taskBar, 10);
-    EXPECT_EQ(PrimaryMonitor(ScreenMetrics{1024, 768, 779, 18}).taskBar, 0);
+    EXPECT_EQ(PrimaryMonitor(ScreenMetrics{1024, 768, 1024, 740, 18}).taskBar, 10);
+    EXPECT_EQ(PrimaryMonitor(ScreenMetrics{1024, 768, 1024, 779, 18}).taskBar, 0);
     EXPECT_EQ(MonitorWithWorkArea({0, 0, 800, 600}, {0, 0, 800, 600}).taskBar, 0);
     EXPECT_EQ(MonitorWithWorkArea({0, 0, 800, 600}, {0, -10, 800, 600}).taskBar, 0);
     EXPECT_EQ(MonitorWithWorkArea({0, 0, 800, 600}, {0, 28, 800, 600}).taskBar, 28);

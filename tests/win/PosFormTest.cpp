@@ -18,7 +18,7 @@ using Moves = std::vector<std::string>;
 // A 1024 x 768 screen with a task bar 30 high on top: every corner differs from the flush one.
 ScreenReport TopTaskBar() {
     return ScreenReport{
-        1024, 768, 1024, 719, 19, PlacementRect{-2, -2, 1026, 30}, PlacementRect{0, 30, 1024, 768}};
+        {1024, 768, 1024, 719, 19}, ScreenRect{-2, -2, 1026, 30}, ScreenRect{0, 30, 1024, 768}};
 }
 
 // Stands in for a 200 x 40 clock window: notes each move asked for, "L<left>" or "T<top>".

@@ -1,8 +1,7 @@
 // The Properties dialog in-process: the opening over the control <-> settings correspondence,
 // its handlers, the pickers, the closing, and the layout invariants.
-#include "../unit/FakeLabelHost.h"
+#include "PropFormFixture.h"
 #include "TestSupport.h"
-#include "dialogs/PropForm.h"
 
 #include <gtest/gtest.h>
 
@@ -13,15 +12,7 @@ using namespace wintest;
 
 namespace {
 
-class PropFormTest : public ::testing::Test {
-protected:
-    std::unique_ptr<TPropForm> Open() {
-        return std::make_unique<TPropForm>(TestApplication(), PropFormClock{settings, date, week, time, {}});
-    }
-    FakeLabelHost host;
-    TShadowLabel date{host}, week{host}, time{host};
-    ClockSettings settings;
-};
+class PropFormTest : public PropFormFixture {};
 
 TEST_F(PropFormTest, EachFlagOpensInItsOwnCheckBox) {
     struct Row {

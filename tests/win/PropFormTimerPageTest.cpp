@@ -1,10 +1,9 @@
 // The Properties dialog's page "タイマー・他" in-process: its three states, the alarm message's
 // typing limit, and the dialog's own player through the session's sound sink.
-#include "../unit/FakeLabelHost.h"
+#include "PropFormFixture.h"
 #include "TestSupport.h"
 #include "WaveFile.h"
 #include "base/AppError.h"
-#include "dialogs/PropForm.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +11,7 @@ using namespace wintest;
 
 namespace {
 
-class PropFormTimerPageTest : public ::testing::Test {
-protected:
-    std::unique_ptr<TPropForm> Open() {
-        return std::make_unique<TPropForm>(TestApplication(), PropFormClock{settings, date, week, time, {}});
-    }
-    FakeLabelHost host;
-    TShadowLabel date{host}, week{host}, time{host};
-    ClockSettings settings;
-};
+class PropFormTimerPageTest : public PropFormFixture {};
 
 TEST_F(PropFormTimerPageTest, ThreeStatesAtTheOpeningAndAfterTheUsersClicks) {
     // {TChk, Dialogchk} -> Dialogchk/TimeEdt/SecoEdt enabled, Edit2 shown; the sound controls always usable.

@@ -63,6 +63,13 @@ void ClockFolder::WriteIni(const std::string& bytes) const {
     out << bytes;
 }
 
+std::string ClockFolder::WriteReadOnlyIni() const {
+    const std::string bytes = "[Form]\r\nLeft=10\r\nTop=20\r\n";
+    WriteIni(bytes);
+    ::SetFileAttributesA(IniPath().c_str(), FILE_ATTRIBUTE_READONLY);
+    return bytes;
+}
+
 std::string ClockFolder::ReadIni() const {
     std::ifstream in(IniPath(), std::ios::binary);
     std::ostringstream s;
@@ -317,12 +324,16 @@ void ExpectNoTaskbarButton(DWORD pid) {
     }
 }
 
+std::vector<HWND> ChildrenOf(HWND parent, const char* className) {
+    std::vector<HWND> children;
+    for (HWND h = ::FindWindowExA(parent, nullptr, className, nullptr); h;
+         h = ::FindWindowExA(parent, h, className, nullptr))
+        children.push_back(h);
+    return children;
+}
+
 std::vector<HWND> PagesOf(HWND dialog) {
-    std::vector<HWND> pages;
-    for (HWND h = ::FindWindowExA(dialog, nullptr, "TTabSheet", nullptr); h;
-         h = ::FindWindowExA(dialog, h, "TTabSheet", nullptr))
-        pages.push_back(h);
-    return pages;
+    return ChildrenOf(dialog, "TTabSheet");
 }
 
 HWND VisibleDialogOf(DWORD processId) {

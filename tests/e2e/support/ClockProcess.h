@@ -24,6 +24,9 @@ public:
     std::string ExePath() const { return path_ + "\\Morovin.exe"; }
     std::string IniPath() const { return path_ + "\\Morovin.ini"; }
     void WriteIni(const std::string& bytes) const;
+    // A small settings file (a position only), marked read-only so that no save can replace it;
+    // returns its bytes.
+    std::string WriteReadOnlyIni() const;
     // The settings file's bytes; empty when there is none.
     std::string ReadIni() const;
     bool IniExists() const;
@@ -44,6 +47,11 @@ public:
     // The process's top-level window of `className`, waited for up to `ms`; null if none came.
     HWND WaitForWindow(const char* className, int ms = 10000) const;
     HWND ClockWindow(int ms = 10000) const { return WaitForWindow("TWobToke", ms); }
+    // Starts the program and waits for its clock window; null if none came.
+    HWND StartAndWaitForWindow() {
+        Start();
+        return ClockWindow();
+    }
     // Asks the clock to close (WM_CLOSE) and waits for the process to end.
     bool Quit(int ms = 10000);
     bool WaitForExit(int ms) const;
@@ -75,6 +83,8 @@ HWND OpenDialogFromTrayMenu(const ClockProcess& clock, HWND hwnd, MenuKey item, 
 // No window of the process could carry a task-bar button: every visible one is owned by the
 // hidden tool window and none asks for a button (gtest expectations).
 void ExpectNoTaskbarButton(DWORD processId);
+// The child windows of `parent` with the given class, in creation order.
+std::vector<HWND> ChildrenOf(HWND parent, const char* className);
 // The Properties dialog's page windows, in order.
 std::vector<HWND> PagesOf(HWND dialog);
 // A visible window of the process's `#32770` class (message box or picker); null if none.

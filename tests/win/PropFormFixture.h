@@ -1,0 +1,24 @@
+#pragma once
+// The Properties dialog in-process over a clock's settings and three labels, opened afresh by
+// each test.
+#include "../unit/FakeLabelHost.h"
+#include "TestSupport.h"
+#include "dialogs/PropForm.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace wintest {
+
+class PropFormFixture : public ::testing::Test {
+protected:
+    std::unique_ptr<TPropForm> Open() {
+        return std::make_unique<TPropForm>(TestApplication(), PropFormClock{settings, date, week, time, {}});
+    }
+    FakeLabelHost host;
+    TShadowLabel date{host}, week{host}, time{host};
+    ClockSettings settings;
+};
+
+} // namespace wintest
