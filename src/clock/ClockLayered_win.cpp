@@ -26,8 +26,9 @@ bool TWobToke::PaintLayered() {
     RECT area{};
     {
         ui::PaintDc paint(Handle()); // takes the update region; nothing is drawn through it
-        area = paint.area();
+        ::UnionRect(&area, &paint.area(), &layeredOwed_);
     }
+    layeredOwed_ = RECT{};
     RECT client{};
     ::GetClientRect(Handle(), &client);
     const EdgeAlpha edges = ui::Compositor::Instance().IsComposited() ? EdgeAlpha::Blend : EdgeAlpha::Cut;

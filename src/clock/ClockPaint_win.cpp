@@ -71,14 +71,13 @@ void TWobToke::PaintComposed() {
     if (!::IntersectRect(&area, &paint.area(), &client))
         return;
     const int x = area.left, y = area.top, width = area.right - area.left, height = area.bottom - area.top;
-    HDC back = backBuffer_.Prepare(paint.get(), client.right, client.bottom);
+    HDC back = backBuffer_.Prepare(client.right, client.bottom);
     HDC background = wallpaper ? paint.get() : beneath_.Prepare(paint.get(), client.right, client.bottom);
     ::BitBlt(back, x, y, width, height, background, x, y, SRCCOPY);
-    {
-        ui::SavedDcState saved(back);
-        ::IntersectClipRect(back, area.left, area.top, area.right, area.bottom);
-        PaintLabels(back, area);
-    }
+    // The clip is put back alone: a whole saved state would select the font once more.
+    ::IntersectClipRect(back, area.left, area.top, area.right, area.bottom);
+    PaintLabels(back, area);
+    ::SelectClipRgn(back, nullptr);
     ::BitBlt(paint.get(), x, y, width, height, back, x, y, SRCCOPY);
 }
 

@@ -185,6 +185,7 @@ void TWobToke::InvalidateArea(const LabelRect& area) {
     if (!Handle())
         return;
     RECT r{area.left, area.top, area.right, area.bottom};
+    ::UnionRect(&layeredOwed_, &layeredOwed_, &r);
     ::InvalidateRect(Handle(), &r, TRUE);
 }
 

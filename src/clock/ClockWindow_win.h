@@ -142,10 +142,16 @@ private:
     ui::Application& app_;
     LocaleValues locale_;
     ui::FontCache fonts_;
-    ui::BackBuffer backBuffer_;
+    // A DIB section of its own, not a bitmap compatible with the window: on a DC that goes through
+    // the display driver every font selection costs a call into that driver (under Wine an X resource
+    // lookup), three a label.
+    ui::DibBuffer backBuffer_;
     ui::BackBuffer beneath_; // screen mode: what lay under the window at the last reveal
     LayeredSurface layered_;
     bool layeredRefused_ = false;
+    // What the layered window owes since its last update: Wine hands a window drawn with
+    // UpdateLayeredWindowIndirect an empty paint rectangle, so the area asked for is kept here.
+    RECT layeredOwed_{};
     HWND transitionsOffFor_ = nullptr;
     ui::unique_hicon trayIconImage_;
     TrayIcon trayIcon_{TrayIconMessage};

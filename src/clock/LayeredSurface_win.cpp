@@ -14,10 +14,11 @@ bool LayeredSurface::Update(HWND hwnd, int width, int height, RECT area, EdgeAlp
     // The labels over black and over white: where the two differ the background showed through.
     for (auto [buffer, brush] : {std::pair{&overBlack_, BLACK_BRUSH}, std::pair{&overWhite_, WHITE_BRUSH}}) {
         HDC dc = buffer->Prepare(width, height);
-        ui::SavedDcState saved(dc);
+        // The clip is put back alone: a whole saved state would select the font once more.
         ::IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
         ::FillRect(dc, &area, static_cast<HBRUSH>(::GetStockObject(brush))); // stock: never deleted
         draw(dc);
+        ::SelectClipRgn(dc, nullptr);
     }
     ::GdiFlush();
     composed_.Prepare(width, height);

@@ -72,6 +72,12 @@ HFONT FontCache::Get(const LabelFont& wanted) {
     return entries_.back().handle.get();
 }
 
+HDC FontCache::MeasuringDc() {
+    if (!measuring_)
+        measuring_ = unique_hdc(::CreateCompatibleDC(nullptr));
+    return measuring_.get();
+}
+
 HDC BackBuffer::Prepare(HDC reference, int width, int height) {
     if (!dc_ || width > width_ || height > height_) {
         Release();
@@ -110,7 +116,9 @@ void PaintShadowLabel(const TShadowLabel& label, HDC dc, ui::FontCache& fonts) {
         ::SetBkColor(dc, ui::ResolveColour(label.Color()));
         ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &t, nullptr, 0, nullptr);
     }
-    ui::SelectedObject font(dc, fonts.Get(label.Font()));
+    // The saved state puts the previous font back: under Wine each font selection on a DC of
+    // the display driver costs a lookup of the X resources, so none is made twice.
+    ::SelectObject(dc, fonts.Get(label.Font()));
     ::SetBkMode(dc, TRANSPARENT);
 
     const TShadow& hl = label.Highlight();
@@ -137,9 +145,9 @@ void PaintShadowLabel(const TShadowLabel& label, HDC dc, ui::FontCache& fonts) {
 
 LabelRect MeasureLabelText(const std::string& text, const LabelFont& font, unsigned flags,
                            const LabelRect& start, ui::FontCache& fonts) {
-    ui::WindowDc screen(nullptr);
-    ui::SelectedObject selected(screen.get(), fonts.Get(font));
+    HDC dc = fonts.MeasuringDc();
+    ui::SelectedObject selected(dc, fonts.Get(font));
     RECT r{start.left, start.top, start.right, start.bottom};
-    ::DrawTextA(screen.get(), text.c_str(), static_cast<int>(text.size()), &r, flags);
+    ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, flags);
     return LabelRect{r.left, r.top, r.right, r.bottom};
 }

@@ -15,6 +15,10 @@ class FontCache {
 public:
     HFONT Get(const LabelFont& font);
     std::size_t Size() const { return entries_.size(); }
+    // A memory DC kept for measuring text. A screen DC taken for each measure costs Wine a
+    // display DC and three font selections through the display driver (each a lookup of the X
+    // resources); a measure on this one selects the font and puts the previous one back.
+    HDC MeasuringDc();
 
 private:
     struct Entry {
@@ -22,6 +26,7 @@ private:
         unique_hfont handle;
     };
     std::vector<Entry> entries_;
+    unique_hdc measuring_;
     static constexpr std::size_t kCapacity = 4;
 };
 
@@ -49,6 +54,6 @@ private:
 // label's rectangle and restores the DC's state afterwards.
 void PaintShadowLabel(const TShadowLabel& label, HDC dc, ui::FontCache& fonts);
 
-// DrawTextA with DT_CALCRECT on a screen DC.
+// DrawTextA with DT_CALCRECT on a DC compatible with the screen.
 LabelRect MeasureLabelText(const std::string& text, const LabelFont& font, unsigned flags,
                            const LabelRect& start, ui::FontCache& fonts);

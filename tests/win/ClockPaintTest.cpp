@@ -65,6 +65,13 @@ public:
         return count;
     }
     int CountNear(COLORREF colour, int tolerance = 40) const { return CountNear(colour, area_, tolerance); }
+    // Pixels that differ from those of `other`, a capture of the same area.
+    int CountDiffering(const Capture& other) const {
+        int count = 0;
+        for (std::size_t i = 0; i < pixels_.size(); ++i)
+            count += (pixels_[i] & 0xFFFFFF) != (other.pixels_[i] & 0xFFFFFF);
+        return count;
+    }
 
 private:
     RECT area_;
@@ -475,6 +482,27 @@ TEST_F(ClockPaintTest, TickingNeverHidesOrShowsTheLayeredClock) {
     VisibilityChanges capture(clock.Handle());
     tickFor(3);
     EXPECT_GE(capture.Count(), 6);
+}
+
+TEST_F(ClockPaintTest, ATickShowsTheNewTimeOnTheLayeredWindowAndInWallpaperMode) {
+    // Wine gives a window drawn with UpdateLayeredWindowIndirect an empty paint rectangle: the
+    // layered clock must still draw the label that changed.
+    for (const bool wallpaper : {false, true}) {
+        SCOPED_TRACE(wallpaper ? "wallpaper mode" : "layered screen mode");
+        now_ = MakeTime(2026, 1, 5, 1, 13, 29, 58);
+        TWobToke& clock = Open(wallpaper);
+        EXPECT_EQ(clock.IsLayered(), !wallpaper);
+        RECT time = ClockRect();
+        time.left += clock.TimeLbl.Left();
+        const Capture before = CaptureWhen(time, [](const Capture&) { return true; });
+        now_ = MakeTime(2026, 1, 5, 1, 13, 31, 7);
+        clock.Timer1Timer();
+        ::UpdateWindow(clock.Handle());
+        const Capture after =
+            CaptureWhen(time, [&](const Capture& s) { return s.CountDiffering(before) > 20; });
+        EXPECT_GT(after.CountDiffering(before), 20) << "waited for the time label to show the new time";
+        clock_.reset();
+    }
 }
 
 TEST_F(ClockPaintTest, LayeredScreenModeShowsAChangeBeneathAtOnce) {
