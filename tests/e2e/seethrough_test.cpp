@@ -89,6 +89,30 @@ TEST(SeeThrough, ScreenModeShowsTheWindowBeneathBetweenTheLettersAndItsChangesAt
     EXPECT_TRUE(clock.Quit());
 }
 
+TEST(SeeThrough, TheShownSecondsChangeOnTheScreenInBothModes) {
+    for (const bool wallpaper : {false, true}) {
+        ClockFolder folder;
+        folder.WriteIni(Settings(40, 300, wallpaper, true));
+        ClockProcess clock(folder);
+        HWND hwnd = StartClock(clock, 40);
+        ASSERT_NE(hwnd, nullptr) << "waited for the clock window";
+        const RECT area = WindowRectOf(hwnd);
+        const ScreenShot first(area);
+        const bool changed = WaitUntil(
+            [&] {
+                const ScreenShot now(area);
+                for (int y = area.top; y < area.bottom; ++y)
+                    for (int x = area.left; x < area.right; ++x)
+                        if (now.At(x, y) != first.At(x, y))
+                            return true;
+                return false;
+            },
+            4000);
+        EXPECT_TRUE(changed) << "waited for the seconds to change on the screen, wallpaper=" << wallpaper;
+        EXPECT_TRUE(clock.Quit()) << "waited for the clock to end";
+    }
+}
+
 TEST(SeeThrough, WallpaperModeShowsTheDesktopAndNoWindowInBetween) {
     ColourWindow between(RECT{60, 160, 700, 280}, kGreen);
     ClockFolder folder;
