@@ -92,7 +92,8 @@ int main(int argc, char** argv) {
         std::printf("%s mode (%s): %lld ticks in %.1f s (%.0f us a tick)\n",
                     wallpaper ? "wallpaper" : "screen",
                     wallpaper           ? "ordinary window"
-                    : clock.IsLayered() ? "layered window"
+                    : clock.IsKeyed()   ? "layered window, colour key"
+                    : clock.IsLayered() ? "layered window, per-pixel alpha"
                                         : "capture",
                     ticks, seconds, 1e6 * seconds / static_cast<double>(ticks ? ticks : 1));
         Print("before", before);

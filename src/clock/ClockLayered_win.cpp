@@ -1,10 +1,20 @@
 #include "clock/ClockWindow_win.h"
 #include "ui/Compositor.h"
 
-// Screen mode in a layered window: the labels are drawn with per-pixel alpha and the system
-// shows what lies beneath between the letters at every moment, so the clock never hides itself
-// and no window beneath is asked to repaint. Where the system refuses the layered window, the
-// capture path of ClockPaint_win.cpp takes over for good.
+// Screen mode in a layered window: the system shows what lies beneath between the letters at
+// every moment, so the clock never hides itself and no window beneath is asked to repaint. Where
+// the desktop composes windows the labels are handed over with per-pixel alpha and their edges
+// blend; where it does not, every pixel is either opaque or cut out, and a colour key does that
+// at a fraction of the cost (KeyedSurface_win.h). Where the system refuses the layered window,
+// the capture path of ClockPaint_win.cpp takes over for good.
+
+bool TWobToke::PaintSeeThrough() {
+    if (KeyWhereNotComposed && !ui::Compositor::Instance().IsComposited()) {
+        PaintKeyed();
+        return true;
+    }
+    return PaintLayered();
+}
 
 bool TWobToke::SetLayeredStyle(bool on) {
     const LONG style = ::GetWindowLongA(Handle(), GWL_EXSTYLE);
@@ -12,6 +22,7 @@ bool TWobToke::SetLayeredStyle(bool on) {
         return false;
     ::SetWindowLongA(Handle(), GWL_EXSTYLE, on ? style | WS_EX_LAYERED : style & ~WS_EX_LAYERED);
     layered_.Forget();
+    keyed_.Forget();
     if (!on)
         ::InvalidateRect(Handle(), nullptr, TRUE); // its picture went with the style
     return true;
@@ -21,14 +32,21 @@ bool TWobToke::IsLayered() const {
     return (::GetWindowLongA(Handle(), GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
 }
 
-bool TWobToke::PaintLayered() {
-    SetLayeredStyle(true);
+RECT TWobToke::TakeOwedArea() {
     RECT area{};
     {
         ui::PaintDc paint(Handle()); // takes the update region; nothing is drawn through it
         ::UnionRect(&area, &paint.area(), &layeredOwed_);
     }
     layeredOwed_ = RECT{};
+    return area;
+}
+
+bool TWobToke::PaintLayered() {
+    if (keyed_.Shown())
+        SetLayeredStyle(false); // a keyed window takes no per-pixel alpha until it is layered anew
+    SetLayeredStyle(true);
+    const RECT area = TakeOwedArea();
     RECT client{};
     ::GetClientRect(Handle(), &client);
     const EdgeAlpha edges = ui::Compositor::Instance().IsComposited() ? EdgeAlpha::Blend : EdgeAlpha::Cut;
@@ -37,4 +55,14 @@ bool TWobToke::PaintLayered() {
         return true;
     layeredRefused_ = true; // for good: the capture path from here on
     return false;
+}
+
+void TWobToke::PaintKeyed() {
+    if (layered_.Shown())
+        SetLayeredStyle(false); // from per-pixel alpha to a key: layered anew
+    SetLayeredStyle(true);
+    const RECT area = TakeOwedArea();
+    RECT client{};
+    ::GetClientRect(Handle(), &client);
+    keyed_.Update(Handle(), client.right, client.bottom, area, [&](HDC dc) { PaintLabels(dc, area); });
 }

@@ -42,7 +42,7 @@ void CaptureScreen(const RECT& area, ui::BackBuffer& into) {
 } // namespace
 
 void TWobToke::OnPaint() {
-    if (!Settings.WallpaperMode && AllowLayered && !layeredRefused_ && PaintLayered())
+    if (!Settings.WallpaperMode && AllowLayered && !layeredRefused_ && PaintSeeThrough())
         return;
     SetLayeredStyle(false);
     PaintComposed();

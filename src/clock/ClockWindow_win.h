@@ -15,6 +15,7 @@
 #include "clock/ClockText.h"
 #include "clock/PropertyValues.h"
 #include "clock/LayeredSurface_win.h"
+#include "clock/KeyedSurface_win.h"
 #include "clock/TrayIcon_win.h"
 #include "ui/Application.h"
 #include "ui/Handles.h"
@@ -46,6 +47,9 @@ public:
     // Screen mode draws into a layered window unless the system refuses it; off, it reveals and
     // captures what lies beneath at every repaint (the tests reach that path this way).
     bool AllowLayered = true;
+    // Where the desktop does not compose windows, screen mode's layered window cuts out a key
+    // colour; off, it cuts out the pixels of alpha 0 there too (the tests reach that path so).
+    bool KeyWhereNotComposed = true;
     TShadowLabel DateLbl;
     TShadowLabel WeekLbl;
     TShadowLabel TimeLbl;
@@ -83,6 +87,7 @@ public:
     static void RepaintWindowsUnder(const RECT& area);
     void NudgeWindow();
     bool IsLayered() const;
+    bool IsKeyed() const { return keyed_.Shown(); }
 
     // Mouse, tray icon and menu
     void FormMouseDown(TMouseButton button);
@@ -127,7 +132,10 @@ private:
     void BuildPopupMenu();
     void SetupLabel(TShadowLabel& label, TColor fontColour, bool shadowVisible, bool wordWrap);
     void OnPaint();
+    bool PaintSeeThrough();
     bool PaintLayered();
+    void PaintKeyed();
+    RECT TakeOwedArea();
     void PaintComposed();
     void PaintLabels(HDC dc, const RECT& area);
     bool SetLayeredStyle(bool on);
@@ -148,6 +156,7 @@ private:
     ui::DibBuffer backBuffer_;
     ui::BackBuffer beneath_; // screen mode: what lay under the window at the last reveal
     LayeredSurface layered_;
+    KeyedSurface keyed_;
     bool layeredRefused_ = false;
     // What the layered window owes since its last update: Wine hands a window drawn with
     // UpdateLayeredWindowIndirect an empty paint rectangle, so the area asked for is kept here.

@@ -3,12 +3,9 @@
 // with UpdateLayeredWindowIndirect. Only the part that changed is drawn and handed over; the
 // whole window when its size or the edge rule changed. The window never hides for it, and no
 // window beneath is asked to repaint: the system shows them between the letters itself.
-#include "clock/LayeredPixel.h"
-#include "ui/DibBuffer.h"
+#include "clock/CoveragePicture_win.h"
 
 #include <functional>
-#include <initializer_list>
-#include <utility>
 
 class LayeredSurface {
 public:
@@ -18,11 +15,10 @@ public:
                 const std::function<void(HDC)>& draw);
     // The window's picture is gone (the layered style was off): the next update is whole.
     void Forget() { shown_ = false; }
+    bool Shown() const { return shown_; }
 
 private:
-    void Compose(const RECT& area, EdgeAlpha edges);
-
-    ui::DibBuffer overBlack_, overWhite_, composed_;
+    CoveragePicture picture_;
     bool shown_ = false;
     int width_ = 0, height_ = 0;
     EdgeAlpha edges_ = EdgeAlpha::Cut;

@@ -134,6 +134,7 @@ protected:
         clock_->Settings.AlarmOn = false;
         clock_->Settings.WallpaperMode = wallpaper;
         clock_->AllowLayered = allowLayered_;
+        clock_->KeyWhereNotComposed = keyed_;
         clock_->SetWindowLeft(left);
         clock_->SetWindowTop(top);
         ::ShowWindow(clock_->Handle(), SW_SHOWNOACTIVATE);
@@ -161,18 +162,24 @@ protected:
     SYSTEMTIME now_ = MakeTime(2026, 1, 5, 1, 13, 29, 58);
     // Screen mode's layered window where the system takes it; false reaches the capture path.
     bool allowLayered_ = true;
+    // Without desktop composition (as here) the layered window cuts out a key colour; false
+    // reaches its per-pixel alpha.
+    bool keyed_ = true;
     std::unique_ptr<TWobToke> clock_;
 };
 
-// The pixel checks hold on both paths of screen mode.
-class ScreenModePaths : public ClockPaintTest, public ::testing::WithParamInterface<bool> {
+// The pixel checks hold on every path of screen mode.
+enum class ScreenPath { Keyed, Alpha, Capture };
+class ScreenModePaths : public ClockPaintTest, public ::testing::WithParamInterface<ScreenPath> {
 protected:
     void SetUp() override {
         ClockPaintTest::SetUp();
-        allowLayered_ = GetParam();
+        allowLayered_ = GetParam() != ScreenPath::Capture;
+        keyed_ = GetParam() == ScreenPath::Keyed;
     }
 };
-INSTANTIATE_TEST_SUITE_P(LayeredAndCapture, ScreenModePaths, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(LayeredAndCapture, ScreenModePaths,
+                         ::testing::Values(ScreenPath::Keyed, ScreenPath::Alpha, ScreenPath::Capture));
 
 TEST_P(ScreenModePaths, ScreenModeShowsTheWindowBeneathBetweenTheLettersAndOnlyThere) {
     Open(false);
@@ -415,11 +422,17 @@ TEST_P(ScreenModePaths, ADragKeepsTheBackgroundCurrentAtEveryPlace) {
 TEST_F(ClockPaintTest, AThousandPaintsInEachModeLeaveNoHandleBehind) {
     TWobToke& clock = Open(false);
     ColourWindow under(UnderLeftHalf(), kGreen);
-    const struct { bool wallpaper, layered; } paths[] = {{false, true}, {false, false}, {true, true}};
+    const struct {
+        bool wallpaper, layered, keyed;
+    } paths[] = {{false, true, true}, {false, true, false}, {false, false, false}, {true, true, true}};
     for (const auto& path : paths) {
-        SCOPED_TRACE(path.wallpaper ? "wallpaper" : path.layered ? "layered" : "capture");
+        SCOPED_TRACE(path.wallpaper  ? "wallpaper"
+                     : !path.layered ? "capture"
+                     : path.keyed    ? "keyed"
+                                     : "alpha");
         clock.Settings.WallpaperMode = path.wallpaper;
         clock.AllowLayered = path.layered;
+        clock.KeyWhereNotComposed = path.keyed;
         Repaint(); // the buffers exist from here on
         const long owners = ui::LiveGdiOwners();
         for (int i = 0; i < 1000; ++i) {
@@ -472,10 +485,16 @@ TEST_F(ClockPaintTest, TickingNeverHidesOrShowsTheLayeredClock) {
             ::UpdateWindow(clock.Handle());
         }
     };
-    VisibilityChanges layered(clock.Handle());
-    tickFor(30);
-    EXPECT_EQ(layered.Count(), 0) << "the clock hid or showed itself while ticking";
-    EXPECT_EQ(under.Paints(), paintsBeneath) << "a window beneath was asked to repaint";
+    for (const bool keyed : {true, false}) {
+        SCOPED_TRACE(keyed ? "keyed" : "alpha");
+        clock.KeyWhereNotComposed = keyed;
+        tickFor(1); // from one way of cutting to the other
+        EXPECT_EQ(clock.IsKeyed(), keyed);
+        VisibilityChanges layered(clock.Handle());
+        tickFor(30);
+        EXPECT_EQ(layered.Count(), 0) << "the clock hid or showed itself while ticking";
+        EXPECT_EQ(under.Paints(), paintsBeneath) << "a window beneath was asked to repaint";
+    }
 
     // The capture path hides and shows at every repaint: the count sees it.
     clock.AllowLayered = false;
@@ -503,6 +522,21 @@ TEST_F(ClockPaintTest, ATickShowsTheNewTimeOnTheLayeredWindowAndInWallpaperMode)
         EXPECT_GT(after.CountDiffering(before), 20) << "waited for the time label to show the new time";
         clock_.reset();
     }
+}
+
+TEST_F(ClockPaintTest, LettersInTheKeyColourAreNotCutOut) {
+    TWobToke& clock = Open(false);
+    ASSERT_TRUE(clock.IsKeyed());
+    ColourWindow under(UnderLeftHalf(), kGreen);
+    clock.DateLbl.SetFontColor(KeyedSurface::kKey);
+    clock.DateLbl.Shadow().SetVisible(false);
+    ShowClockAgain();
+    Repaint();
+    const RECT left = LeftHalf(ClockRect());
+    const Capture shot =
+        CaptureWhen(left, [&](const Capture& s) { return s.CountNear(kGreen) > Area(left) / 3; });
+    EXPECT_GT(shot.CountNear(kGreen), Area(left) / 3);
+    EXPECT_GT(shot.CountNear(KeyedSurface::kKey, 4), 20) << "the date's letters were cut out";
 }
 
 TEST_F(ClockPaintTest, LayeredScreenModeShowsAChangeBeneathAtOnce) {
