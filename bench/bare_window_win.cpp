@@ -1,6 +1,9 @@
 // The least a clock can do, as the yardstick of bench/idle_cost.sh: a topmost borderless window,
 // a 1000 ms timer, one text drawn with DrawTextA when it changes, and one tray icon. Nothing of
 // Morovin's code is used. It runs until it is closed (WM_CLOSE) or the session ends.
+// With the argument "keyed" it is the least a see-through clock can do where the desktop does
+// not compose windows: a layered window whose background colour is its colour key, so that
+// only the text's pixels are left of it and its shape changes with the text.
 #include <windows.h>
 
 #include <shellapi.h>
@@ -12,6 +15,7 @@ namespace {
 
 constexpr UINT_PTR kTimer = 1;
 constexpr UINT kTrayMessage = WM_USER + 101;
+constexpr COLORREF kKey = RGB(255, 0, 255);
 char shown[32] = "";
 
 void CurrentText(char (&text)[32]) {
@@ -52,17 +56,22 @@ LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    const bool keyed = argc > 1 && std::strcmp(argv[1], "keyed") == 0;
+    HBRUSH keyBrush = ::CreateSolidBrush(kKey);
     WNDCLASSA wc{};
     wc.lpfnWndProc = Procedure;
     wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.hbrBackground = ::GetSysColorBrush(COLOR_WINDOW);
+    wc.hbrBackground = keyed ? keyBrush : ::GetSysColorBrush(COLOR_WINDOW);
     wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     wc.lpszClassName = "BareClockWindow";
     ::RegisterClassA(&wc);
     CurrentText(shown);
-    HWND hwnd = ::CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, "BareClock", WS_POPUP,
-                                  198, 103, 300, 30, nullptr, nullptr, wc.hInstance, nullptr);
+    HWND hwnd =
+        ::CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | (keyed ? WS_EX_LAYERED : 0), wc.lpszClassName,
+                          "BareClock", WS_POPUP, 198, 103, 300, 30, nullptr, nullptr, wc.hInstance, nullptr);
+    if (keyed)
+        ::SetLayeredWindowAttributes(hwnd, kKey, 255, LWA_COLORKEY);
     ::ShowWindow(hwnd, SW_SHOWNOACTIVATE);
     ::SetTimer(hwnd, kTimer, 1000, nullptr);
 
@@ -80,5 +89,6 @@ int main() {
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0)
         ::DispatchMessageA(&msg);
     ::Shell_NotifyIconA(NIM_DELETE, &icon);
+    ::DeleteObject(keyBrush);
     return 0;
 }

@@ -2,18 +2,20 @@
 # What the clock costs between the user's glances, side by side with the least a clock can do
 # (bench/bare_window_win.cpp: a topmost borderless window, a 1000 ms timer, one DrawTextA when
 # its text changes, one tray icon). Under the test session's Wine on its private Xvfb, runs in
-# turn: nothing (Wine's own idle background), the bare window, the clock in screen mode and the
-# clock in wallpaper mode (seconds shown, signal and alarm off), for a number of rounds, and prints
+# turn: nothing (Wine's own idle background), the bare window, the bare window see-through with a
+# colour key (the least a see-through clock can do where the desktop does not compose windows:
+# its shape changes with its text), the clock in screen mode and the clock in wallpaper mode
+# (seconds shown, signal and alarm off), for a number of rounds, and prints
 #   - CPU per minute of the program, the wineserver, the X server and Wine's other processes,
 #     and the total net of the idle run, as a ratio to the bare window's;
 #   - X window maps and unmaps per minute (every child of the root window);
 #   - resident memory at the end of each run and start-up (launch to its window on the screen);
 #   - the size of the release Morovin.exe and whether it is stripped.
-# Usage: bench/idle_cost.sh [seconds per run] [rounds]   (defaults 20 and 2; the README's
-# figures were taken with 60 and 2, that is about 9 minutes).
+# Usage: bench/idle_cost.sh [seconds per run] [rounds]   (defaults 60 and 2, about 11 minutes:
+# Wine's own background swings too much over shorter runs).
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-seconds=${1:-${IDLE_COST_SECONDS:-20}}
+seconds=${1:-${IDLE_COST_SECONDS:-60}}
 rounds=${2:-${IDLE_COST_ROUNDS:-2}}
 if [ -z "${MOROVIN_IDLE_COST_SESSION:-}" ]; then
     export MOROVIN_IDLE_COST_SESSION=$$
@@ -71,12 +73,13 @@ for mode in screen wallpaper; do
         "$back" >"$work/$mode/Morovin.ini"
 done
 
-# measure NAME EXE WINDOW-TITLE: one run; appends "name cpu... maps unmaps rss startup" to the results.
+# measure NAME EXE WINDOW-TITLE [ARGUMENTS]: one run; appends "name cpu... maps unmaps rss startup" to the results.
 measure() {
     local name=$1 exe=$2 title=$3 pid="" startup=0 t0 t1
+    shift 3
     if [ -n "$exe" ]; then
         t0=$(date +%s.%N)
-        "$root/scripts/wine-run" "$exe" >/dev/null 2>&1 </dev/null &
+        "$root/scripts/wine-run" "$exe" "$@" >/dev/null 2>&1 </dev/null &
         pid=$!
         local tries=0
         until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do
@@ -123,6 +126,7 @@ for round in $(seq "$rounds"); do
     echo "round $round"
     measure idle "" ""
     measure bare "$win/bare_window_win.exe" BareClock
+    measure keyedbare "$win/bare_window_win.exe" BareClock keyed
     measure screen "$work/screen/Morovin.exe" Morovin
     measure wallpaper "$work/wallpaper/Morovin.exe" Morovin
 done
@@ -136,14 +140,17 @@ awk -v s="$seconds" '
         printf "averages (CPU net of the idle run: %.1f ms/min of Wine and X doing nothing)\n", idle * k
         printf "  %-10s %11s %8s %13s %8s %16s %12s %9s %8s\n", "", "net ms/min", "vs bare", "program alone",
                "vs bare", "maps+unmaps/min", "RSS vs bare", "start-up", "vs bare"
-        split("bare screen wallpaper", order, " ")
-        for (i = 1; i <= 3; i++) {
+        split("bare keyedbare screen wallpaper", order, " ")
+        for (i = 1; i <= 4; i++) {
             m = order[i]
             net = cpu[m] / n[m] - idle
             printf "  %-10s %11.1f %7.2fx %13.1f %7.2fx %16.1f %11.2fx %6.0f ms %7.2fx\n", m, net * k,
                    (bare > 0 ? net / bare : 0), prog[m] / n[m] * k, prog[m] / prog["bare"], maps[m] / n[m] * 60 / s,
                    (rss[m] / n[m]) / (rss["bare"] / n["bare"]), up[m] / n[m], (up[m] / n[m]) / (up["bare"] / n["bare"])
         }
+        keyed = cpu["keyedbare"] / n["keyedbare"] - idle
+        printf "screen mode against the keyed bare window (whose shape changes with its text too): net %.2fx, program alone %.2fx\n",
+               (keyed > 0 ? (cpu["screen"] / n["screen"] - idle) / keyed : 0), prog["screen"] / prog["keyedbare"]
     }' "$work/results"
 
 exe=$win/Morovin.exe
