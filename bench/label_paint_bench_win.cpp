@@ -1,6 +1,7 @@
 // Painting one clock label (shadow, highlight and text) into a memory DC, timed with the
 // performance counter. Run under Wine: scripts/test-session scripts/wine-run
 // build/win/label_paint_bench_win.exe
+#include "ui/DibBuffer.h"
 #include "widgets/ShadowLabelPaint_win.h"
 
 #include <cstdio>
@@ -26,9 +27,8 @@ int main() {
     label.Shadow().Assign(TShadow(true, clBlack, 4, 4));
     label.SetCaption("12:34:56");
 
-    ui::WindowDc screen(nullptr);
-    ui::BackBuffer buffer;
-    HDC dc = buffer.Prepare(screen.get(), 300, 40);
+    ui::DibBuffer buffer;
+    HDC dc = buffer.Prepare(300, 40);
 
     LARGE_INTEGER freq, start, end;
     ::QueryPerformanceFrequency(&freq);

@@ -1,7 +1,7 @@
 // How long the clock stays hidden per reveal in screen mode's capture path, with one window of
 // another thread beneath it, and what a whole repaint costs on each path. Run under Wine:
 //   scripts/test-session scripts/wine-run build/win/reveal_bench_win.exe
-#include "clock/ClockWindow_win.h"
+#include "clockwindow/ClockWindow_win.h"
 
 #include <algorithm>
 #include <cstdio>

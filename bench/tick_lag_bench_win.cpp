@@ -5,7 +5,7 @@
 // second still shown by a tick half a second or more after the tick that first showed it).
 // Run under Wine (about three minutes; the argument gives the seconds):
 //   scripts/test-session scripts/wine-run build/win/tick_lag_bench_win.exe [seconds]
-#include "clock/ClockWindow_win.h"
+#include "clockwindow/ClockWindow_win.h"
 #include "clock/FaceTexts.h"
 #include "clock/Locale_win.h"
 

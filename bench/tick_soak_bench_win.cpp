@@ -4,7 +4,7 @@
 // objects (GetGuiResources: always 0 under Wine) and the private bytes before and after, in
 // each mode. Run under Wine (a million ticks take about a quarter of an hour):
 //   scripts/test-session scripts/wine-run build/win/tick_soak_bench_win.exe [ticks]
-#include "clock/ClockWindow_win.h"
+#include "clockwindow/ClockWindow_win.h"
 
 #include <psapi.h>
 

@@ -6,7 +6,7 @@ set(WIN32_LIBS user32 gdi32 shell32 winmm comdlg32 comctl32 advapi32 psapi)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 
 file(GLOB_RECURSE WIN_SOURCES CONFIGURE_DEPENDS
-     src/base/*_win.cpp src/clock/*_win.cpp src/widgets/*_win.cpp
+     src/base/*_win.cpp src/widgets/*_win.cpp src/clock/*_win.cpp src/clockwindow/*_win.cpp
      src/ui/*.cpp src/dialogs/*.cpp src/app/*.cpp)
 list(FILTER WIN_SOURCES EXCLUDE REGEX "src/app/Main\\.cpp$")
 

@@ -1,7 +1,7 @@
 // Program entry: one clock per desktop. A second start shows the About box and ends.
 #include "app/App.h"
 #include "base/Sjis.h"
-#include "clock/ClockWindow_win.h"
+#include "clockwindow/ClockWindow_win.h"
 #include "dialogs/AboutBox.h"
 
 namespace {

@@ -16,10 +16,10 @@ std::size_t SjisCharLength(std::string_view text, std::size_t at);
 // of a double-byte character (as in "表" = 0x95 0x5C) is part of that character, not a separator.
 std::string SettingsPathFor(std::string_view exePath);
 
-// The longest start of `text` of at most `maxBytes` bytes that ends on a character boundary.
 // `name` in the folder of `path` (a "\\" that is a trail byte does not end the folder).
 std::string SiblingPath(std::string_view path, std::string_view name);
 
+// The longest start of `text` of at most `maxBytes` bytes that ends on a character boundary.
 std::string TruncateSjis(std::string_view text, std::size_t maxBytes);
 
 // Equal texts, ignoring the case of single-byte ASCII letters only; second bytes of double-byte

@@ -1,5 +1,7 @@
 #include "clock/Monitors_win.h"
 
+#include <shellapi.h>
+
 namespace {
 
 BOOL CALLBACK AddSecondaryMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM lp) {
@@ -31,4 +33,17 @@ DesktopLayout CurrentDesktop(int windowLeft, int windowTop) {
     desktop.windowLeft = windowLeft;
     desktop.windowTop = windowTop;
     return desktop;
+}
+
+ScreenReport ReadScreenReport() {
+    ScreenReport s{ReadScreenMetrics(), std::nullopt, ScreenRect{0, 0, 0, 0}};
+    // The record's size as this program's headers define it: 36 bytes only in a 32-bit program.
+    APPBARDATA bar{};
+    bar.cbSize = sizeof(bar);
+    if (::SHAppBarMessage(ABM_GETTASKBARPOS, &bar))
+        s.taskBar = ToScreenRect(bar.rc);
+    RECT work{0, 0, s.width, s.height};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    s.workArea = ToScreenRect(work);
+    return s;
 }

@@ -1,25 +1,8 @@
 #include "dialogs/PosForm.h"
 
-#include "clock/Monitors_win.h"
-
-#include <shellapi.h>
-
 #include <utility>
 
 TPosForm* PosForm = nullptr;
-
-ScreenReport ReadScreenReport() {
-    ScreenReport s{ReadScreenMetrics(), std::nullopt, ScreenRect{0, 0, 0, 0}};
-    // The record's size as this program's headers define it: 36 bytes only in a 32-bit program.
-    APPBARDATA bar{};
-    bar.cbSize = sizeof(bar);
-    if (::SHAppBarMessage(ABM_GETTASKBARPOS, &bar))
-        s.taskBar = ToScreenRect(bar.rc);
-    RECT work{0, 0, s.width, s.height};
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    s.workArea = ToScreenRect(work);
-    return s;
-}
 
 TPosForm::TPosForm(ui::Application& app, ClockWindowMover clock, ScreenReader screen)
     : Form(app), clock_(std::move(clock)), screen_(std::move(screen)) {

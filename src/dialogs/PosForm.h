@@ -2,6 +2,7 @@
 // TPosForm: the Position dialog "表示位置調整". Choosing an item of its radio group moves the clock
 // window at once to a corner of the screen clear of the task bar, or back where it stood when
 // the dialog opened; its button only closes it. It never writes the settings file.
+#include "clock/Monitors_win.h"
 #include "clock/PositionPlacement.h"
 #include "ui/Buttons.h"
 #include "ui/Form.h"
@@ -16,9 +17,6 @@ struct ClockWindowMover {
     std::function<void(int)> setLeft;
     std::function<void(int)> setTop;
 };
-
-// The screen, the metrics, the task bar and the work area as the system reports them now.
-ScreenReport ReadScreenReport();
 
 class TPosForm : public ui::Form {
 public:

@@ -65,7 +65,7 @@ public:
     ui::StaticText Label2;
     ui::PushButton GoBtn, OpenBtn;
     ui::Edit Edit1;
-    MediaPlayer MediaPlayer1; // the dialog's own player, separate from the clock's
+    ui::MediaPlayer MediaPlayer1; // the dialog's own player, separate from the clock's
     ui::PushButton StopBtn;
     ui::CheckBox Dialogchk;
     ui::ByteLimitEdit Edit2;

@@ -13,8 +13,8 @@ namespace ui {
 class ByteLimitEdit : public Edit {
 public:
     void SetMaxBytes(std::size_t bytes);
-    // Set the text through this class: what code sets may exceed the limit.
-    void SetText(std::string_view text);
+    // What code sets may exceed the limit; it becomes the text that later changes are cut back to.
+    void SetText(std::string_view text) override;
     void Command(WORD code) override;
 
 private:

@@ -42,7 +42,7 @@ public:
     bool Visible() const;
     virtual void SetVisible(bool visible);
     std::string Text() const;
-    void SetText(std::string_view text);
+    virtual void SetText(std::string_view text);
 
     // Notifications from the parent's window procedure, already matched to this control.
     virtual void Command(WORD /*code*/) {}

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace ui {
+
 std::string MciErrorText(MCIERROR code) {
     std::vector<char> buffer(4096, '\0');
     if (::mciGetErrorStringA(code, buffer.data(), static_cast<UINT>(buffer.size())) && buffer[0])
@@ -84,3 +86,5 @@ LRESULT MediaPlayer::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
     return DefaultHandling(msg, wp, lp);
 }
+
+} // namespace ui

@@ -9,7 +9,9 @@
 
 #include <string>
 
-class MediaPlayer : private ui::Window {
+namespace ui {
+
+class MediaPlayer : private Window {
 public:
     MediaPlayer();
     ~MediaPlayer() override;
@@ -49,3 +51,5 @@ private:
 
 // The system's text for an MCI error code, or "原因不明のｴﾗｰ" when the system has none.
 std::string MciErrorText(MCIERROR code);
+
+} // namespace ui

@@ -1,5 +1,7 @@
 #include "ui/PopupMenu.h"
 
+namespace ui {
+
 PopupMenu::PopupMenu() : menu_(::CreatePopupMenu()) {}
 
 UINT PopupMenu::Add(const std::string& caption, std::function<void()> onClick) {
@@ -35,10 +37,10 @@ void PopupMenu::Popup(HWND owner, POINT p) {
                          p.y, 0, owner, nullptr));
     ::PostMessageA(owner, WM_NULL, 0, 0);
     if (id != 0)
-        Dispatch(id);
+        RunItem(id);
 }
 
-bool PopupMenu::Dispatch(UINT id) {
+bool PopupMenu::RunItem(UINT id) {
     for (const Item& item : items_) {
         if (item.id == id) {
             if (item.onClick)
@@ -48,3 +50,5 @@ bool PopupMenu::Dispatch(UINT id) {
     }
     return false;
 }
+
+} // namespace ui

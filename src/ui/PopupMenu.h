@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace ui {
+
 class PopupMenu {
 public:
     PopupMenu();
@@ -22,15 +24,17 @@ public:
     // Shows the menu with its top-left corner at `screenPoint`, owned by `owner`, which it brings
     // to the foreground; items answer either button.
     void Popup(HWND owner, POINT screenPoint);
-    // Runs the handler of `id`; false when the id is not one of this menu's items.
-    bool Dispatch(UINT id);
+    // Runs the handler of item `id`; false when the id is not one of this menu's items.
+    bool RunItem(UINT id);
 
 private:
     struct Item {
         UINT id;
         std::function<void()> onClick;
     };
-    ui::unique_hmenu menu_;
+    unique_hmenu menu_;
     std::vector<Item> items_;
     UINT nextId_ = 100;
 };
+
+} // namespace ui

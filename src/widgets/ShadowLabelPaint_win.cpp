@@ -78,27 +78,6 @@ HDC FontCache::MeasuringDc() {
     return measuring_.get();
 }
 
-HDC BackBuffer::Prepare(HDC reference, int width, int height) {
-    if (!dc_ || width > width_ || height > height_) {
-        Release();
-        width_ = width > 0 ? width : 1;
-        height_ = height > 0 ? height : 1;
-        dc_ = unique_hdc(::CreateCompatibleDC(reference));
-        bitmap_ = unique_hbitmap(::CreateCompatibleBitmap(reference, width_, height_));
-        original_ = ::SelectObject(dc_.get(), bitmap_.get());
-    }
-    return dc_.get();
-}
-
-void BackBuffer::Release() {
-    if (dc_ && original_)
-        ::SelectObject(dc_.get(), original_);
-    original_ = nullptr;
-    bitmap_.reset();
-    dc_.reset();
-    width_ = height_ = 0;
-}
-
 } // namespace ui
 
 void PaintShadowLabel(const TShadowLabel& label, HDC dc, ui::FontCache& fonts) {

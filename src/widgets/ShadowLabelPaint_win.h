@@ -34,20 +34,6 @@ LOGFONTA ToLogFont(const LabelFont& font);
 // The label font a GDI font description stands for (bold from FW_BOLD up); colour black.
 LabelFont FromLogFont(const LOGFONTA& font);
 
-// An off-screen bitmap the size of a window's client area, made again only when that size changes.
-class BackBuffer {
-public:
-    // A memory DC holding a bitmap of at least width x height, compatible with `reference`.
-    HDC Prepare(HDC reference, int width, int height);
-    void Release();
-
-private:
-    unique_hdc dc_;
-    unique_hbitmap bitmap_;
-    HGDIOBJ original_ = nullptr;
-    int width_ = 0, height_ = 0;
-};
-
 } // namespace ui
 
 // Paints `label` into `dc`, whose origin is the label's parent's client origin. Clips to the

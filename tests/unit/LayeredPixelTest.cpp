@@ -1,6 +1,6 @@
 // The layered window's pixel from the labels drawn over black and over white, for a composing
 // desktop (edges blend, the background keeps alpha 1) and a cutting one (alpha 0 or 255 only).
-#include "clock/LayeredPixel.h"
+#include "clockwindow/LayeredPixel.h"
 
 #include <gtest/gtest.h>
 

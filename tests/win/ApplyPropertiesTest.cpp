@@ -4,7 +4,7 @@
 #include "TestSupport.h"
 #include "base/AppError.h"
 #include "base/IniDocument.h"
-#include "clock/ClockWindow_win.h"
+#include "clockwindow/ClockWindow_win.h"
 #include "dialogs/PropForm.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "TestSupport.h"
 #include "WaveFile.h"
 #include "base/ErrorText.h"
-#include "clock/ClockWindow_win.h"
+#include "clockwindow/ClockWindow_win.h"
 #include "ui/MediaPlayer.h"
 
 #include <gtest/gtest.h>
@@ -400,7 +400,7 @@ TEST_F(ClockChimeTest, MissingWaveFileIsReportedAndTheClockGoesOn) {
     clock.Settings.ChimeOn = true;
     clock.Settings.ChimeHour = true;
     clock.Settings.SoundFile = wave::TempPath("chime-no-such-file.wav");
-    const std::string expected = ErrorReportText(MciErrorText(MCIERR_FILE_NOT_FOUND));
+    const std::string expected = ErrorReportText(ui::MciErrorText(MCIERR_FILE_NOT_FOUND));
     At(7, 59, 59);
     clock.Timer1Timer();
     ModalScript script({

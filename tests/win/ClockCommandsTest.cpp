@@ -1,7 +1,7 @@
 // The clock's popup menu and commands in-process: the items, the screen-saver test against
 // System.INI, the dialog pattern with its program-wide reference, nudges, presses and quitting.
 #include "TestSupport.h"
-#include "clock/ClockWindow_win.h"
+#include "clockwindow/ClockWindow_win.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/PosForm.h"
 #include "dialogs/PropForm.h"

@@ -1,7 +1,7 @@
 // See-through painting of the clock window in-process: the reveal of screen mode against windows
 // of known colour beneath, the wallpaper mode's background, moves, the nudge, and handle counts.
 #include "TestSupport.h"
-#include "clock/ClockWindow_win.h"
+#include "clockwindow/ClockWindow_win.h"
 // The colour windows of the end-to-end tests, compiled into this program too (each window runs
 // on a thread of its own, as another program's would).
 #include "support/TestWindows.h"

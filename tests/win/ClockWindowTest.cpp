@@ -1,6 +1,6 @@
 // The clock window in-process, with a clock the test sets: its texts, layout and tick.
 #include "TestSupport.h"
-#include "clock/ClockWindow_win.h"
+#include "clockwindow/ClockWindow_win.h"
 #include "clock/Monitors_win.h"
 #include "ui/MediaPlayer.h"
 

@@ -8,6 +8,9 @@
 
 namespace {
 
+using ui::MciErrorText;
+using ui::MediaPlayer;
+
 constexpr int kRate = 22050;
 // What Wine may still hand to the device after a stop or close: the data it had buffered. A
 // sound that went on would bring far more in the 600 ms waited (the sink takes it at about four

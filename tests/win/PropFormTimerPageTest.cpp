@@ -79,7 +79,7 @@ TEST_F(PropFormTimerPageTest, PlayerErrorsThenPlayStopAndTheDialogsEndSilenceThe
     auto f = Open();
     EXPECT_EQ(errorOf([&] { f->StopBtnClick(); }), "MCI ﾃﾞﾊﾞｲｽがありません");
     f->Edit1.SetText(wave::TempPath("page-no-such-file.wav"));
-    EXPECT_EQ(errorOf([&] { f->GoBtnClick(); }), MciErrorText(MCIERR_FILE_NOT_FOUND));
+    EXPECT_EQ(errorOf([&] { f->GoBtnClick(); }), ui::MciErrorText(MCIERR_FILE_NOT_FOUND));
     EXPECT_EQ(errorOf([&] { f->StopBtnClick(); }), "MCI ﾃﾞﾊﾞｲｽがありません") << "a failed open left a device";
     EXPECT_TRUE(AnswerNextDialog(IDCANCEL, [&] { f->OpenBtnClick(); }));
     EXPECT_EQ(f->Edit1.Text(), wave::TempPath("page-no-such-file.wav")) << "a cancelled pick changed the box";

@@ -1,7 +1,7 @@
 // The clock's tray icon against the platform's shell: registered once, never asked for on an
 // ordinary tick, back after it was deleted or the shell restarted.
 #include "TestSupport.h"
-#include "clock/ClockWindow_win.h"
+#include "clockwindow/ClockWindow_win.h"
 
 #include <gtest/gtest.h>
 

@@ -110,7 +110,8 @@ void ClockProcess::Start(const std::vector<std::string>& extraEnv) {
     std::string command = "\"" + folder_.ExePath() + "\"";
     if (!::CreateProcessA(folder_.ExePath().c_str(), command.data(), nullptr, nullptr, FALSE, 0,
                           block.empty() ? nullptr : block.data(), folder_.Path().c_str(), &si, &pi_))
-        throw std::runtime_error("cannot start " + folder_.ExePath());
+        throw std::runtime_error("cannot start " + folder_.ExePath() + " (error " +
+                                 std::to_string(::GetLastError()) + ")");
     ::WaitForInputIdle(pi_.hProcess, 10000);
 }
 

@@ -1,4 +1,4 @@
-#include "clock/LayeredPixel.h"
+#include "clockwindow/LayeredPixel.h"
 
 #include <algorithm>
 

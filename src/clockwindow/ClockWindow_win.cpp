@@ -1,4 +1,4 @@
-#include "clock/ClockWindow_win.h"
+#include "clockwindow/ClockWindow_win.h"
 
 #include "clock/FaceTexts.h"
 #include "clock/Locale_win.h"
@@ -16,8 +16,8 @@ constexpr UINT_PTR kTimer1 = 1;
 } // namespace
 
 TWobToke::TWobToke(ui::Application& app, ClockSource clock)
-    : DateLbl(*this), WeekLbl(*this), TimeLbl(*this), app_(app), popupMenu_(std::make_unique<PopupMenu>()),
-      mediaPlayer_(std::make_unique<MediaPlayer>()) {
+    : DateLbl(*this), WeekLbl(*this), TimeLbl(*this), app_(app),
+      popupMenu_(std::make_unique<ui::PopupMenu>()), mediaPlayer_(std::make_unique<ui::MediaPlayer>()) {
     WobToke = this;
     LocalClock = clock ? std::move(clock) : ClockSource([] {
         SYSTEMTIME st;
@@ -305,7 +305,7 @@ LRESULT TWobToke::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         OnTrayIconMessage(wp, lp);
         return 0;
     case WM_COMMAND:
-        if (popupMenu_->Dispatch(LOWORD(wp)))
+        if (popupMenu_->RunItem(LOWORD(wp)))
             return 0;
         break;
     case WM_CLOSE:

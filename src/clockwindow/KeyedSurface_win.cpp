@@ -1,4 +1,4 @@
-#include "clock/KeyedSurface_win.h"
+#include "clockwindow/KeyedSurface_win.h"
 #include "ui/Handles.h"
 
 namespace {

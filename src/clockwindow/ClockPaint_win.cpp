@@ -1,4 +1,4 @@
-#include "clock/ClockWindow_win.h"
+#include "clockwindow/ClockWindow_win.h"
 #include "ui/Compositor.h"
 
 // See-through painting. The window never fills a background colour of its own.
@@ -28,14 +28,14 @@ constexpr UINT kShowInPlace = SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOZORDER | S
 static_assert(kHideInPlace == 151 && kShowInPlace == 87);
 
 // Copies the screen pixels of `area` into `into`, once all drawing so far has reached the screen.
-void CaptureScreen(const RECT& area, ui::BackBuffer& into) {
+void CaptureScreen(const RECT& area, ui::DibBuffer& into) {
     const int width = area.right - area.left, height = area.bottom - area.top;
     if (width <= 0 || height <= 0)
         return;
     ::GdiFlush();
     ui::Compositor::Instance().Flush();
     ui::WindowDc screen(nullptr);
-    HDC dc = into.Prepare(screen.get(), width, height);
+    HDC dc = into.Prepare(width, height);
     ::BitBlt(dc, 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY | CAPTUREBLT);
 }
 
@@ -72,7 +72,7 @@ void TWobToke::PaintComposed() {
         return;
     const int x = area.left, y = area.top, width = area.right - area.left, height = area.bottom - area.top;
     HDC back = backBuffer_.Prepare(client.right, client.bottom);
-    HDC background = wallpaper ? paint.get() : beneath_.Prepare(paint.get(), client.right, client.bottom);
+    HDC background = wallpaper ? paint.get() : beneath_.Prepare(client.right, client.bottom);
     ::BitBlt(back, x, y, width, height, background, x, y, SRCCOPY);
     // The clip is put back alone: a whole saved state would select the font once more.
     ::IntersectClipRect(back, area.left, area.top, area.right, area.bottom);

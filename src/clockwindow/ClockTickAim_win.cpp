@@ -2,7 +2,7 @@
 // jump of the clock (set by the user or a time service, a new time zone, a wake from sleep) shows
 // the new time at once and aims the next tick from it. The alarm and the time signal see such a
 // jump like a late tick: only the last five seconds are checked, nothing further back fires.
-#include "clock/ClockWindow_win.h"
+#include "clockwindow/ClockWindow_win.h"
 
 #include "clock/TickAim.h"
 

@@ -9,7 +9,7 @@
 // reaches the screen, and with per-pixel alpha that happens at once for every area that a change
 // of shape exposes (about ten a tick for the time label), where a keyed window gathers them into
 // one.
-#include "clock/CoveragePicture_win.h"
+#include "clockwindow/CoveragePicture_win.h"
 
 #include <functional>
 

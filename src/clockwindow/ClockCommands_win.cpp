@@ -1,4 +1,4 @@
-#include "clock/ClockWindow_win.h"
+#include "clockwindow/ClockWindow_win.h"
 
 #include "dialogs/AboutBox.h"
 #include "dialogs/PosForm.h"
@@ -36,7 +36,7 @@ bool RunDialogCommand(Dialog*& reference, ui::Application& app, Args&&... args) 
 } // namespace
 
 void TWobToke::BuildPopupMenu() {
-    PopupMenu& m = *popupMenu_;
+    ui::PopupMenu& m = *popupMenu_;
     menuItems_.KP1 = m.Add("プロパティ", [this] { KP1Click(); });
     menuItems_.K1 = m.Add("表示位置調整", [this] { K1Click(); });
     m.AddSeparator(); // N2

@@ -1,4 +1,4 @@
-#include "clock/CoveragePicture_win.h"
+#include "clockwindow/CoveragePicture_win.h"
 
 #include <initializer_list>
 #include <utility>

@@ -3,7 +3,7 @@
 // with UpdateLayeredWindowIndirect. Only the part that changed is drawn and handed over; the
 // whole window when its size or the edge rule changed. The window never hides for it, and no
 // window beneath is asked to repaint: the system shows them between the letters itself.
-#include "clock/CoveragePicture_win.h"
+#include "clockwindow/CoveragePicture_win.h"
 
 #include <functional>
 

@@ -1,4 +1,4 @@
-#include "clock/ClockWindow_win.h"
+#include "clockwindow/ClockWindow_win.h"
 #include "ui/Compositor.h"
 
 // Screen mode in a layered window: the system shows what lies beneath between the letters at

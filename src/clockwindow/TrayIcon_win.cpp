@@ -1,4 +1,4 @@
-#include "clock/TrayIcon_win.h"
+#include "clockwindow/TrayIcon_win.h"
 
 namespace {
 constexpr UINT kTrayIconId = 1;

@@ -1,4 +1,4 @@
-#include "clock/ClockWindow_win.h"
+#include "clockwindow/ClockWindow_win.h"
 
 #include "clock/Monitors_win.h"
 #include "clock/SettingsFile_win.h"

@@ -1,5 +1,5 @@
 // The tick's hook point: the alarm and the time signal, the alarm box and the wave playback.
-#include "clock/ClockWindow_win.h"
+#include "clockwindow/ClockWindow_win.h"
 
 #include "ui/MediaPlayer.h"
 
@@ -157,12 +157,12 @@ void TWobToke::ShowAlarmBox() {
     ::DestroyWindow(box);
 }
 
-MediaPlayer& TWobToke::MediaPlayer1() {
+ui::MediaPlayer& TWobToke::MediaPlayer1() {
     return *mediaPlayer_;
 }
 
 void TWobToke::PlaySoundFile() {
-    MediaPlayer& player = *mediaPlayer_;
+    ui::MediaPlayer& player = *mediaPlayer_;
     player.FileName = Settings.SoundFile;
     player.Open(); // raises the media error; the tick ends there
     player.Play();

@@ -1,4 +1,4 @@
-#include "clock/ClockWindow_win.h"
+#include "clockwindow/ClockWindow_win.h"
 
 #include "base/IntText.h"
 #include "clock/FaceTexts.h"

@@ -9,14 +9,14 @@
 //   ClockLayered_win.cpp   screen mode in a layered window
 //   ClockCommands_win.cpp  mouse, tray icon callback, popup menu and its commands
 //   ClockChime_win.cpp     alarm and time-signal checks, alarm box, PlaySoundFile
-//   ApplyProperties_win.cpp  the Properties dialog's values into the settings and the labels
+//   ClockApply_win.cpp     the Properties dialog's values into the settings and the labels
 #include "clock/ChimeSchedule.h"
 #include "clock/ClockSettings.h"
 #include "clock/ClockText.h"
 #include "clock/PropertyValues.h"
-#include "clock/LayeredSurface_win.h"
-#include "clock/KeyedSurface_win.h"
-#include "clock/TrayIcon_win.h"
+#include "clockwindow/LayeredSurface_win.h"
+#include "clockwindow/KeyedSurface_win.h"
+#include "clockwindow/TrayIcon_win.h"
 #include "ui/Application.h"
 #include "ui/Handles.h"
 #include "ui/WindowTimer.h"
@@ -27,8 +27,10 @@
 #include <functional>
 #include <memory>
 
+namespace ui {
 class PopupMenu;
 class MediaPlayer;
+} // namespace ui
 
 inline constexpr UINT TrayIconMessage = WM_USER + 101; // 1125
 inline constexpr int kClockDesignLeft = 198;
@@ -80,7 +82,7 @@ public:
     void AlarmAndSignalChecks();
     void PlaySoundFile();
     void ShowAlarmBox();
-    MediaPlayer& MediaPlayer1();
+    ui::MediaPlayer& MediaPlayer1();
 
     // See-through painting
     void RevealBeneath();
@@ -154,7 +156,7 @@ private:
     // the display driver every font selection costs a call into that driver (under Wine an X resource
     // lookup), three a label.
     ui::DibBuffer backBuffer_;
-    ui::BackBuffer beneath_; // screen mode: what lay under the window at the last reveal
+    ui::DibBuffer beneath_; // screen mode: what lay under the window at the last reveal
     LayeredSurface layered_;
     KeyedSurface keyed_;
     bool layeredRefused_ = false;
@@ -168,17 +170,17 @@ private:
     bool levelApplied_ = false;
     bool closing_ = false;
     ChimeSchedule chimeSchedule_;
-    std::unique_ptr<PopupMenu> popupMenu_;
+    std::unique_ptr<ui::PopupMenu> popupMenu_;
     struct MenuItems {
         UINT KP1, K1, KS1, N4, N3, KA1, KC1;
     } menuItems_{};
 
 public:
-    const PopupMenu& PopupMenu1() const { return *popupMenu_; }
+    const ui::PopupMenu& PopupMenu1() const { return *popupMenu_; }
     const MenuItems& MenuItemIds() const { return menuItems_; }
 
 private:
-    std::unique_ptr<MediaPlayer> mediaPlayer_;
+    std::unique_ptr<ui::MediaPlayer> mediaPlayer_;
     ui::WindowTimer timer1_;
 };
 

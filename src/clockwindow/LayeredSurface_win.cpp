@@ -1,4 +1,4 @@
-#include "clock/LayeredSurface_win.h"
+#include "clockwindow/LayeredSurface_win.h"
 
 bool LayeredSurface::Update(HWND hwnd, int width, int height, RECT area, EdgeAlpha edges,
                             const std::function<void(HDC)>& draw) {

@@ -2,7 +2,7 @@
 // The labels' picture with a coverage for every pixel: drawn once over black and once over white;
 // where the two drawings differ, the background showed through, by as much as they differ. The
 // picture is kept whole for the window; a redraw renews one area of it.
-#include "clock/LayeredPixel.h"
+#include "clockwindow/LayeredPixel.h"
 #include "ui/DibBuffer.h"
 
 #include <cstdint>
