@@ -34,12 +34,14 @@ void TPropForm::FormCreate() {
     const std::int32_t page = clock_.Settings.PropPage;
     if (page >= 0 && page <= 2)
         PageControl1.SetActivePageIndex(page);
-    FillDialogText();
-    FillFlags();
-    FillChimeInterval();
-    FillColours();
-    FillPreview();
-    FillAlarmControls();
+    const PropertyValues start =
+        ReadPropertyValues(clock_.Settings, {&clock_.DateLbl, &clock_.WeekLbl, &clock_.TimeLbl});
+    FillDialogText(start);
+    FillFlags(start);
+    FillChimeInterval(start);
+    FillColours(start);
+    FillPreview(start);
+    FillAlarmControls(start);
     FillOffsets();
 }
 
@@ -63,15 +65,4 @@ bool TPropForm::FormCloseQuery() {
     // However the dialog closes, the page shown is remembered for the next opening.
     clock_.Settings.PropPage = PageControl1.ActivePageIndex();
     return true;
-}
-
-const TShadowLabel& TPropForm::Label(ClockLabel which) const {
-    switch (which) {
-    case ClockLabel::Date:
-        return clock_.DateLbl;
-    case ClockLabel::Week:
-        return clock_.WeekLbl;
-    default:
-        return clock_.TimeLbl;
-    }
 }

@@ -8,6 +8,7 @@
 //   PropFormFontPage.cpp       page "フォント・カラー": preview, font and colour pickers, offsets
 //   PropFormTimerPage.cpp      page "タイマー・他"
 #include "clock/ClockSettings.h"
+#include "clock/PropertyTable.h"
 #include "clock/PropertyValues.h"
 #include "ui/Buttons.h"
 #include "ui/ByteLimitEdit.h"
@@ -78,22 +79,18 @@ public:
     // The preview's font (name, size and style reach the clock; character set and pitch do not).
     const LabelFont& PreviewFont() const { return previewFont_; }
 
-    // How the check boxes stand for the clock's flags; the opening reads through it in this order
-    // (FChk, MChk, YChk, CheckBox1, CheckBox2, Engchk, AllChk, ShadowCheck), and the values handed
-    // to the clock are gathered through it, so the two cannot drift apart.
-    struct FlagRow {
+    // Which of the property table's values each check box and colour button holds. The opening
+    // fills them from the values read from the clock and Values() gathers them back, both through
+    // these rows; the first eight are filled in this order by FillFlags, the last three each in
+    // its own step of the opening.
+    struct CheckRow {
         ui::CheckBox TPropForm::*box;
-        bool ClockSettings::*flag;
-        bool inverse;
         bool PropertyValues::*value;
     };
-    static const std::array<FlagRow, 8> kFlagRows;
-    // Which colour of which clock label each colour button holds.
-    enum class ClockLabel { Date, Week, Time };
+    static const std::array<CheckRow, 11> kCheckRows;
     struct ColourRow {
         ui::ColourButton TPropForm::*button;
-        ClockLabel label;
-        bool shadow; // the label's shadow colour, else its font colour
+        TColor PropertyValues::*value;
     };
     static const std::array<ColourRow, 6> kColourRows;
 
@@ -130,15 +127,14 @@ private:
     void CreateFontPage(HWND page);
     void CreateTimerPage(HWND page);
     // The parts of the opening, called by FormCreate in its order.
-    void FillFlags();         // the check boxes of kFlagRows
-    void FillChimeInterval(); // CheckBox3 and RadioGroup1
-    void FillColours();       // the six colour buttons
-    void FillPreview();       // Label1's font
-    void FillOffsets();       // the scroll bars and the numbers beside them
-    void FillDialogText();    // page "タイマー・他": the alarm message
-    void FillAlarmControls(); // page "タイマー・他": Dialogchk, the alarm switch, file, hour, minute
+    void FillFlags(const PropertyValues& start);         // the first eight check boxes of kCheckRows
+    void FillChimeInterval(const PropertyValues& start); // CheckBox3 and RadioGroup1
+    void FillColours(const PropertyValues& start);       // the six colour buttons
+    void FillPreview(const PropertyValues& start);       // Label1's font
+    void FillOffsets();                                  // the scroll bars and the numbers beside them
+    void FillDialogText(const PropertyValues& start);    // page "タイマー・他": the alarm message
+    void FillAlarmControls(const PropertyValues& start); // Dialogchk, the alarm switch, file, hour, minute
 
-    const TShadowLabel& Label(ClockLabel which) const;
     void PickColour(ui::ColourButton& button);
     void SetPreviewFont(const LabelFont& font);
 

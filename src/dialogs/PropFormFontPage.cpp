@@ -6,12 +6,12 @@
 #include "widgets/ShadowLabelPaint_win.h"
 
 const std::array<TPropForm::ColourRow, 6> TPropForm::kColourRows = {{
-    {&TPropForm::DateBtn, ClockLabel::Date, false},
-    {&TPropForm::WeekBtn, ClockLabel::Week, false},
-    {&TPropForm::TimeBtn, ClockLabel::Time, false},
-    {&TPropForm::SDateBtn, ClockLabel::Date, true},
-    {&TPropForm::SWeekBtn, ClockLabel::Week, true},
-    {&TPropForm::STimeBtn, ClockLabel::Time, true},
+    {&TPropForm::DateBtn, &PropertyValues::DateBtn},
+    {&TPropForm::WeekBtn, &PropertyValues::WeekBtn},
+    {&TPropForm::TimeBtn, &PropertyValues::TimeBtn},
+    {&TPropForm::SDateBtn, &PropertyValues::SDateBtn},
+    {&TPropForm::SWeekBtn, &PropertyValues::SWeekBtn},
+    {&TPropForm::STimeBtn, &PropertyValues::STimeBtn},
 }};
 
 void TPropForm::CreateFontPage(HWND page) {
@@ -45,21 +45,18 @@ void TPropForm::CreateFontPage(HWND page) {
     ScrollBar2.OnChange = [this] { ScrollBar2Change(); };
 }
 
-void TPropForm::FillColours() {
-    for (const ColourRow& row : kColourRows) {
-        const TShadowLabel& label = Label(row.label);
-        (this->*row.button).SetColour(row.shadow ? label.Shadow().Color() : label.Font().color);
-    }
+void TPropForm::FillColours(const PropertyValues& start) {
+    for (const ColourRow& row : kColourRows)
+        (this->*row.button).SetColour(start.*row.value);
 }
 
-void TPropForm::FillPreview() {
+void TPropForm::FillPreview(const PropertyValues& start) {
     // The design font's character set and pitch stay; name, size and style come from the clock.
     LabelFont preview; // "ＭＳ Ｐゴシック", 27 pixels, Shift-JIS
     preview.color = clBlack;
-    const LabelFont& date = clock_.DateLbl.Font();
-    preview.name = date.name;
-    preview.SetSizePoints(date.SizePoints());
-    preview.style = date.style;
+    preview.name = start.FontName;
+    preview.SetSizePoints(start.FontSizePoints);
+    preview.style = start.FontStyle;
     SetPreviewFont(preview);
 }
 

@@ -1,15 +1,18 @@
 // Page "全般": the display options and the time-signal interval.
 #include "dialogs/PropForm.h"
 
-const std::array<TPropForm::FlagRow, 8> TPropForm::kFlagRows = {{
-    {&TPropForm::FChk, &ClockSettings::StayOnTop, false, &PropertyValues::FChk},
-    {&TPropForm::MChk, &ClockSettings::Movable, true, &PropertyValues::MChk},
-    {&TPropForm::YChk, &ClockSettings::ShowYear, false, &PropertyValues::YChk},
-    {&TPropForm::CheckBox1, &ClockSettings::ShowSeconds, false, &PropertyValues::CheckBox1},
-    {&TPropForm::CheckBox2, &ClockSettings::Use24Hour, false, &PropertyValues::CheckBox2},
-    {&TPropForm::Engchk, &ClockSettings::EnglishWeekday, false, &PropertyValues::Engchk},
-    {&TPropForm::AllChk, &ClockSettings::WallpaperMode, false, &PropertyValues::AllChk},
-    {&TPropForm::ShadowCheck, &ClockSettings::ShadowOn, false, &PropertyValues::ShadowCheck},
+const std::array<TPropForm::CheckRow, 11> TPropForm::kCheckRows = {{
+    {&TPropForm::FChk, &PropertyValues::FChk},
+    {&TPropForm::MChk, &PropertyValues::MChk},
+    {&TPropForm::YChk, &PropertyValues::YChk},
+    {&TPropForm::CheckBox1, &PropertyValues::CheckBox1},
+    {&TPropForm::CheckBox2, &PropertyValues::CheckBox2},
+    {&TPropForm::Engchk, &PropertyValues::Engchk},
+    {&TPropForm::AllChk, &PropertyValues::AllChk},
+    {&TPropForm::ShadowCheck, &PropertyValues::ShadowCheck},
+    {&TPropForm::CheckBox3, &PropertyValues::CheckBox3},
+    {&TPropForm::Dialogchk, &PropertyValues::Dialogchk},
+    {&TPropForm::TChk, &PropertyValues::TChk},
 }};
 
 void TPropForm::CreateGeneralPage(HWND page) {
@@ -25,18 +28,15 @@ void TPropForm::CreateGeneralPage(HWND page) {
     CheckBox3.OnClick = [this] { CheckBox3Click(); };
 }
 
-void TPropForm::FillFlags() {
-    for (const FlagRow& row : kFlagRows)
-        (this->*row.box).SetChecked(clock_.Settings.*row.flag != row.inverse);
+void TPropForm::FillFlags(const PropertyValues& start) {
+    for (std::size_t i = 0; i < 8; ++i)
+        (this->*kCheckRows[i].box).SetChecked(start.*kCheckRows[i].value);
 }
 
-void TPropForm::FillChimeInterval() {
-    const ClockSettings& s = clock_.Settings;
-    // A shown group may keep no choice; a hidden one falls back to every half hour.
-    const int unset = s.ChimeOn ? -1 : 0;
-    CheckBox3.SetChecked(s.ChimeOn);
-    RadioGroup1.SetVisible(s.ChimeOn);
-    RadioGroup1.SetItemIndex(s.ChimeHalfHour ? 0 : s.ChimeHour ? 1 : unset);
+void TPropForm::FillChimeInterval(const PropertyValues& start) {
+    CheckBox3.SetChecked(start.CheckBox3);
+    RadioGroup1.SetVisible(start.CheckBox3);
+    RadioGroup1.SetItemIndex(start.RadioGroup1);
 }
 
 void TPropForm::CheckBox3Click() {

@@ -31,18 +31,17 @@ void TPropForm::CreateTimerPage(HWND page) {
     StopBtn.OnClick = [this] { StopBtnClick(); };
 }
 
-void TPropForm::FillDialogText() {
-    Edit2.SetText(clock_.Settings.DialogText); // shown whole, however long
+void TPropForm::FillDialogText(const PropertyValues& start) {
+    Edit2.SetText(start.Edit2); // shown whole, however long
 }
 
-void TPropForm::FillAlarmControls() {
-    const ClockSettings& s = clock_.Settings;
-    Dialogchk.SetChecked(s.AlarmByDialog);
-    TChk.SetChecked(!s.AlarmOn);
-    Edit1.SetText(s.SoundFile);
-    ChosenSoundFile = s.SoundFile;
-    TimeEdt.SetText(s.AlarmHour);
-    SecoEdt.SetText(s.AlarmMinute);
+void TPropForm::FillAlarmControls(const PropertyValues& start) {
+    Dialogchk.SetChecked(start.Dialogchk);
+    TChk.SetChecked(start.TChk);
+    Edit1.SetText(start.ChosenSoundFile);
+    ChosenSoundFile = start.ChosenSoundFile;
+    TimeEdt.SetText(start.TimeEdt);
+    SecoEdt.SetText(start.SecoEdt);
     // Whatever the check boxes held before, the page opens in the state the settings give.
     TChkClick();
 }
