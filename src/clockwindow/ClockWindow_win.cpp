@@ -51,7 +51,8 @@ TWobToke::TWobToke(ui::Application& app, ClockSource clock)
     BuildPopupMenu();
     trayIconImage_ = ui::unique_hicon(static_cast<HICON>(
         ::LoadImageA(ui::ModuleInstance(), "MAINICON", IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
-    trayIcon_.SetImage(trayIconImage_.get());
+    trayIcon_.emplace(TrayIconMessage);
+    trayIcon_->SetImage(trayIconImage_.get());
     // The first tick too comes just after a turn of the second.
     timer1_.Start(Handle(), kTimer1, NextTickDelayMs(LocalClock().wMilliseconds));
 
@@ -62,8 +63,6 @@ TWobToke::TWobToke(ui::Application& app, ClockSource clock)
 
 TWobToke::~TWobToke() {
     timer1_.Stop();
-    if (Handle())
-        DeleteTrayIcon();
     Destroy();
     if (WobToke == this)
         WobToke = nullptr;
@@ -128,7 +127,7 @@ void TWobToke::LayoutLabels() {
         SetStayOnTop(Settings.StayOnTop);
     // Only an icon known to be missing costs a call into the shell; a restarted shell asks for
     // it through its broadcast.
-    trayIcon_.EnsureRegistered(Handle());
+    trayIcon_->EnsureRegistered(Handle());
 }
 
 void TWobToke::Timer1Timer() {
@@ -176,7 +175,8 @@ void TWobToke::SetStayOnTop(bool topmost) {
 }
 
 void TWobToke::DeleteTrayIcon() {
-    trayIcon_.Delete();
+    if (trayIcon_)
+        trayIcon_->Delete();
 }
 
 // --- Labels on the window ----------------------------------------------------------------------
@@ -230,11 +230,6 @@ bool TWobToke::FormCloseQuery() {
     }
 }
 
-void TWobToke::FormClose() {
-    // The close query has saved; saving the same settings again would add nothing.
-    DeleteTrayIcon();
-}
-
 void TWobToke::CloseClock(CloseReport report) {
     if (!Handle() || closing_)
         return; // a second request while the first one's error box is up
@@ -248,7 +243,9 @@ void TWobToke::CloseClock(CloseReport report) {
     } else {
         FormCloseQuery();
     }
-    FormClose();
+    // Saved once: saving the same settings again would add nothing. The registration ends before
+    // its window, whose last messages then find no icon of theirs in the tray.
+    trayIcon_.reset();
     ::DestroyWindow(Handle());
 }
 
@@ -256,7 +253,8 @@ void TWobToke::CloseClock(CloseReport report) {
 
 LRESULT TWobToke::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == TrayIcon::TaskbarCreatedMessage()) {
-        trayIcon_.ShellRestarted(Handle());
+        if (trayIcon_)
+            trayIcon_->ShellRestarted(Handle());
         return 0;
     }
     switch (msg) {
@@ -319,6 +317,7 @@ LRESULT TWobToke::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             CloseClock(CloseReport::Quiet);
         return 0;
     case WM_DESTROY:
+        trayIcon_.reset(); // the registration never outlives the window it is bound to
         timer1_.Stop();
         if (EndsApplication)
             ::PostQuitMessage(0);

@@ -26,6 +26,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace ui {
 class PopupMenu;
@@ -107,9 +108,8 @@ public:
     // Start-up and shutdown
     void FormCreate();
     bool FormCloseQuery();
-    void FormClose();
-    // The one close path: save once, remove the tray icon, destroy the window (which ends the
-    // message loop). At the end of the session a failed save is not shown.
+    // The one close path: save once and destroy the window, which takes the tray icon with it and
+    // ends the message loop. At the end of the session a failed save is not shown.
     enum class CloseReport { Shown, Quiet };
     void CloseClock(CloseReport report);
 
@@ -119,8 +119,9 @@ public:
     void SetWindowTop(int top);
     void SetStayOnTop(bool topmost);
     void DeleteTrayIcon();
-    const NOTIFYICONDATAA& TrayIconData() const { return trayIcon_.Data(); }
-    const TrayIcon& Tray() const { return trayIcon_; }
+    // While the window lives.
+    const NOTIFYICONDATAA& TrayIconData() const { return trayIcon_->Data(); }
+    const TrayIcon& Tray() const { return *trayIcon_; }
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -165,7 +166,7 @@ private:
     RECT layeredOwed_{};
     HWND transitionsOffFor_ = nullptr;
     ui::unique_hicon trayIconImage_;
-    TrayIcon trayIcon_{TrayIconMessage};
+    std::optional<TrayIcon> trayIcon_; // made with the window, ended with it (and so removed)
     bool topmost_ = false;
     bool levelApplied_ = false;
     bool closing_ = false;

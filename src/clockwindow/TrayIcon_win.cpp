@@ -12,6 +12,11 @@ TrayIcon::TrayIcon(UINT callbackMessage) {
     lstrcpynA(data_.szTip, "Morovin", sizeof(data_.szTip));
 }
 
+TrayIcon::~TrayIcon() {
+    if (registered_)
+        Delete();
+}
+
 UINT TrayIcon::TaskbarCreatedMessage() {
     static const UINT message = ::RegisterWindowMessageA("TaskbarCreated");
     return message;

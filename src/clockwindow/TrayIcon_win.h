@@ -11,6 +11,10 @@ class TrayIcon {
 public:
     // The record handed to the shell: icon number 1, callback `callbackMessage`, tip "Morovin".
     explicit TrayIcon(UINT callbackMessage);
+    // An icon still registered goes with its owner object.
+    ~TrayIcon();
+    TrayIcon(const TrayIcon&) = delete;
+    TrayIcon& operator=(const TrayIcon&) = delete;
     void SetImage(HICON image) { data_.hIcon = image; }
 
     // Registers the icon for `owner` unless it is registered for it already.
