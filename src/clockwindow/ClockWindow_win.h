@@ -8,7 +8,8 @@
 //   ClockPaint_win.cpp     painting, see-through background, RevealBeneath, NudgeWindow
 //   ClockLayered_win.cpp   screen mode in a layered window
 //   ClockCommands_win.cpp  mouse, tray icon callback, popup menu and its commands
-//   ClockChime_win.cpp     alarm and time-signal checks, alarm box, PlaySoundFile
+//   ClockChime_win.cpp     alarm and time-signal checks, opening the alarm box (TAlarmBox in
+//                          src/dialogs), PlaySoundFile
 //   ClockApply_win.cpp     the Properties dialog's values into the settings and the labels
 #include "clock/ChimeSchedule.h"
 #include "clock/ClockSettings.h"

@@ -15,6 +15,10 @@ void PushButton::Command(WORD code) {
         OnClick();
 }
 
+void DefaultButton::Create(HWND parent, const Place& place, std::string_view caption, HFONT font) {
+    CreateChild(parent, "BUTTON", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, place, caption, font);
+}
+
 void CheckBox::Create(HWND parent, const Place& place, std::string_view caption, HFONT font) {
     CreateChild(parent, "BUTTON", WS_VISIBLE | WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX, 0, place, caption,
                 font);

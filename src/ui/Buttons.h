@@ -1,5 +1,5 @@
 #pragma once
-// Push button, check box, colour button and group box.
+// Push button, default button, check box, colour button and group box.
 #include "base/Colour.h"
 #include "ui/Control.h"
 
@@ -13,6 +13,13 @@ public:
     void Create(HWND parent, const Place& place, std::string_view caption, HFONT font) override;
     void Command(WORD code) override;
     std::function<void()> OnClick;
+};
+
+// The default push button of a dialog-class window ('#32770'), whose dialog manager presses it
+// on Enter; it is a tab stop but no group of its own.
+class DefaultButton : public PushButton {
+public:
+    void Create(HWND parent, const Place& place, std::string_view caption, HFONT font) override;
 };
 
 class CheckBox : public Control {

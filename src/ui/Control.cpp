@@ -32,7 +32,7 @@ void Control::Unlink() {
 
 HWND Control::CreateChild(HWND parent, const char* className, DWORD style, DWORD exStyle, const Place& place,
                           std::string_view caption, HFONT font) {
-    const int id = nextControlId++;
+    const int id = id_ ? id_ : nextControlId++;
     const std::string text(caption);
     HWND hwnd = ::CreateWindowExA(
         exStyle, className, text.c_str(), style | WS_CHILD, place.left, place.top, place.width, place.height,

@@ -29,11 +29,15 @@ public:
     Control& operator=(const Control&) = delete;
     virtual ~Control();
 
-    // Makes the control's window(s) on `parent`, in `font`; called once, by Form::Add.
+    // Makes the control's window(s) on `parent`, in `font`; called once, by Form::Add or by a
+    // dialog that places its controls itself.
     virtual void Create(HWND parent, const Place& place, std::string_view caption, HFONT font) = 0;
 
     HWND Handle() const { return hwnd_; }
     int Id() const { return id_; }
+    // The id its window gets instead of the next free one; before Create. For the ids that a
+    // dialog-class window's manager and other programs look for (IDOK, a message's 0xFFFF).
+    void SetId(int id) { id_ = id; }
     const Place& Bounds() const { return place_; }
 
     bool Enabled() const;
@@ -53,8 +57,8 @@ public:
     virtual bool Notify(const NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
 
 protected:
-    // Creates this control's child window with the next free control id and links it to this
-    // object (once per control).
+    // Creates this control's child window with the id given by SetId, else the next free one,
+    // and links it to this object (once per control).
     HWND CreateChild(HWND parent, const char* className, DWORD style, DWORD exStyle, const Place& place,
                      std::string_view caption, HFONT font);
 

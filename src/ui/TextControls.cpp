@@ -45,6 +45,18 @@ HBRUSH StaticText::Colours(HDC dc) {
     return ::GetSysColorBrush(COLOR_BTNFACE);
 }
 
+void WrappedText::Create(HWND parent, const Place& place, std::string_view caption, HFONT font) {
+    CreateChild(parent, "STATIC", WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, place, caption, font);
+}
+
+void IconImage::Create(HWND parent, const Place& place, std::string_view caption, HFONT font) {
+    CreateChild(parent, "STATIC", WS_VISIBLE | SS_ICON, 0, place, caption, font);
+}
+
+void IconImage::SetIcon(HICON icon) {
+    ::SendMessageA(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+}
+
 void Edit::Create(HWND parent, const Place& place, std::string_view caption, HFONT font) {
     CreateChild(parent, "EDIT", WS_VISIBLE | WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, place,
                 caption, font);

@@ -1,5 +1,5 @@
 #pragma once
-// Static text and one-line edit boxes.
+// Static texts, a static icon and one-line edit boxes.
 #include "base/Colour.h"
 #include "ui/Control.h"
 #include "ui/Handles.h"
@@ -26,6 +26,21 @@ private:
     TColor textColour_ = clNone;
     TColor background_ = clNone;
     unique_hbrush backgroundBrush_;
+};
+
+// Text broken at its words to the width of its box, on as many lines as it needs; "&" is shown
+// as it is.
+class WrappedText : public Control {
+public:
+    void Create(HWND parent, const Place& place, std::string_view caption, HFONT font) override;
+};
+
+// An icon at the size the icon has; the caption is not shown.
+class IconImage : public Control {
+public:
+    void Create(HWND parent, const Place& place, std::string_view caption, HFONT font) override;
+    // A shared icon (the system's or a resource's), never destroyed by the control.
+    void SetIcon(HICON icon);
 };
 
 class Edit : public Control {

@@ -1,0 +1,164 @@
+#include "dialogs/AlarmBox.h"
+
+#include "base/AppError.h"
+#include "ui/Dispatch.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+constexpr const char* kCaption = "情報";
+constexpr const char* kButtonCaption = "はい(&Y)";
+constexpr int kMargin = 12;
+constexpr int kIconSize = 32;
+constexpr int kButtonMinWidth = 75;
+constexpr int kButtonMinHeight = 23;
+
+// An empty dialog template; the controls are made and placed once the text is measured.
+struct alignas(4) EmptyDialogTemplate {
+    DLGTEMPLATE dialog{};
+    WORD menu = 0, windowClass = 0, title = 0;
+};
+
+// The font of the system's message boxes; null when the system does not say.
+ui::unique_hfont MessageFont() {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof(metrics);
+    if (!::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
+        return ui::unique_hfont();
+    return ui::unique_hfont(::CreateFontIndirectA(&metrics.lfMessageFont));
+}
+
+} // namespace
+
+TAlarmBox::TAlarmBox(ui::Application& app, std::string text)
+    : app_(app), text_(std::move(text)), font_(MessageFont()) {
+    Image1.SetId(kImageId);
+    Label1.SetId(kTextId);
+    Button1.SetId(kButtonId);
+    Button1.OnClick = [this] { Button1Click(); };
+}
+
+TAlarmBox::~TAlarmBox() {
+    // The box goes first and takes its controls with it.
+    if (hwnd_)
+        ::DestroyWindow(hwnd_);
+}
+
+bool TAlarmBox::Create() {
+    EmptyDialogTemplate tmpl;
+    tmpl.dialog.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+    tmpl.dialog.dwExtendedStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST;
+    // Owned by the hidden application window, so it has no task-bar button.
+    ::CreateDialogIndirectParamA(ui::ModuleInstance(), &tmpl.dialog, app_.AppWindow(), &Procedure,
+                                 reinterpret_cast<LPARAM>(this));
+    if (!hwnd_)
+        return false;
+    ::SetWindowTextA(hwnd_, kCaption);
+    try {
+        LayOut();
+    } catch (const AppError&) {
+        ::DestroyWindow(hwnd_);
+        return false;
+    }
+    return true;
+}
+
+void TAlarmBox::ShowModal() {
+    closed_ = false;
+    RECT r{};
+    ::GetWindowRect(hwnd_, &r);
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    ::SetWindowPos(hwnd_, HWND_TOPMOST, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                   (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    app_.RunModal(hwnd_, [this] { return closed_; });
+}
+
+void TAlarmBox::Button1Click() {
+    closed_ = true;
+}
+
+HFONT TAlarmBox::Font() const {
+    return font_ ? font_.get() : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+}
+
+SIZE TAlarmBox::MeasureText(const std::string& text, UINT flags, int maxWidth) const {
+    if (text.empty())
+        return SIZE{0, 0}; // not the wrapping width: an empty text takes no room at all
+    ui::WindowDc dc(hwnd_);
+    ui::SelectedObject selected(dc.get(), Font());
+    RECT r{0, 0, maxWidth, 0};
+    ::DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &r, flags | DT_CALCRECT);
+    return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+// Icon and text side by side, the button centred beneath; the box takes the size they need.
+void TAlarmBox::LayOut() {
+    const SIZE textSize = MeasureText(text_, DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX,
+                                      std::max(1, ::GetSystemMetrics(SM_CXSCREEN) / 2));
+    const SIZE captionSize = MeasureText(kButtonCaption, DT_SINGLELINE, 0);
+    const int buttonWidth = std::max<int>(kButtonMinWidth, captionSize.cx + 2 * kMargin);
+    const int buttonHeight = std::max<int>(kButtonMinHeight, captionSize.cy + 10);
+
+    const int textLeft = kMargin + kIconSize + kMargin;
+    const int contentHeight = std::max<int>(kIconSize, textSize.cy);
+    const int besideIcon = text_.empty() ? 0 : static_cast<int>(textSize.cx) + kMargin;
+    const int clientWidth = std::max<int>(textLeft + besideIcon, buttonWidth + 2 * kMargin);
+    const int buttonTop = kMargin + contentHeight + kMargin;
+    const int clientHeight = buttonTop + buttonHeight + kMargin;
+
+    Image1.Create(hwnd_, {kMargin, kMargin, kIconSize, kIconSize}, "", Font());
+    Image1.SetIcon(::LoadIconA(nullptr, IDI_INFORMATION));
+    // A text shorter than the icon sits level with the icon's middle.
+    const int textTop = kMargin + (contentHeight - static_cast<int>(textSize.cy)) / 2;
+    if (!text_.empty())
+        Label1.Create(hwnd_,
+                      {textLeft, textTop, static_cast<int>(textSize.cx), static_cast<int>(textSize.cy)},
+                      text_, Font());
+    Button1.Create(hwnd_, {(clientWidth - buttonWidth) / 2, buttonTop, buttonWidth, buttonHeight},
+                   kButtonCaption, Font());
+    ::SendMessageA(hwnd_, DM_SETDEFID, kButtonId, 0);
+    ::SetFocus(Button1.Handle());
+
+    RECT frame{0, 0, clientWidth, clientHeight};
+    ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongA(hwnd_, GWL_STYLE)), FALSE,
+                         static_cast<DWORD>(::GetWindowLongA(hwnd_, GWL_EXSTYLE)));
+    ::SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+INT_PTR CALLBACK TAlarmBox::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_INITDIALOG) {
+        auto* self = reinterpret_cast<TAlarmBox*>(lp);
+        self->hwnd_ = hwnd;
+        ::SetWindowLongPtrA(hwnd, DWLP_USER, lp);
+        return FALSE; // the focus is set once the controls are made
+    }
+    auto* self = reinterpret_cast<TAlarmBox*>(::GetWindowLongPtrA(hwnd, DWLP_USER));
+    if (!self)
+        return FALSE;
+    if (msg == WM_NCDESTROY) {
+        ::SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+        self->hwnd_ = nullptr;
+        return FALSE;
+    }
+    bool handled = false;
+    ui::Dispatch([&] { handled = self->HandleMessage(msg, wp, lp); });
+    return handled ? TRUE : FALSE;
+}
+
+bool TAlarmBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    // The only notification its controls give is the button's click.
+    if (msg != WM_COMMAND)
+        return false;
+    LRESULT result = 0;
+    if (ui::RouteControlMessage(msg, wp, lp, result))
+        return true;
+    // Enter and Esc come from the dialog manager as IDOK and IDCANCEL, the close box as IDCANCEL:
+    // they close the box as the button does.
+    if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL)
+        closed_ = true;
+    return true;
+}

@@ -1,0 +1,53 @@
+#pragma once
+// TAlarmBox: the alarm's message box "情報". The information icon and the alarm's text side by
+// side, the text wrapped to at most half the screen width, and one button "はい(&Y)" beneath,
+// which is the default button; Enter, Esc, the button and the close box all just close it. A box
+// of our own, since the system's neither names its button so nor wraps its text so wide, but a
+// dialog-class window ('#32770') with the system box's control ids, so that it is found and
+// answered like one.
+#include "ui/Application.h"
+#include "ui/Buttons.h"
+#include "ui/Handles.h"
+#include "ui/TextControls.h"
+
+#include <string>
+
+class TAlarmBox {
+public:
+    TAlarmBox(ui::Application& app, std::string text);
+    ~TAlarmBox();
+    TAlarmBox(const TAlarmBox&) = delete;
+    TAlarmBox& operator=(const TAlarmBox&) = delete;
+
+    // Makes the box and its controls, laid out for the text but not shown; false when the system
+    // would not make them, and nothing is left over then.
+    bool Create();
+    // Centres the box on the screen above the topmost windows, shows it modally over the whole
+    // program (the clock goes on ticking in the nested loop) and returns once it has closed.
+    void ShowModal();
+    void Button1Click();
+
+    HWND Handle() const { return hwnd_; }
+
+    ui::IconImage Image1;
+    ui::WrappedText Label1; // only when there is a text
+    ui::DefaultButton Button1;
+
+    // The ids of the system's message box, which other programs look for.
+    static constexpr int kImageId = 0x0014;
+    static constexpr int kTextId = 0xFFFF;
+    static constexpr int kButtonId = IDOK;
+
+private:
+    static INT_PTR CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+    void LayOut();
+    HFONT Font() const;
+    SIZE MeasureText(const std::string& text, UINT flags, int maxWidth) const;
+
+    ui::Application& app_;
+    std::string text_;
+    ui::unique_hfont font_;
+    HWND hwnd_ = nullptr;
+    bool closed_ = false;
+};
