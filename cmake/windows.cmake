@@ -49,24 +49,26 @@ endforeach()
 
 set(WINE_TEST_ENV "MOROVIN_EXE=$<TARGET_FILE:Morovin>")
 
+# What both levels share (tests/support, included as "support/..."): screen shots, the stand-in
+# windows of other programs, scripts for modal loops, a real mouse drag, test waves, and the driver
+# of the real program. Built once; it holds no product code.
+file(GLOB TEST_SUPPORT_SOURCES CONFIGURE_DEPENDS tests/support/*.cpp)
+add_library(test_support STATIC ${TEST_SUPPORT_SOURCES})
+target_include_directories(test_support PUBLIC ${PROJECT_SOURCE_DIR}/tests)
+target_link_libraries(test_support PUBLIC gtest ${WIN32_LIBS})
+target_link_options(test_support PUBLIC -static)
+
 file(GLOB WIN_TEST_SOURCES CONFIGURE_DEPENDS tests/win/*.cpp)
-# The Windows-side tests share the end-to-end tests' stand-in windows of other programs.
-add_executable(win_tests ${WIN_TEST_SOURCES} tests/e2e/support/TestWindows.cpp $<TARGET_OBJECTS:morovin_resources>)
-target_include_directories(win_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/e2e)
-target_link_libraries(win_tests PRIVATE morovin_core gtest_main)
+add_executable(win_tests ${WIN_TEST_SOURCES} $<TARGET_OBJECTS:morovin_resources>)
+target_link_libraries(win_tests PRIVATE morovin_core test_support gtest_main)
 add_test(NAME win COMMAND win_tests --gtest_brief=1)
 
 # End-to-end: each test file is one executable that drives the real Morovin.exe.
 file(GLOB E2E_SOURCES CONFIGURE_DEPENDS tests/e2e/*_test.cpp)
-file(GLOB E2E_SUPPORT CONFIGURE_DEPENDS tests/e2e/support/*.cpp)
-add_library(e2e_support STATIC ${E2E_SUPPORT})
-target_include_directories(e2e_support PUBLIC ${PROJECT_SOURCE_DIR}/tests/e2e ${PROJECT_SOURCE_DIR}/src)
-target_link_libraries(e2e_support PUBLIC gtest ${WIN32_LIBS})
-target_link_options(e2e_support PUBLIC -static)
 foreach(src ${E2E_SOURCES})
     get_filename_component(name ${src} NAME_WE)
     add_executable(e2e_${name} ${src})
-    target_link_libraries(e2e_${name} PRIVATE e2e_support gtest_main)
+    target_link_libraries(e2e_${name} PRIVATE test_support gtest_main)
     add_dependencies(e2e_${name} Morovin)
     add_test(NAME e2e_${name} COMMAND e2e_${name} --gtest_brief=1)
     # Every end-to-end test owns the screen while it runs.

@@ -1,9 +1,10 @@
 // The About box on the real program: from the popup menu and from a second start.
 #include "support/ClockProcess.h"
+#include "support/Screen.h"
 
 #include <gtest/gtest.h>
 
-using namespace e2e;
+using namespace testsupport;
 
 namespace {
 

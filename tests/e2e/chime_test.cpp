@@ -2,7 +2,9 @@
 // preloaded into a Wine process of its own, started through /bin/sh (a Unix process takes its
 // environment from the block CreateProcess is given; a Windows child would not).
 #include "support/ClockProcess.h"
-#include "../win/WaveFile.h"
+#include "support/Paths.h"
+#include "support/Screen.h"
+#include "support/WaveFile.h"
 
 #include <gtest/gtest.h>
 
@@ -12,19 +14,11 @@
 #include <string>
 #include <vector>
 
-using namespace e2e;
+using namespace testsupport;
 
 namespace {
 
 const char* const kFakeTimeLibrary = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1";
-
-std::string WindowsPath(const std::string& unixPath) {
-    std::string path = "Z:" + unixPath;
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
-    return path;
-}
 
 // The program in `folder`, started with its local clock set to `fakeTime` ("2026-01-05
 // 07:04:58", running on from there) and the given extra Unix environment.
@@ -118,31 +112,15 @@ private:
     HANDLE process_ = nullptr;
 };
 
-HWND VisibleBoxOf(DWORD pid) {
-    for (HWND w : WindowsOf(pid, "#32770"))
-        if (::IsWindowVisible(w))
-            return w;
-    return nullptr;
-}
-
 bool FakeTimeAvailable() {
-    return ::GetFileAttributesA(WindowsPath(kFakeTimeLibrary).c_str()) != INVALID_FILE_ATTRIBUTES;
+    return ::GetFileAttributesA(WindowsPathOf(kFakeTimeLibrary).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 // The clock's face changes on the screen (its time label, every second).
 bool FaceChanges(HWND clock) {
     const RECT r = WindowRectOf(clock);
     const ScreenShot before(r);
-    return WaitUntil(
-        [&] {
-            const ScreenShot now(r);
-            for (int y = r.top; y < r.bottom; ++y)
-                for (int x = r.left; x < r.right; ++x)
-                    if (now.At(x, y) != before.At(x, y))
-                        return true;
-            return false;
-        },
-        3000);
+    return WaitUntil([&] { return ScreenShot(r).CountDiffering(before) > 0; }, 3000);
 }
 
 const char* const kAlarmIni = "[Prop]\r\nJihou=0\r\nBack=1\r\n"
@@ -162,7 +140,7 @@ TEST_P(AlarmEndToEnd, AlarmSetInTheSettingsFileFiresItsBoxWhileTheClockTicks) {
     // Under a locale of another code page the Shift-JIS texts come out garbled, so the box is
     // found as the process's one dialog window; its texts are checked under the Japanese locale.
     HWND box = nullptr;
-    WaitUntil([&] { return (box = VisibleBoxOf(clock.Id())) != nullptr; }, 8000);
+    WaitUntil([&] { return (box = VisibleDialogOf(clock.Id())) != nullptr; }, 8000);
     ASSERT_NE(box, nullptr) << "no alarm box under " << GetParam();
     if (std::string(GetParam()).starts_with("ja_")) {
         EXPECT_EQ(TextOf(box), "情報");
@@ -181,7 +159,7 @@ TEST_P(AlarmEndToEnd, AlarmSetInTheSettingsFileFiresItsBoxWhileTheClockTicks) {
     EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(box); }, 5000));
     EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(clock.Window()) != FALSE; }, 5000));
     ::Sleep(1200);
-    EXPECT_EQ(VisibleBoxOf(clock.Id()), nullptr) << "the alarm came again";
+    EXPECT_EQ(VisibleDialogOf(clock.Id()), nullptr) << "the alarm came again";
     EXPECT_TRUE(clock.Quit());
 }
 

@@ -1,26 +1,18 @@
 // The tray icon callback, the popup menu and its commands, and the mouse on the clock, driven
 // on the real program from outside as the shell and the user would.
 #include "support/ClockProcess.h"
+#include "support/Drag.h"
+#include "support/Processes.h"
 
 #include <gtest/gtest.h>
 
 #include <shellapi.h>
-#include <tlhelp32.h>
 
 #include <set>
 
-using namespace e2e;
+using namespace testsupport;
 
 namespace {
-
-constexpr UINT kTrayIconMessage = WM_USER + 101;
-
-HWND VisibleMenuOf(DWORD pid) {
-    for (HWND h : WindowsOf(pid, "#32768"))
-        if (::IsWindowVisible(h))
-            return h;
-    return nullptr;
-}
 
 // Starts the clock and waits for its first layout (the design size gives way to the texts).
 HWND StartClock(ClockProcess& clock) {
@@ -81,55 +73,6 @@ public:
 private:
     HWND hwnd_ = nullptr;
 };
-
-std::set<DWORD> ProcessesNamed(const char* exe) {
-    std::set<DWORD> ids;
-    HANDLE snap = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32 pe{};
-    pe.dwSize = sizeof(pe);
-    for (BOOL ok = ::Process32First(snap, &pe); ok; ok = ::Process32Next(snap, &pe))
-        if (lstrcmpiA(pe.szExeFile, exe) == 0)
-            ids.insert(pe.th32ProcessID);
-    ::CloseHandle(snap);
-    return ids;
-}
-
-// Ends the processes of `exe` that were not there in `before` (what the test made the clock start).
-void EndNewProcesses(const char* exe, const std::set<DWORD>& before) {
-    for (DWORD id : ProcessesNamed(exe)) {
-        if (before.count(id))
-            continue;
-        if (HANDLE p = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {
-            ::TerminateProcess(p, 0);
-            ::WaitForSingleObject(p, 2000);
-            ::CloseHandle(p);
-        }
-    }
-}
-
-// A real left drag with the system's mouse input, from `from` by about (dx, dy). Returns how far
-// the pointer really went between press and release (absolute input is rounded to the screen).
-POINT DragWithLeftButton(POINT from, int dx, int dy) {
-    const int w = ::GetSystemMetrics(SM_CXSCREEN), h = ::GetSystemMetrics(SM_CYSCREEN);
-    auto input = [&](int x, int y, DWORD flags) {
-        INPUT in{};
-        in.type = INPUT_MOUSE;
-        in.mi.dx = (x * 65536 + w / 2) / w;
-        in.mi.dy = (y * 65536 + h / 2) / h;
-        in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-        ::SendInput(1, &in, sizeof(in));
-        ::Sleep(30);
-    };
-    input(from.x, from.y, 0);
-    POINT pressed{}, released{};
-    ::GetCursorPos(&pressed);
-    input(from.x, from.y, MOUSEEVENTF_LEFTDOWN);
-    for (int step = 1; step <= 5; ++step)
-        input(from.x + dx * step / 5, from.y + dy * step / 5, 0);
-    input(from.x + dx, from.y + dy, MOUSEEVENTF_LEFTUP);
-    ::GetCursorPos(&released);
-    return POINT{released.x - pressed.x, released.y - pressed.y};
-}
 
 TEST(Menu, TrayRightButtonOpensTheMenuAtThePointerAndEscapeClosesIt) {
     ClockFolder folder;

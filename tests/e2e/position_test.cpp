@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-using namespace e2e;
+using namespace testsupport;
 
 namespace {
 

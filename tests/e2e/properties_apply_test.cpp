@@ -1,13 +1,13 @@
 // "確定" on the real program: options, font, colour, wave file and alarm changed in the dialog
 // reach the clock and its settings file at once, and a restarted clock comes back with them.
-#include "../win/WaveFile.h"
 #include "support/ClockProcess.h"
+#include "support/WaveFile.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-using namespace e2e;
+using namespace testsupport;
 
 namespace {
 
@@ -23,18 +23,6 @@ HWND ButtonOn(HWND page, const char* caption) {
 // The page's edit boxes in creation order.
 std::vector<HWND> EditsOn(HWND page) {
     return ChildrenOf(page, "EDIT");
-}
-
-// Presses `button`, lets `fill` set the picker's fields, confirms it; false when no picker came
-// or it did not go.
-bool Pick(DWORD pid, HWND button, const std::function<void(HWND)>& fill) {
-    ::PostMessageA(button, BM_CLICK, 0, 0);
-    HWND picker = nullptr;
-    if (!WaitUntil([&] { return (picker = VisibleDialogOf(pid)) != nullptr; }, 5000))
-        return false;
-    fill(picker);
-    ::PostMessageA(picker, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    return WaitUntil([&] { return !::IsWindow(picker) || !::IsWindowVisible(picker); }, 5000);
 }
 
 // The settings file without the keys that follow the time text's width or the page last shown.
@@ -65,7 +53,7 @@ TEST(PropertiesApply, ConfirmedChangesReachTheFileAndComeBackAfterARestart) {
         ASSERT_TRUE(box && ::SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED) << option;
         ::SendMessageA(box, BM_CLICK, 0, 0);
     }
-    EXPECT_TRUE(Pick(clock.Id(), ButtonOn(pages[1], "フォントの設定"), [](HWND picker) {
+    EXPECT_TRUE(AnswerPicker(clock.Id(), ButtonOn(pages[1], "フォントの設定"), IDOK, [](HWND picker) {
         // Typed into the boxes: list texts cannot be searched from another process.
         ::SetDlgItemTextA(picker, kFaceCombo, kFace);
         ::SendMessageA(picker, WM_COMMAND, MAKEWPARAM(kFaceCombo, CBN_EDITCHANGE),
@@ -79,12 +67,12 @@ TEST(PropertiesApply, ConfirmedChangesReachTheFileAndComeBackAfterARestart) {
         ::SendMessageA(picker, WM_COMMAND, MAKEWPARAM(kSizeCombo, CBN_EDITCHANGE),
                        reinterpret_cast<LPARAM>(::GetDlgItem(picker, kSizeCombo)));
     })) << "waited for the font picker";
-    EXPECT_TRUE(Pick(clock.Id(), ButtonOn(pages[1], "時間"), [](HWND picker) {
+    EXPECT_TRUE(AnswerPicker(clock.Id(), ButtonOn(pages[1], "時間"), IDOK, [](HWND picker) {
         ::SetDlgItemTextA(picker, kRedBox, "18");
         ::SetDlgItemTextA(picker, kGreenBox, "52");
         ::SetDlgItemTextA(picker, kBlueBox, "86");
     })) << "waited for the colour picker";
-    EXPECT_TRUE(Pick(clock.Id(), ButtonOn(pages[2], "開く"), [&](HWND picker) {
+    EXPECT_TRUE(AnswerPicker(clock.Id(), ButtonOn(pages[2], "開く"), IDOK, [&](HWND picker) {
         ::SetDlgItemTextA(picker, ::GetDlgItem(picker, kNameBox) ? kNameBox : kNameCombo, wave.c_str());
     })) << "waited for the file picker";
     const std::vector<HWND> edits = EditsOn(pages[2]); // Edit1, Edit2, TimeEdt, SecoEdt

@@ -7,23 +7,13 @@
 
 #include <commctrl.h>
 
-using namespace e2e;
+using namespace testsupport;
 
 namespace {
 
 int ShownPage(HWND dialog) {
     return static_cast<int>(
         ::SendMessageA(::FindWindowExA(dialog, nullptr, WC_TABCONTROLA, nullptr), TCM_GETCURSEL, 0, 0));
-}
-
-// Presses `button` and answers the picker it opens; false if no picker came or it stayed.
-bool PickAndAnswer(DWORD pid, HWND button, int answer) {
-    ::PostMessageA(button, BM_CLICK, 0, 0);
-    HWND picker = nullptr;
-    if (!WaitUntil([&] { return (picker = VisibleDialogOf(pid)) != nullptr; }, 5000))
-        return false;
-    ::PostMessageA(picker, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
-    return WaitUntil([&] { return !::IsWindow(picker) || !::IsWindowVisible(picker); }, 5000);
 }
 
 TEST(Properties, MenuOpensTheDialogAndThePageShownAtTheCloseBoxReachesTheFileOnQuit) {
@@ -52,12 +42,12 @@ TEST(Properties, MenuOpensTheDialogAndThePageShownAtTheCloseBoxReachesTheFileOnQ
     ASSERT_EQ(pages.size(), 3u);
     HWND fontButton = ::FindWindowExA(pages[1], nullptr, "BUTTON", "フォントの設定");
     ASSERT_NE(fontButton, nullptr);
-    EXPECT_TRUE(PickAndAnswer(clock.Id(), fontButton, IDCANCEL))
+    EXPECT_TRUE(AnswerPicker(clock.Id(), fontButton, IDCANCEL))
         << "waited for the font picker to open and go";
-    EXPECT_TRUE(PickAndAnswer(clock.Id(), fontButton, IDOK)) << "waited for the font picker to open and go";
+    EXPECT_TRUE(AnswerPicker(clock.Id(), fontButton, IDOK)) << "waited for the font picker to open and go";
     HWND colourButton = ::FindWindowExA(pages[1], nullptr, "BUTTON", "日付");
     ASSERT_NE(colourButton, nullptr);
-    EXPECT_TRUE(PickAndAnswer(clock.Id(), colourButton, IDOK)) << "waited for the colour picker";
+    EXPECT_TRUE(AnswerPicker(clock.Id(), colourButton, IDOK)) << "waited for the colour picker";
 
     // The arrow key on the tabs turns to "タイマー・他".
     ::PostMessageA(::FindWindowExA(dialog, nullptr, WC_TABCONTROLA, nullptr), WM_KEYDOWN, VK_RIGHT, 0);

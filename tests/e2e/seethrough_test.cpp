@@ -2,6 +2,8 @@
 // screen and wallpaper mode, while the windows beneath change, while it moves and after the
 // About box that covered it has closed.
 #include "support/ClockProcess.h"
+#include "support/Drag.h"
+#include "support/Screen.h"
 #include "support/TestWindows.h"
 
 #include <gtest/gtest.h>
@@ -9,13 +11,12 @@
 #include <algorithm>
 #include <string>
 
-using namespace e2e;
+using namespace testsupport;
 
 namespace {
 
 constexpr COLORREF kGreen = RGB(0, 200, 0);
 constexpr COLORREF kBlue = RGB(30, 60, 220);
-constexpr UINT kTrayIconMessage = WM_USER + 101;
 
 // A settings file that places the clock, chooses the mode and keeps the sound off. Without
 // seconds the clock repaints only once a minute, so what repaints it is the test's doing.
@@ -45,17 +46,6 @@ int Area(const RECT& r) {
 
 RECT Columns(const RECT& r, LONG from, LONG to) {
     return RECT{std::max(r.left, from), r.top, std::min(r.right, to), r.bottom};
-}
-
-// True when `upper` comes before `lower` among the top-level windows.
-bool Above(HWND upper, HWND lower) {
-    for (HWND w = ::GetWindow(::GetDesktopWindow(), GW_CHILD); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
-        if (w == upper)
-            return true;
-        if (w == lower)
-            return false;
-    }
-    return false;
 }
 
 TEST(SeeThrough, ScreenModeShowsTheWindowBeneathBetweenTheLettersAndItsChangesAtTheNextRepaint) {
@@ -98,16 +88,7 @@ TEST(SeeThrough, TheShownSecondsChangeOnTheScreenInBothModes) {
         ASSERT_NE(hwnd, nullptr) << "waited for the clock window";
         const RECT area = WindowRectOf(hwnd);
         const ScreenShot first(area);
-        const bool changed = WaitUntil(
-            [&] {
-                const ScreenShot now(area);
-                for (int y = area.top; y < area.bottom; ++y)
-                    for (int x = area.left; x < area.right; ++x)
-                        if (now.At(x, y) != first.At(x, y))
-                            return true;
-                return false;
-            },
-            4000);
+        const bool changed = WaitUntil([&] { return ScreenShot(area).CountDiffering(first) > 0; }, 4000);
         EXPECT_TRUE(changed) << "waited for the seconds to change on the screen, wallpaper=" << wallpaper;
         EXPECT_TRUE(clock.Quit()) << "waited for the clock to end";
     }
@@ -193,32 +174,6 @@ TEST(SeeThrough, ScreenModeKeepsTheBackgroundCurrentAtEveryPlaceOfADrag) {
     EXPECT_TRUE(clock.Quit());
 }
 
-// A real left drag with the system's mouse input, from `from` by about (dx, dy), in steps. Returns
-// how far the pointer really went while the button was down. (Read before the release: when the
-// move loop lets the pointer go, Wine may put its cursor back where X last saw it, which a window
-// beneath the clock's cut-out pixels reports as the place of the press.)
-POINT DragWithLeftButton(POINT from, int dx, int dy) {
-    const int w = ::GetSystemMetrics(SM_CXSCREEN), h = ::GetSystemMetrics(SM_CYSCREEN);
-    auto input = [&](int x, int y, DWORD flags) {
-        INPUT in{};
-        in.type = INPUT_MOUSE;
-        in.mi.dx = (x * 65536 + w / 2) / w;
-        in.mi.dy = (y * 65536 + h / 2) / h;
-        in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-        ::SendInput(1, &in, sizeof(in));
-        ::Sleep(30);
-    };
-    input(from.x, from.y, 0);
-    POINT pressed{}, released{};
-    ::GetCursorPos(&pressed);
-    input(from.x, from.y, MOUSEEVENTF_LEFTDOWN);
-    for (int step = 1; step <= 8; ++step)
-        input(from.x + dx * step / 8, from.y + dy * step / 8, 0);
-    ::GetCursorPos(&released);
-    input(from.x + dx, from.y + dy, MOUSEEVENTF_LEFTUP);
-    return POINT{released.x - pressed.x, released.y - pressed.y};
-}
-
 TEST(SeeThrough, AfterARealDragTheClockShowsWhatLiesBeneathItsNewPlace) {
     ColourWindow green(RECT{0, 120, 300, 360}, kGreen);
     ColourWindow blue(RECT{300, 120, 1024, 360}, kBlue);
@@ -245,13 +200,6 @@ TEST(SeeThrough, AfterARealDragTheClockShowsWhatLiesBeneathItsNewPlace) {
         1000))
         << "the clock shows what lay beneath its old place";
     EXPECT_TRUE(clock.Quit());
-}
-
-HWND VisibleMenuOf(DWORD pid) {
-    for (HWND h : WindowsOf(pid, "#32768"))
-        if (::IsWindowVisible(h))
-            return h;
-    return nullptr;
 }
 
 HWND OpenAboutBox(const ClockProcess& clock, HWND hwnd) {

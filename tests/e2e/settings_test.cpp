@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace e2e;
+using namespace testsupport;
 
 namespace {
 

@@ -1,6 +1,7 @@
 // "確定" and "更新" on a real clock window in-process: every control of the three pages reaches
 // the settings, the labels and the saved file; the italic widths take the shadow offset from
 // before the apply; a refused save keeps the dialog open with its values.
+#include "ClockFixture.h"
 #include "TestSupport.h"
 #include "base/AppError.h"
 #include "base/IniDocument.h"
@@ -13,36 +14,33 @@ using namespace wintest;
 
 namespace {
 
-class ApplyPropertiesTest : public ::testing::Test {
+class ApplyPropertiesTest : public ClockFixture {
 protected:
     void SetUp() override {
-        RemoveTestSettingsFile();
-        clock =
-            std::make_unique<TWobToke>(TestApplication(), [] { return MakeTime(2026, 1, 5, 1, 13, 29, 58); });
-        clock->EndsApplication = false;
+        ClockFixture::SetUp();
+        MakeClock();
         form = std::make_unique<TPropForm>(
-            TestApplication(), PropFormClock{clock->Settings, clock->DateLbl, clock->WeekLbl, clock->TimeLbl,
-                                             [this](const PropertyValues& v) { clock->ApplyProperties(v); }});
+            TestApplication(),
+            PropFormClock{clock_->Settings, clock_->DateLbl, clock_->WeekLbl, clock_->TimeLbl,
+                          [this](const PropertyValues& v) { clock_->ApplyProperties(v); }});
     }
     void TearDown() override {
         form.reset();
-        clock.reset();
-        RemoveTestSettingsFile();
+        ClockFixture::TearDown();
     }
     std::string Saved(const char* section, const char* key) const {
         return IniDocument::Parse(TestSettingsBytes()).Get(section, key).value_or("<missing>");
     }
     bool AllLabels(const std::function<bool(const TShadowLabel&)>& test) const {
-        return test(clock->DateLbl) && test(clock->WeekLbl) && test(clock->TimeLbl);
+        return test(clock_->DateLbl) && test(clock_->WeekLbl) && test(clock_->TimeLbl);
     }
-    std::unique_ptr<TWobToke> clock;
     std::unique_ptr<TPropForm> form;
 };
 
 TEST_F(ApplyPropertiesTest, EveryControlReachesTheSettingsTheLabelsAndTheFile) {
     TPropForm& f = *form;
-    const ClockSettings& s = clock->Settings; // from no file: every option on
-    const HWND hwnd = clock->Handle();
+    const ClockSettings& s = clock_->Settings; // from no file: every option on
+    const HWND hwnd = clock_->Handle();
     const std::string message = "起きる時間です。起きる時間です。起きる時間です。x"; // over 45 bytes
     const struct {
         const char *section, *key, *saved;
@@ -67,9 +65,9 @@ TEST_F(ApplyPropertiesTest, EveryControlReachesTheSettingsTheLabelsAndTheFile) {
         {"Prop", "Shadow", "0", [&] { f.ShadowCheck.SetChecked(false); },
          [&] { return !s.ShadowOn && AllLabels([](auto& l) { return !l.Shadow().Visible(); }); }},
         {"Font", "TColor", "$00563412", [&] { f.TimeBtn.SetColour(0x563412); },
-         [&] { return clock->TimeLbl.Font().color == 0x563412; }},
+         [&] { return clock_->TimeLbl.Font().color == 0x563412; }},
         {"Font", "ShadowDColor", "clYellow", [&] { f.SDateBtn.SetColour(clYellow); },
-         [&] { return clock->DateLbl.Shadow().Color() == clYellow; }},
+         [&] { return clock_->DateLbl.Shadow().Color() == clYellow; }},
         {"Font", "XInt", "-5", [&] { f.ScrollBar1.SetPosition(-9); },
          [&] { return AllLabels([](auto& l) { return l.Shadow().OffsetLeft() == -5; }); }},
         {"Font", "YInt", "4", [&] { f.ScrollBar2.SetPosition(4); },
@@ -93,10 +91,10 @@ TEST_F(ApplyPropertiesTest, EveryControlReachesTheSettingsTheLabelsAndTheFile) {
         f.RenewBtnClick();
         EXPECT_TRUE(row.holds());
         EXPECT_EQ(Saved(row.section, row.key), row.saved);
-        EXPECT_EQ(clock->TimeLbl.Left(), clock->DateLbl.Width() + clock->WeekLbl.Width()) << "laid out";
+        EXPECT_EQ(clock_->TimeLbl.Left(), clock_->DateLbl.Width() + clock_->WeekLbl.Width()) << "laid out";
     }
     // The level changed under the same handle, with exactly one icon: a second delete finds none.
-    NOTIFYICONDATAA icon = clock->TrayIconData();
+    NOTIFYICONDATAA icon = clock_->TrayIconData();
     EXPECT_EQ(icon.hWnd, hwnd);
     EXPECT_TRUE(::Shell_NotifyIconA(NIM_DELETE, &icon));
     EXPECT_FALSE(::Shell_NotifyIconA(NIM_DELETE, &icon));
@@ -114,7 +112,7 @@ TEST_F(ApplyPropertiesTest, UpdatingTwiceWritesWhatOnceDoesAndARefusedSaveKeepsT
     EXPECT_THROW(form->OKBtnClick(), AppError); // the dispatcher reports it
     EXPECT_FALSE(form->Closed());
     EXPECT_EQ(form->TimeEdt.Text(), "8");
-    EXPECT_EQ(clock->Settings.AlarmHour, "8") << "applied in memory before the save";
+    EXPECT_EQ(clock_->Settings.AlarmHour, "8") << "applied in memory before the save";
     EXPECT_EQ(TestSettingsBytes(), once);
     ::SetFileAttributesA(TestSettingsFile().c_str(), FILE_ATTRIBUTE_NORMAL);
     form->OKBtnClick();
@@ -138,15 +136,15 @@ TEST_F(ApplyPropertiesTest, ItalicWidthsTakeTheShadowOffsetFromBeforeTheApply) {
         v.FontSizePoints = 24;
         v.XLabel = "7";
         v.DateBtn = clYellow;
-        clock->ApplyProperties(v); // the offset before the next apply: 7
+        clock_->ApplyProperties(v); // the offset before the next apply: 7
         v.FontStyle = style;
         v.XLabel = "-3";
         v.DateBtn = clGreen; // a new colour does not undo the widths
-        clock->ApplyProperties(v);
+        clock_->ApplyProperties(v);
         EXPECT_TRUE(AllLabels([&](auto& l) { return l.Font().style == style; }));
         EXPECT_TRUE(
             AllLabels([&](auto& l) { return l.Width() == textWidth(l) + (compensated ? 24 / 5 + 7 : 0); }));
-        clock->Timer1Timer(); // the tick compensates with the offset now in force
+        clock_->Timer1Timer(); // the tick compensates with the offset now in force
         EXPECT_TRUE(
             AllLabels([&](auto& l) { return l.Width() == textWidth(l) + (compensated ? 24 / 5 - 3 : 0); }));
     }

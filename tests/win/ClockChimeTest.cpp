@@ -1,9 +1,12 @@
 // The alarm and the time signal inside the clock's real tick: the alarm box with the clock
 // ticking beneath it, real sound through MCI to the session's sink, and the media error.
+#include "ClockFixture.h"
 #include "TestSupport.h"
-#include "WaveFile.h"
 #include "base/ErrorText.h"
 #include "clockwindow/ClockWindow_win.h"
+#include "support/Scripts.h"
+#include "support/WaveFile.h"
+#include "support/WindowInfo.h"
 #include "ui/MediaPlayer.h"
 
 #include <gtest/gtest.h>
@@ -12,89 +15,20 @@
 #include <functional>
 #include <vector>
 
+using namespace testsupport;
 using namespace wintest;
 
 namespace {
 
 constexpr UINT_PTR kClockTimer = 1;
 
-// Visible dialog-class windows ('#32770') of this thread: the alarm box and the error report.
-std::vector<HWND> Boxes() {
-    std::vector<HWND> boxes;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND w, LPARAM lp) {
-            char cls[32] = {};
-            ::GetClassNameA(w, cls, sizeof(cls));
-            if (std::string(cls) == "#32770" && ::IsWindowVisible(w))
-                reinterpret_cast<std::vector<HWND>*>(lp)->push_back(w);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&boxes));
-    return boxes;
-}
-
-std::string Text(HWND w) {
-    char text[2048] = {};
-    ::GetWindowTextA(w, text, sizeof(text));
-    return text;
-}
-
-// Runs test steps from a thread timer, inside whatever modal loop the code under test runs. A
-// step is retried every 50 ms until it returns true; a step that never does within 5 s fails
-// the test and every box is closed, so a fault never hangs the run.
-class ModalScript {
-public:
-    explicit ModalScript(std::vector<std::function<bool()>> steps) : steps_(std::move(steps)) {
-        current_ = this;
-        timer_ = ::SetTimer(nullptr, 0, 50, &ModalScript::OnTimer);
-    }
-    ~ModalScript() {
-        ::KillTimer(nullptr, timer_);
-        current_ = nullptr;
-    }
-    bool Finished() const { return next_ == steps_.size(); }
-
-private:
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-        ModalScript* self = current_;
-        if (!self || self->running_ || self->Finished())
-            return;
-        self->running_ = true; // a step may run a nested loop of its own
-        if (self->steps_[self->next_]()) {
-            ++self->next_;
-            self->tries_ = 0;
-        } else if (++self->tries_ > 100) {
-            ADD_FAILURE() << "step " << self->next_ << " never came true";
-            self->next_ = self->steps_.size();
-            for (HWND box : Boxes())
-                ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-        }
-        self->running_ = false;
-    }
-
-    static inline ModalScript* current_ = nullptr;
-    std::vector<std::function<bool()>> steps_;
-    size_t next_ = 0;
-    int tries_ = 0;
-    bool running_ = false;
-    UINT_PTR timer_ = 0;
-};
-
-class ClockChimeTest : public ::testing::Test {
+class ClockChimeTest : public ClockFixture {
 protected:
-    void SetUp() override { RemoveTestSettingsFile(); }
-    void TearDown() override {
-        clock_.reset();
-        RemoveTestSettingsFile();
-    }
+    ClockChimeTest() { now_ = MakeTime(2026, 1, 5, 1, 7, 4, 59); }
     TWobToke& Open() {
-        clock_ = std::make_unique<TWobToke>(TestApplication(), [this] { return now_; });
-        clock_->EndsApplication = false;
-        ClockSettings& s = clock_->Settings;
+        ClockSettings& s = MakeClock().Settings;
         s.AlarmOn = s.AlarmByDialog = s.ChimeOn = s.ChimeHalfHour = s.ChimeHour = false;
-        ::ShowWindow(clock_->Handle(), SW_SHOWNOACTIVATE);
-        PumpMessages();
+        ShowClock();
         return *clock_;
     }
     void At(int hour, int minute, int second) { now_ = MakeTime(2026, 1, 5, 1, hour, minute, second); }
@@ -108,8 +42,6 @@ protected:
     }
     bool SkipWithoutSink() const { return !sink_.Available(); }
 
-    SYSTEMTIME now_ = MakeTime(2026, 1, 5, 1, 7, 4, 59);
-    std::unique_ptr<TWobToke> clock_;
     wave::SoundSink sink_;
 };
 
@@ -124,17 +56,17 @@ TEST_F(ClockChimeTest, AlarmBoxFromATickWithTheClockTickingBeneath) {
         text += "起きる時間です。 ";
     clock.Settings.DialogText = text;
     clock.Timer1Timer(); // 7:04:59
-    ASSERT_TRUE(Boxes().empty());
+    ASSERT_TRUE(BoxesOfThisThread().empty());
 
     HWND box = nullptr;
     ModalScript script({
         [&] {
-            if (Boxes().size() != 1)
+            if (BoxesOfThisThread().size() != 1)
                 return false;
-            box = Boxes().front();
-            EXPECT_EQ(Text(box), "情報");
+            box = BoxesOfThisThread().front();
+            EXPECT_EQ(TextOf(box), "情報");
             HWND message = ::GetDlgItem(box, 0xFFFF);
-            EXPECT_EQ(Text(message), text);
+            EXPECT_EQ(TextOf(message), text);
             RECT m{};
             ::GetWindowRect(message, &m);
             const int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
@@ -143,7 +75,7 @@ TEST_F(ClockChimeTest, AlarmBoxFromATickWithTheClockTickingBeneath) {
             EXPECT_GE(m.bottom - m.top, 2 * 12) << "the long text is not on several lines";
 
             HWND button = ::GetDlgItem(box, IDOK);
-            EXPECT_EQ(Text(button), "はい(&Y)");
+            EXPECT_EQ(TextOf(button), "はい(&Y)");
             EXPECT_EQ(::GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
             EXPECT_EQ(LOWORD(::SendMessageA(box, DM_GETDEFID, 0, 0)), IDOK);
             int buttons = 0;
@@ -181,7 +113,7 @@ TEST_F(ClockChimeTest, AlarmBoxFromATickWithTheClockTickingBeneath) {
         [&] {
             if (clock.TimeLbl.Caption() != "7:05:02")
                 return false;
-            EXPECT_EQ(Boxes().size(), 1u) << "a nested tick fired the alarm again";
+            EXPECT_EQ(BoxesOfThisThread().size(), 1u) << "a nested tick fired the alarm again";
             ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                            reinterpret_cast<LPARAM>(::GetDlgItem(box, IDOK)));
             return true;
@@ -197,7 +129,7 @@ TEST_F(ClockChimeTest, AlarmBoxFromATickWithTheClockTickingBeneath) {
     At(7, 5, 3);
     clock.Timer1Timer();
     EXPECT_EQ(clock.TimeLbl.Caption(), "7:05:03");
-    EXPECT_TRUE(Boxes().empty());
+    EXPECT_TRUE(BoxesOfThisThread().empty());
 }
 
 TEST_F(ClockChimeTest, AlarmBoxWithoutTextHasTheIconAndTheButtonOnlyAndClosesWithEscape) {
@@ -209,14 +141,14 @@ TEST_F(ClockChimeTest, AlarmBoxWithoutTextHasTheIconAndTheButtonOnlyAndClosesWit
     clock.Settings.DialogText = "";
     ModalScript script({
         [&] {
-            if (Boxes().size() != 1)
+            if (BoxesOfThisThread().size() != 1)
                 return false;
-            HWND box = Boxes().front();
+            HWND box = BoxesOfThisThread().front();
             EXPECT_EQ(::GetDlgItem(box, 0xFFFF), nullptr) << "no text, no text control";
             HWND icon = ::GetDlgItem(box, 0x0014);
             EXPECT_NE(::SendMessageA(icon, STM_GETICON, 0, 0), 0);
             HWND button = ::GetDlgItem(box, IDOK);
-            EXPECT_EQ(Text(button), "はい(&Y)");
+            EXPECT_EQ(TextOf(button), "はい(&Y)");
             // As narrow as the wider of icon and button with their margins, not the wrapping width.
             RECT client{}, i{}, b{};
             ::GetClientRect(box, &client);
@@ -232,7 +164,7 @@ TEST_F(ClockChimeTest, AlarmBoxWithoutTextHasTheIconAndTheButtonOnlyAndClosesWit
     At(7, 5, 0);
     clock.Timer1Timer();
     EXPECT_TRUE(script.Finished());
-    EXPECT_TRUE(Boxes().empty());
+    EXPECT_TRUE(BoxesOfThisThread().empty());
 }
 
 // The alarm box stays open until the user closes it; what is left of its second afterwards may
@@ -260,13 +192,13 @@ TEST_F(ClockChimeTest, AfterTheAlarmBoxOnlyWhatIsStillDueSounds) {
         clock.Settings.SoundFile = "";
         ModalScript script({
             [&] {
-                if (Boxes().size() != 1)
+                if (BoxesOfThisThread().size() != 1)
                     return false;
                 EXPECT_FALSE(clock.MediaPlayer1().IsOpen()) << "the signal came before the alarm";
                 if (c.signalTurnedOffMeanwhile)
                     clock.Settings.ChimeOn = false;
                 At(7, c.closedAtMinute, c.closedAtSecond);
-                ::PostMessageA(Boxes().front(), WM_COMMAND, IDOK, 0);
+                ::PostMessageA(BoxesOfThisThread().front(), WM_COMMAND, IDOK, 0);
                 return true;
             },
         });
@@ -290,7 +222,7 @@ TEST_F(ClockChimeTest, SignalOfTheAlarmSecondSoundsAfterTheBoxIsClosed) {
     clock.Settings.SoundFile = MakeWave(4410);
     ModalScript script({
         [&] {
-            if (Boxes().size() != 1)
+            if (BoxesOfThisThread().size() != 1)
                 return false;
             // The alarm comes first: nothing has sounded while the box is up, nested ticks included.
             At(7, 0, 1);
@@ -301,7 +233,7 @@ TEST_F(ClockChimeTest, SignalOfTheAlarmSecondSoundsAfterTheBoxIsClosed) {
             if (clock.TimeLbl.Caption() != "7:00:01")
                 return false;
             EXPECT_EQ(sink_.Since(), "");
-            ::PostMessageA(Boxes().front(), WM_COMMAND, IDOK, 0);
+            ::PostMessageA(BoxesOfThisThread().front(), WM_COMMAND, IDOK, 0);
             return true;
         },
     });
@@ -341,7 +273,7 @@ TEST_F(ClockChimeTest, EverySignalPlaysTheWholeWaveAgainAndTheNoticesDisturbNoth
     EXPECT_FALSE(::GetUpdateRect(clock.Handle(), nullptr, FALSE));
     const RECT after = clock.BoundsRect();
     EXPECT_TRUE(::EqualRect(&before, &after));
-    EXPECT_TRUE(Boxes().empty());
+    EXPECT_TRUE(BoxesOfThisThread().empty());
     EXPECT_TRUE(::IsWindowEnabled(clock.Handle()));
 
     // The device is still open at the end of the file; the next signal starts it afresh.
@@ -405,11 +337,11 @@ TEST_F(ClockChimeTest, MissingWaveFileIsReportedAndTheClockGoesOn) {
     clock.Timer1Timer();
     ModalScript script({
         [&] {
-            if (Boxes().size() != 1)
+            if (BoxesOfThisThread().size() != 1)
                 return false;
-            HWND box = Boxes().front();
-            EXPECT_EQ(Text(box), "Morovin");
-            EXPECT_EQ(Text(::GetDlgItem(box, 0xFFFF)), expected);
+            HWND box = BoxesOfThisThread().front();
+            EXPECT_EQ(TextOf(box), "Morovin");
+            EXPECT_EQ(TextOf(::GetDlgItem(box, 0xFFFF)), expected);
             // The failed tick ended before its time text was shown.
             EXPECT_EQ(clock.TimeLbl.Caption(), "7:59:59");
             At(8, 0, 1);
@@ -419,8 +351,8 @@ TEST_F(ClockChimeTest, MissingWaveFileIsReportedAndTheClockGoesOn) {
         [&] {
             if (clock.TimeLbl.Caption() != "8:00:01")
                 return false;
-            EXPECT_EQ(Boxes().size(), 1u) << "the failed signal was tried again";
-            ::PostMessageA(Boxes().front(), WM_COMMAND, IDOK, 0);
+            EXPECT_EQ(BoxesOfThisThread().size(), 1u) << "the failed signal was tried again";
+            ::PostMessageA(BoxesOfThisThread().front(), WM_COMMAND, IDOK, 0);
             return true;
         },
     });
@@ -432,7 +364,7 @@ TEST_F(ClockChimeTest, MissingWaveFileIsReportedAndTheClockGoesOn) {
     At(8, 0, 2);
     clock.Timer1Timer();
     EXPECT_EQ(clock.TimeLbl.Caption(), "8:00:02");
-    EXPECT_TRUE(Boxes().empty());
+    EXPECT_TRUE(BoxesOfThisThread().empty());
 }
 
 TEST_F(ClockChimeTest, SignalWithoutAWaveFileReportsNothing) {

@@ -1,23 +1,24 @@
 // The clock's popup menu and commands in-process: the items, the screen-saver test against
 // System.INI, the dialog pattern with its program-wide reference, nudges, presses and quitting.
+#include "ClockFixture.h"
 #include "TestSupport.h"
 #include "clockwindow/ClockWindow_win.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/PosForm.h"
 #include "dialogs/PropForm.h"
+#include "support/Processes.h"
 #include "ui/PopupMenu.h"
 
 #include <gtest/gtest.h>
 
-#include <tlhelp32.h>
-
-#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <optional>
+#include <set>
 #include <sstream>
 #include <vector>
 
+using namespace testsupport;
 using namespace wintest;
 
 namespace {
@@ -85,31 +86,6 @@ private:
     std::optional<std::string> original_;
 };
 
-std::vector<DWORD> ProcessesNamed(const char* exe) {
-    std::vector<DWORD> ids;
-    HANDLE snap = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32 pe{};
-    pe.dwSize = sizeof(pe);
-    for (BOOL ok = ::Process32First(snap, &pe); ok; ok = ::Process32Next(snap, &pe))
-        if (lstrcmpiA(pe.szExeFile, exe) == 0)
-            ids.push_back(pe.th32ProcessID);
-    ::CloseHandle(snap);
-    return ids;
-}
-
-// Ends the help viewers a test made the clock start, so none outlives the test run.
-void EndHelpViewers(const std::vector<DWORD>& before) {
-    for (DWORD id : ProcessesNamed("winhlp32.exe")) {
-        if (std::find(before.begin(), before.end(), id) != before.end())
-            continue;
-        if (HANDLE p = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {
-            ::TerminateProcess(p, 0);
-            ::WaitForSingleObject(p, 2000);
-            ::CloseHandle(p);
-        }
-    }
-}
-
 std::vector<HWND> ThreadWindowsOfClass(const char* className) {
     struct State {
         const char* name;
@@ -134,25 +110,20 @@ void CloseEveryAboutBox() {
         ::PostMessageA(box, WM_LBUTTONDOWN, MK_LBUTTON, 0);
 }
 
-class ClockCommandsTest : public ::testing::Test {
+class ClockCommandsTest : public ClockFixture {
 protected:
     void SetUp() override {
-        RemoveTestSettingsFile();
-        clock_ = std::make_unique<TWobToke>(TestApplication(), [this] { return now_; });
-        clock_->EndsApplication = false;
-        ::ShowWindow(clock_->Handle(), SW_SHOWNOACTIVATE);
-        PumpMessages();
+        ClockFixture::SetUp();
+        MakeClock();
+        ShowClock();
     }
     void TearDown() override {
         clock_.reset();
         PumpMessages();
-        RemoveTestSettingsFile();
+        ClockFixture::TearDown();
     }
     TWobToke& Clock() { return *clock_; }
     HWND ClockHwnd() { return clock_->Handle(); }
-
-    SYSTEMTIME now_ = MakeTime(2026, 1, 5, 1, 13, 29, 58);
-    std::unique_ptr<TWobToke> clock_;
 };
 
 TEST_F(ClockCommandsTest, MenuHasTheNineItemsInOrder) {
@@ -407,14 +378,14 @@ TEST_F(ClockCommandsTest, ScreenSaverCommandNudgesTheClock) {
 }
 
 TEST_F(ClockCommandsTest, DisplaySettingsAndHelpCommandsDoNotNudge) {
-    const std::vector<DWORD> viewers = ProcessesNamed("winhlp32.exe");
+    const std::set<DWORD> viewers = ProcessesNamed("winhlp32.exe");
     MoveRecorder moves(ClockHwnd());
     Clock().N4Click();
     Clock().N3Click(); // no help file here: the viewer is asked all the same, and nothing waits on it
     PumpMessages();
     EXPECT_TRUE(MoveRecorder::lefts.empty());
     EXPECT_GT(ProcessesNamed("winhlp32.exe").size(), viewers.size()) << "the help viewer was not asked";
-    EndHelpViewers(viewers);
+    EndNewProcesses("winhlp32.exe", viewers); // so that no help viewer outlives the run
 }
 
 TEST_F(ClockCommandsTest, PressWithAnyButtonOnWindowOrLabelHidesTheApplicationWindow) {

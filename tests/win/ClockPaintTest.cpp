@@ -1,21 +1,21 @@
 // See-through painting of the clock window in-process: the reveal of screen mode against windows
 // of known colour beneath, the wallpaper mode's background, moves, the nudge, and handle counts.
+#include "ClockFixture.h"
 #include "TestSupport.h"
 #include "clockwindow/ClockWindow_win.h"
-// The colour windows of the end-to-end tests, compiled into this program too (each window runs
-// on a thread of its own, as another program's would).
+#include "support/Screen.h"
+// The colour windows of the end-to-end tests (each window runs on a thread of its own, as
+// another program's would).
 #include "support/TestWindows.h"
+#include "support/WindowInfo.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <cstring>
 #include <functional>
-#include <vector>
 
+using namespace testsupport;
 using namespace wintest;
-using e2e::ColourWindow;
 
 namespace {
 
@@ -23,83 +23,11 @@ constexpr COLORREF kGreen = RGB(0, 200, 0);
 constexpr COLORREF kBlue = RGB(30, 60, 220);
 constexpr COLORREF kMagenta = RGB(230, 0, 230);
 
-// Screen pixels of an area, as the user sees them.
-class Capture {
-public:
-    explicit Capture(const RECT& area) : area_(area) {
-        const int w = area.right - area.left, h = area.bottom - area.top;
-        pixels_.assign(static_cast<size_t>(w) * h, 0);
-        ::GdiFlush();
-        HDC screen = ::GetDC(nullptr);
-        HDC mem = ::CreateCompatibleDC(screen);
-        BITMAPINFO bi{};
-        bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-        bi.bmiHeader.biWidth = w;
-        bi.bmiHeader.biHeight = -h;
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
-        bi.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        HBITMAP dib = ::CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HGDIOBJ old = ::SelectObject(mem, dib);
-        ::BitBlt(mem, 0, 0, w, h, screen, area.left, area.top, SRCCOPY);
-        ::GdiFlush();
-        std::memcpy(pixels_.data(), bits, pixels_.size() * sizeof(DWORD));
-        ::SelectObject(mem, old);
-        ::DeleteObject(dib);
-        ::DeleteDC(mem);
-        ::ReleaseDC(nullptr, screen);
-    }
-    // Pixels within `tolerance` of `colour` in each channel, inside `part` (screen coordinates).
-    int CountNear(COLORREF colour, const RECT& part, int tolerance = 40) const {
-        int count = 0;
-        const int w = area_.right - area_.left;
-        for (int y = part.top; y < part.bottom; ++y)
-            for (int x = part.left; x < part.right; ++x) {
-                const DWORD p = pixels_[static_cast<size_t>(y - area_.top) * w + (x - area_.left)];
-                if (std::abs(static_cast<int>((p >> 16) & 0xFF) - GetRValue(colour)) <= tolerance &&
-                    std::abs(static_cast<int>((p >> 8) & 0xFF) - GetGValue(colour)) <= tolerance &&
-                    std::abs(static_cast<int>(p & 0xFF) - GetBValue(colour)) <= tolerance)
-                    ++count;
-            }
-        return count;
-    }
-    int CountNear(COLORREF colour, int tolerance = 40) const { return CountNear(colour, area_, tolerance); }
-    // Pixels that differ from those of `other`, a capture of the same area.
-    int CountDiffering(const Capture& other) const {
-        int count = 0;
-        for (std::size_t i = 0; i < pixels_.size(); ++i)
-            count += (pixels_[i] & 0xFFFFFF) != (other.pixels_[i] & 0xFFFFFF);
-        return count;
-    }
-
-private:
-    RECT area_;
-    std::vector<DWORD> pixels_;
-};
-
 RECT LeftHalf(const RECT& r) {
     return RECT{r.left, r.top, (r.left + r.right) / 2, r.bottom};
 }
 RECT RightHalf(const RECT& r) {
     return RECT{(r.left + r.right) / 2, r.top, r.right, r.bottom};
-}
-
-RECT WindowRectOf(HWND hwnd) {
-    RECT r{};
-    ::GetWindowRect(hwnd, &r);
-    return r;
-}
-
-// True when `upper` comes before `lower` among the top-level windows.
-bool Above(HWND upper, HWND lower) {
-    for (HWND w = ::GetWindow(::GetDesktopWindow(), GW_CHILD); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
-        if (w == upper)
-            return true;
-        if (w == lower)
-            return false;
-    }
-    return false;
 }
 
 // Lets this thread go idle for a moment: the platform may put what was painted on the screen
@@ -110,35 +38,27 @@ void Settle(int ms = 30) {
 }
 
 // Captures `area` until `holds` is true of the capture or a second has passed; the last capture.
-Capture CaptureWhen(const RECT& area, const std::function<bool(const Capture&)>& holds) {
+ScreenShot CaptureWhen(const RECT& area, const std::function<bool(const ScreenShot&)>& holds) {
     for (int i = 0;; ++i) {
         Settle();
-        Capture shot(area);
+        ScreenShot shot(area);
         if (holds(shot) || i == 30)
             return shot;
     }
 }
 
-class ClockPaintTest : public ::testing::Test {
+class ClockPaintTest : public ClockFixture {
 protected:
-    void SetUp() override { RemoveTestSettingsFile(); }
-    void TearDown() override {
-        clock_.reset();
-        RemoveTestSettingsFile();
-    }
     // A clock at (left, top) in the given mode, shown and painted once.
     TWobToke& Open(bool wallpaper, int left = 120, int top = 140) {
-        clock_ = std::make_unique<TWobToke>(TestApplication(), [this] { return now_; });
-        clock_->EndsApplication = false;
-        clock_->Settings.ChimeOn = false;
-        clock_->Settings.AlarmOn = false;
+        MakeClock();
+        Silence();
         clock_->Settings.WallpaperMode = wallpaper;
         clock_->AllowLayered = allowLayered_;
         clock_->KeyWhereNotComposed = keyed_;
         clock_->SetWindowLeft(left);
         clock_->SetWindowTop(top);
-        ::ShowWindow(clock_->Handle(), SW_SHOWNOACTIVATE);
-        PumpMessages();
+        ShowClock();
         return *clock_;
     }
     void Repaint() {
@@ -159,13 +79,11 @@ protected:
     }
     int Area(const RECT& r) const { return (r.right - r.left) * (r.bottom - r.top); }
 
-    SYSTEMTIME now_ = MakeTime(2026, 1, 5, 1, 13, 29, 58);
     // Screen mode's layered window where the system takes it; false reaches the capture path.
     bool allowLayered_ = true;
     // Without desktop composition (as here) the layered window cuts out a key colour; false
     // reaches its per-pixel alpha.
     bool keyed_ = true;
-    std::unique_ptr<TWobToke> clock_;
 };
 
 // The pixel checks hold on every path of screen mode.
@@ -189,7 +107,7 @@ TEST_P(ScreenModePaths, ScreenModeShowsTheWindowBeneathBetweenTheLettersAndOnlyT
     Repaint();
     const RECT c = ClockRect();
     const RECT left = LeftHalf(c), right = RightHalf(c);
-    const Capture shot = CaptureWhen(c, [&](const Capture& s) {
+    const ScreenShot shot = CaptureWhen(c, [&](const ScreenShot& s) {
         return s.CountNear(kGreen, left) > Area(left) / 3 && s.CountNear(RGB(255, 255, 255), right, 30) > 20;
     });
     EXPECT_GT(shot.CountNear(kGreen, left), Area(left) / 3) << "the window beneath does not show through";
@@ -207,16 +125,16 @@ TEST_F(ClockPaintTest, ScreenModeShowsAChangeBeneathAtTheNextRepaintOnly) {
     Settle();
     Repaint();
     const RECT c = ClockRect();
-    CaptureWhen(c, [&](const Capture& s) { return s.CountNear(kGreen, c) > 100; });
+    CaptureWhen(c, [&](const ScreenShot& s) { return s.CountNear(kGreen, c) > 100; });
     under.SetColour(kBlue);
     Settle(100);
     {
-        const Capture shot(c);
+        const ScreenShot shot(c);
         EXPECT_GT(shot.CountNear(kGreen, LeftHalf(c)), 100) << "the clock changed its picture unasked";
         EXPECT_EQ(shot.CountNear(kBlue, c), 0);
     }
     Repaint();
-    const Capture shot = CaptureWhen(c, [&](const Capture& s) { return s.CountNear(kGreen, c) == 0; });
+    const ScreenShot shot = CaptureWhen(c, [&](const ScreenShot& s) { return s.CountNear(kGreen, c) == 0; });
     EXPECT_EQ(shot.CountNear(kGreen, c), 0) << "a stale picture of what lies beneath";
     EXPECT_GT(shot.CountNear(kBlue, LeftHalf(c)), 100);
 }
@@ -296,13 +214,13 @@ TEST_F(ClockPaintTest, WallpaperModeShowsTheDesktopNotTheWindowsInBetween) {
     // Wine paints neither wallpaper nor desktop colour into other windows; the clock's own fill
     // with the desktop colour stands in for them there.
     const COLORREF desktop = ::GetSysColor(COLOR_DESKTOP);
-    const Capture shot =
-        CaptureWhen(c, [&](const Capture& s) { return s.CountNear(desktop, c, 8) > Area(c) / 3; });
+    const ScreenShot shot =
+        CaptureWhen(c, [&](const ScreenShot& s) { return s.CountNear(desktop, c, 8) > Area(c) / 3; });
     EXPECT_EQ(shot.CountNear(kGreen, c), 0) << "a window between the clock and the desktop shows through";
     EXPECT_GT(shot.CountNear(desktop, c, 8), Area(c) / 3);
     // ... and the window in between is really there, around the clock.
     const RECT above{c.left, c.top - 40, c.right, c.top};
-    EXPECT_EQ(Capture(above).CountNear(kGreen), Area(above));
+    EXPECT_EQ(ScreenShot(above).CountNear(kGreen), Area(above));
 }
 
 TEST_F(ClockPaintTest, RepaintWindowsUnderRepaintsEveryVisibleWindowThatMeetsTheAreaAtOnce) {
@@ -378,7 +296,8 @@ TEST_F(ClockPaintTest, NudgeEndsWhereItStartedAndShowsWhatLiesBeneathAtOnce) {
     EXPECT_TRUE(::EqualRect(&start, &end));
     EXPECT_EQ(under.Paints(), before + 2) << "screen mode reveals at both places";
     EXPECT_FALSE(::GetUpdateRect(clock.Handle(), nullptr, FALSE));
-    const Capture shot = CaptureWhen(end, [&](const Capture& s) { return s.CountNear(kGreen, end) == 0; });
+    const ScreenShot shot =
+        CaptureWhen(end, [&](const ScreenShot& s) { return s.CountNear(kGreen, end) == 0; });
     EXPECT_EQ(shot.CountNear(kGreen, end), 0);
     EXPECT_GT(shot.CountNear(kBlue, LeftHalf(end)), 100);
 
@@ -405,7 +324,7 @@ TEST_P(ScreenModePaths, ADragKeepsTheBackgroundCurrentAtEveryPlace) {
         const RECT r = ClockRect();
         const RECT overGreen{r.left, r.top, std::min<LONG>(boundary, r.right), r.bottom};
         const RECT overBlue{std::max<LONG>(boundary, r.left), r.top, r.right, r.bottom};
-        const Capture shot = CaptureWhen(r, [&](const Capture& s) {
+        const ScreenShot shot = CaptureWhen(r, [&](const ScreenShot& s) {
             return s.CountNear(kBlue, overGreen) == 0 && s.CountNear(kGreen, overBlue) == 0;
         });
         EXPECT_EQ(shot.CountNear(kBlue, overGreen), 0);
@@ -513,12 +432,12 @@ TEST_F(ClockPaintTest, ATickShowsTheNewTimeOnTheLayeredWindowAndInWallpaperMode)
         EXPECT_EQ(clock.IsLayered(), !wallpaper);
         RECT time = ClockRect();
         time.left += clock.TimeLbl.Left();
-        const Capture before = CaptureWhen(time, [](const Capture&) { return true; });
+        const ScreenShot before = CaptureWhen(time, [](const ScreenShot&) { return true; });
         now_ = MakeTime(2026, 1, 5, 1, 13, 31, 7);
         clock.Timer1Timer();
         ::UpdateWindow(clock.Handle());
-        const Capture after =
-            CaptureWhen(time, [&](const Capture& s) { return s.CountDiffering(before) > 20; });
+        const ScreenShot after =
+            CaptureWhen(time, [&](const ScreenShot& s) { return s.CountDiffering(before) > 20; });
         EXPECT_GT(after.CountDiffering(before), 20) << "waited for the time label to show the new time";
         clock_.reset();
     }
@@ -533,8 +452,8 @@ TEST_F(ClockPaintTest, LettersInTheKeyColourAreNotCutOut) {
     ShowClockAgain();
     Repaint();
     const RECT left = LeftHalf(ClockRect());
-    const Capture shot =
-        CaptureWhen(left, [&](const Capture& s) { return s.CountNear(kGreen) > Area(left) / 3; });
+    const ScreenShot shot =
+        CaptureWhen(left, [&](const ScreenShot& s) { return s.CountNear(kGreen) > Area(left) / 3; });
     EXPECT_GT(shot.CountNear(kGreen), Area(left) / 3);
     EXPECT_GT(shot.CountNear(KeyedSurface::kKey, 4), 20) << "the date's letters were cut out";
 }
@@ -544,10 +463,10 @@ TEST_F(ClockPaintTest, LayeredScreenModeShowsAChangeBeneathAtOnce) {
     ColourWindow under(UnderLeftHalf(), kGreen);
     ShowClockAgain();
     const RECT c = ClockRect();
-    CaptureWhen(c,
-                [&](const Capture& s) { return s.CountNear(kGreen, LeftHalf(c)) > Area(LeftHalf(c)) / 3; });
+    CaptureWhen(
+        c, [&](const ScreenShot& s) { return s.CountNear(kGreen, LeftHalf(c)) > Area(LeftHalf(c)) / 3; });
     under.SetColour(kBlue); // the clock does not repaint
-    const Capture shot = CaptureWhen(c, [&](const Capture& s) { return s.CountNear(kGreen, c) == 0; });
+    const ScreenShot shot = CaptureWhen(c, [&](const ScreenShot& s) { return s.CountNear(kGreen, c) == 0; });
     EXPECT_EQ(shot.CountNear(kGreen, c), 0) << "the clock still shows what lay beneath it";
     EXPECT_GT(shot.CountNear(kBlue, LeftHalf(c)), Area(LeftHalf(c)) / 3);
     EXPECT_LT(shot.CountNear(kBlue, LeftHalf(c)), Area(LeftHalf(c))) << "no letters over it";

@@ -1,4 +1,5 @@
 // The clock window in-process, with a clock the test sets: its texts, layout and tick.
+#include "ClockFixture.h"
 #include "TestSupport.h"
 #include "clockwindow/ClockWindow_win.h"
 #include "clock/Monitors_win.h"
@@ -12,24 +13,14 @@ using namespace wintest;
 
 namespace {
 
-class ClockWindowTest : public ::testing::Test {
+class ClockWindowTest : public ClockFixture {
 protected:
-    void SetUp() override { RemoveTestSettingsFile(); }
-    void TearDown() override {
-        clock_.reset();
-        RemoveTestSettingsFile();
-    }
     TWobToke& Open() {
-        clock_ = std::make_unique<TWobToke>(TestApplication(), [this] { return now_; });
-        clock_->EndsApplication = false;
-        clock_->Settings.ChimeOn = false; // these tests are about the face, not the sound
-        clock_->Settings.AlarmOn = false;
-        ::ShowWindow(clock_->Handle(), SW_SHOWNOACTIVATE);
-        PumpMessages();
+        MakeClock();
+        Silence(); // these tests are about the face, not the sound
+        ShowClock();
         return *clock_;
     }
-    SYSTEMTIME now_ = MakeTime(2026, 1, 5, 1, 13, 29, 58); // a Monday
-    std::unique_ptr<TWobToke> clock_;
 };
 
 TEST_F(ClockWindowTest, FirstStartShowsDateWeekdayAndTimeSideBySide) {

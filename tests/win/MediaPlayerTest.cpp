@@ -1,7 +1,7 @@
 // The wave-audio player against Wine's real MCI: errors, and sound that reaches the session's
 // ALSA sink byte for byte.
-#include "WaveFile.h"
 #include "base/AppError.h"
+#include "support/WaveFile.h"
 #include "ui/MediaPlayer.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // typing limit, and the dialog's own player through the session's sound sink.
 #include "PropFormFixture.h"
 #include "TestSupport.h"
-#include "WaveFile.h"
 #include "base/AppError.h"
+#include "support/WaveFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #pragma once
 // Shared pieces of the Windows-side tests: one application object for the whole run, a fixed
 // clock, and the settings file beside the test program.
+#include "support/Scripts.h"
 #include "ui/Application.h"
 
 #include <windows.h>
@@ -35,29 +36,8 @@ bool AnswerNextDialog(int answer, const std::function<void()>& open);
 // keys, without touching the real keyboard.
 void SetModifierKeys(bool control, bool shift);
 
-// Runs `step(n)` every 30 ms (n = 0, 1, ...) on this thread while a modal loop is running.
-class Script {
-public:
-    explicit Script(std::function<void(int)> step) : step_(std::move(step)) {
-        current = this;
-        id_ = ::SetTimer(nullptr, 0, 30, &Script::Tick);
-    }
-    ~Script() {
-        ::KillTimer(nullptr, id_);
-        current = nullptr;
-    }
-    Script(const Script&) = delete;
-    Script& operator=(const Script&) = delete;
-
-private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        if (current)
-            current->step_(current->n_++);
-    }
-    static inline Script* current = nullptr;
-    std::function<void(int)> step_;
-    UINT_PTR id_ = 0;
-    int n_ = 0;
-};
+// The shared scripts, by the names these tests have always used.
+using testsupport::ModalScript;
+using testsupport::Script;
 
 } // namespace wintest

@@ -1,5 +1,6 @@
 // The clock's tray icon against the platform's shell: registered once, never asked for on an
 // ordinary tick, back after it was deleted or the shell restarted.
+#include "ClockFixture.h"
 #include "TestSupport.h"
 #include "clockwindow/ClockWindow_win.h"
 
@@ -9,19 +10,13 @@ using namespace wintest;
 
 namespace {
 
-class TrayIconTest : public ::testing::Test {
+class TrayIconTest : public ClockFixture {
 protected:
     void SetUp() override {
-        RemoveTestSettingsFile();
-        clock_ = std::make_unique<TWobToke>(TestApplication(), [this] { return now_; });
-        clock_->EndsApplication = false;
-        clock_->Settings.ChimeOn = false;
-        clock_->Settings.AlarmOn = false;
+        ClockFixture::SetUp();
+        MakeClock();
+        Silence();
         PumpMessages();
-    }
-    void TearDown() override {
-        clock_.reset();
-        RemoveTestSettingsFile();
     }
     // Whether the shell holds an icon for the clock's record (a change is accepted only then).
     bool IconPresent() const {
@@ -33,8 +28,6 @@ protected:
         now_ = MakeTime(2026, 1, 5, 1, 13, second / 60 % 60, second % 60);
         clock_->Timer1Timer();
     }
-    SYSTEMTIME now_ = MakeTime(2026, 1, 5, 1, 13, 29, 58);
-    std::unique_ptr<TWobToke> clock_;
 };
 
 TEST_F(TrayIconTest, RegisteredAtCreationAndNeverAskedForOnATick) {

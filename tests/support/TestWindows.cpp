@@ -1,6 +1,6 @@
-#include "TestWindows.h"
+#include "support/TestWindows.h"
 
-namespace e2e {
+namespace testsupport {
 namespace {
 
 constexpr char kClassName[] = "MorovinTestColourWindow";
@@ -154,4 +154,4 @@ bool ColourWindow::TakeForeground() const {
     return ::GetForegroundWindow() == hwnd_;
 }
 
-} // namespace e2e
+} // namespace testsupport

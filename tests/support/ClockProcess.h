@@ -2,13 +2,15 @@
 // Drives the real Morovin.exe from another process, as a user would meet it: a fresh folder per
 // test with its own copy of the program (and so its own settings file), start, find the window,
 // quit, read the settings file back.
+#include "support/WindowInfo.h"
+
 #include <windows.h>
 
 #include <functional>
 #include <string>
 #include <vector>
 
-namespace e2e {
+namespace testsupport {
 
 // The Windows path of the Morovin.exe under test (from MOROVIN_EXE, a Unix or Windows path).
 std::string ProgramUnderTest();
@@ -75,6 +77,8 @@ void PressButton(HWND box, int id = IDOK);
 // The value of `key` in a settings file's bytes (the first such key); "<missing>" when absent.
 std::string IniValue(const std::string& ini, const std::string& key);
 
+// The message the clock's tray icon sends its window (the shell's callback).
+constexpr UINT kTrayIconMessage = WM_USER + 101;
 // The clock's popup menu items, counted from the top with the down key (separators skipped).
 enum MenuKey { kProperties = 1, kPosition, kScreenSaver, kDisplay, kHelp, kVersion, kQuit };
 // Opens the tray menu of the clock window `hwnd`, chooses `item` with the keys and waits for the
@@ -89,6 +93,11 @@ std::vector<HWND> ChildrenOf(HWND parent, const char* className);
 std::vector<HWND> PagesOf(HWND dialog);
 // A visible window of the process's `#32770` class (message box or picker); null if none.
 HWND VisibleDialogOf(DWORD processId);
+// The process's visible popup menu (class '#32768'); null if none.
+HWND VisibleMenuOf(DWORD processId);
+// Presses `button`, lets `fill` (if any) set the fields of the picker it opens and answers the
+// picker with `answer`; false when no picker came or it did not go.
+bool AnswerPicker(DWORD processId, HWND button, int answer, const std::function<void(HWND)>& fill = {});
 // Whether the clock window's tray icon (number 1) is registered: the shell answers a change to it.
 bool TrayIconPresent(HWND clock);
 
@@ -96,21 +105,5 @@ bool TrayIconPresent(HWND clock);
 bool WaitUntil(const std::function<bool()>& condition, int ms);
 // Top-level windows of a process with the given class (empty class: any).
 std::vector<HWND> WindowsOf(DWORD processId, const char* className = nullptr);
-std::string ClassOf(HWND hwnd);
-std::string TextOf(HWND hwnd);
-RECT WindowRectOf(HWND hwnd);
 
-// Screen pixels, row by row, as 0x00RRGGBB.
-class ScreenShot {
-public:
-    explicit ScreenShot(const RECT& area);
-    COLORREF At(int x, int y) const; // screen coordinates, as a COLORREF (0x00BBGGRR)
-    int CountNear(COLORREF colour, int tolerance = 40) const;
-    const RECT& Area() const { return area_; }
-
-private:
-    RECT area_;
-    std::vector<DWORD> pixels_;
-};
-
-} // namespace e2e
+} // namespace testsupport

@@ -4,7 +4,7 @@
 // at once while the test thread is busy or asleep.
 #include <windows.h>
 
-namespace e2e {
+namespace testsupport {
 
 class ColourWindow {
 public:
@@ -56,4 +56,4 @@ private:
     bool watchedVisible_ = false;
 };
 
-} // namespace e2e
+} // namespace testsupport

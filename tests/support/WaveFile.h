@@ -2,7 +2,9 @@
 // Test waves and the session's sound sink. A wave is 16-bit mono PCM noise from a fixed seed, so
 // any stretch of a few dozen samples names its place in the file; the test session sends Wine's
 // default ALSA device to the raw file $MOROVIN_TEST_HOME/sound.raw, so what was played can be
-// found there byte for byte. Header-only: the end-to-end tests use it too.
+// found there byte for byte. Header-only.
+#include "support/Paths.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -80,11 +82,7 @@ inline std::string SinkPath() {
     const char* home = std::getenv("MOROVIN_TEST_HOME");
     if (!home || !*home)
         return {};
-    std::string path = std::string("Z:") + home + "/sound.raw";
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
-    return path;
+    return testsupport::WindowsPathOf(std::string(home) + "/sound.raw");
 }
 
 // How often `needle` occurs in `hay`, without overlaps.

@@ -1,4 +1,5 @@
 #include "support/ClockProcess.h"
+#include "support/Paths.h"
 
 #include <gtest/gtest.h>
 #include <shellapi.h>
@@ -9,20 +10,14 @@
 #include <sstream>
 #include <stdexcept>
 
-namespace e2e {
+namespace testsupport {
 
 std::string ProgramUnderTest() {
     const char* env = std::getenv("MOROVIN_EXE");
     if (!env || !*env)
         throw std::runtime_error("MOROVIN_EXE is not set");
-    std::string path = env;
-    if (path.front() == '/') {
-        for (char& c : path)
-            if (c == '/')
-                c = '\\';
-        path = "Z:" + path;
-    }
-    return path;
+    const std::string path = env;
+    return path.front() == '/' ? WindowsPathOf(path) : path;
 }
 
 ClockFolder::ClockFolder() {
@@ -234,66 +229,6 @@ void PressButton(HWND box, int id) {
     ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
 }
 
-std::string ClassOf(HWND hwnd) {
-    char name[256] = {};
-    ::GetClassNameA(hwnd, name, sizeof(name));
-    return name;
-}
-
-std::string TextOf(HWND hwnd) {
-    char text[1024] = {};
-    ::GetWindowTextA(hwnd, text, sizeof(text));
-    return text;
-}
-
-RECT WindowRectOf(HWND hwnd) {
-    RECT r{};
-    ::GetWindowRect(hwnd, &r);
-    return r;
-}
-
-ScreenShot::ScreenShot(const RECT& area) : area_(area) {
-    const int w = area.right - area.left, h = area.bottom - area.top;
-    pixels_.assign(static_cast<size_t>(w) * h, 0);
-    HDC screen = ::GetDC(nullptr);
-    HDC mem = ::CreateCompatibleDC(screen);
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP dib = ::CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = ::SelectObject(mem, dib);
-    ::BitBlt(mem, 0, 0, w, h, screen, area.left, area.top, SRCCOPY);
-    ::GdiFlush();
-    std::memcpy(pixels_.data(), bits, pixels_.size() * sizeof(DWORD));
-    ::SelectObject(mem, old);
-    ::DeleteObject(dib);
-    ::DeleteDC(mem);
-    ::ReleaseDC(nullptr, screen);
-}
-
-COLORREF ScreenShot::At(int x, int y) const {
-    const int w = area_.right - area_.left;
-    const DWORD p = pixels_[static_cast<size_t>(y - area_.top) * w + (x - area_.left)];
-    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-}
-
-int ScreenShot::CountNear(COLORREF colour, int tolerance) const {
-    int count = 0;
-    for (DWORD p : pixels_) {
-        const int dr = static_cast<int>((p >> 16) & 0xFF) - GetRValue(colour);
-        const int dg = static_cast<int>((p >> 8) & 0xFF) - GetGValue(colour);
-        const int db = static_cast<int>(p & 0xFF) - GetBValue(colour);
-        if (std::abs(dr) <= tolerance && std::abs(dg) <= tolerance && std::abs(db) <= tolerance)
-            ++count;
-    }
-    return count;
-}
-
 std::string IniValue(const std::string& ini, const std::string& key) {
     const auto at = ini.find("\n" + key + "=");
     if (at == std::string::npos)
@@ -341,13 +276,28 @@ HWND VisibleDialogOf(DWORD processId) {
     return VisibleOf(processId, "#32770");
 }
 
+HWND VisibleMenuOf(DWORD processId) {
+    return VisibleOf(processId, "#32768");
+}
+
+bool AnswerPicker(DWORD processId, HWND button, int answer, const std::function<void(HWND)>& fill) {
+    ::PostMessageA(button, BM_CLICK, 0, 0);
+    HWND picker = nullptr;
+    if (!WaitUntil([&] { return (picker = VisibleDialogOf(processId)) != nullptr; }, 5000))
+        return false;
+    if (fill)
+        fill(picker);
+    ::PostMessageA(picker, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+    return WaitUntil([&] { return !::IsWindow(picker) || !::IsWindowVisible(picker); }, 5000);
+}
+
 HWND OpenDialogFromTrayMenu(const ClockProcess& clock, HWND hwnd, MenuKey item, const char* dialogClass) {
     // Two tries: under Wine the menu can show before its loop takes keys.
     for (int attempt = 0; attempt < 2; ++attempt) {
         ::SetCursorPos(300, 300);
-        ::PostMessageA(hwnd, WM_USER + 101, 1, WM_RBUTTONDOWN); // the tray icon's right click
+        ::PostMessageA(hwnd, kTrayIconMessage, 1, WM_RBUTTONDOWN); // the tray icon's right click
         HWND menu = nullptr;
-        if (!WaitUntil([&] { return (menu = VisibleOf(clock.Id(), "#32768")) != nullptr; }, 5000))
+        if (!WaitUntil([&] { return (menu = VisibleMenuOf(clock.Id())) != nullptr; }, 5000))
             continue;
         ::Sleep(150);
         for (int i = 0; i < item; ++i)
@@ -356,10 +306,10 @@ HWND OpenDialogFromTrayMenu(const ClockProcess& clock, HWND hwnd, MenuKey item, 
         HWND dialog = nullptr;
         if (WaitUntil([&] { return (dialog = VisibleOf(clock.Id(), dialogClass)) != nullptr; }, 5000))
             return dialog;
-        if (HWND stale = VisibleOf(clock.Id(), "#32768"))
+        if (HWND stale = VisibleMenuOf(clock.Id()))
             ::PostMessageA(stale, WM_KEYDOWN, VK_ESCAPE, 0);
     }
     return nullptr;
 }
 
-} // namespace e2e
+} // namespace testsupport
