@@ -122,8 +122,8 @@ void TWobToke::N3Click() {
 }
 
 void TWobToke::KA1Click() {
-    if (RunDialogCommand(AboutBox, app_))
-        NudgeWindow(); // the clock shows again what the box covered
+    if (RunDialogCommand(AboutBox, app_, Handle())) // on the clock's monitor
+        NudgeWindow();                              // the clock shows again what the box covered
 }
 
 void TWobToke::KC1Click() {
