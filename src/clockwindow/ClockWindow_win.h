@@ -54,6 +54,10 @@ public:
     // Where the desktop does not compose windows, screen mode's layered window cuts out a key
     // colour; off, it cuts out the pixels of alpha 0 there too (the tests reach that path so).
     bool KeyWhereNotComposed = true;
+    // Per-pixel alpha blends its edges where the desktop composes windows and cuts them where it
+    // does not; on, it blends them all the same (a display whose compositing the system does not
+    // report, as a compositing X manager under Wine).
+    bool BlendWhereNotComposed = false;
     TShadowLabel DateLbl;
     TShadowLabel WeekLbl;
     TShadowLabel TimeLbl;
