@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -59,7 +60,7 @@ private:
 
 class PaintHost : public LabelHost {
 public:
-    explicit PaintHost(int dpi = ui::kDesignDpi) : fonts(dpi) {}
+    explicit PaintHost(int dpi) : fonts(dpi) {}
     void InvalidateArea(const LabelRect&) override {}
     LabelRect MeasureText(const std::string& text, const LabelFont& font, unsigned flags,
                           const LabelRect& start) override {
@@ -125,24 +126,16 @@ TEST(ShadowLabelPaint, OffsetsMoveTheCopiesAndZeroHidesTheShadowUnderTheText) {
     const RECT t2 = moved.BoxOf(RGB(255, 0, 0));
     EXPECT_EQ(moved.At(t2.left - 2, t2.top - 2), RGB(0, 0, 0));
     EXPECT_EQ(moved.At(t2.right - 1, t2.bottom - 1), RGB(255, 0, 0));
-}
 
-TEST(ShadowLabelPaint, OffsetsAreDrawnAtTheWindowsDpi) {
-    struct Row {
-        int dpi, shadow, highlight; // the copies' offsets in pixels (4, 4 and -3, -3 at 96 dpi)
-    };
-    for (const Row& row : {Row{96, 4, -3}, Row{120, 5, -4}, Row{144, 6, -5}}) {
-        SCOPED_TRACE(row.dpi);
-        SquareLabel s(row.dpi, -32);
-        Canvas canvas;
-        PaintShadowLabel(s.label, canvas.Dc(), s.host.fonts);
-        const RECT text = canvas.BoxOf(RGB(255, 0, 0));
-        const RECT shadow = canvas.BoxOf(RGB(0, 0, 0)), highlight = canvas.BoxOf(RGB(255, 255, 255));
-        ASSERT_LT(text.left, text.right) << "the text was not drawn";
-        EXPECT_EQ(shadow.right - text.right, row.shadow);
-        EXPECT_EQ(shadow.bottom - text.bottom, row.shadow);
-        EXPECT_EQ(highlight.left - text.left, row.highlight);
-        EXPECT_EQ(highlight.top - text.top, row.highlight);
+    // The offsets (4 and -3) are in 96-dpi units: drawn scaled at the window's DPI.
+    for (auto [dpi, shadow, highlight] :
+         {std::tuple{96, 4, -3}, std::tuple{120, 5, -4}, std::tuple{144, 6, -5}}) {
+        SquareLabel at(dpi, -32);
+        Canvas c;
+        PaintShadowLabel(at.label, c.Dc(), at.host.fonts);
+        const RECT text = c.BoxOf(RGB(255, 0, 0));
+        EXPECT_EQ(c.BoxOf(RGB(0, 0, 0)).bottom - text.bottom, shadow) << dpi;
+        EXPECT_EQ(c.BoxOf(RGB(255, 255, 255)).left - text.left, highlight) << dpi;
     }
 }
 

@@ -3,7 +3,6 @@
 #include "ClockFixture.h"
 #include "TestSupport.h"
 #include "clockwindow/ClockWindow_win.h"
-#include "ui/Dpi.h"
 
 #include <gtest/gtest.h>
 
@@ -62,26 +61,6 @@ TEST_F(TrayIconTest, IconComesBackWhenTheRestartedShellAsksForIt) {
     ASSERT_FALSE(IconPresent());
     ::SendMessageA(clock_->Handle(), ::RegisterWindowMessageA("TaskbarCreated"), 0, 0);
     EXPECT_TRUE(IconPresent()) << "the icon did not come back after the shell restarted";
-    EXPECT_TRUE(clock_->Tray().Registered());
-}
-
-TEST_F(TrayIconTest, ANewDpiReloadsTheIconAtItsSmallIconSize) {
-    auto iconWidth = [&] {
-        ICONINFO info{};
-        if (!::GetIconInfo(clock_->TrayIconData().hIcon, &info))
-            return 0;
-        const ui::unique_hbitmap colour(info.hbmColor), mask(info.hbmMask);
-        BITMAP bm{};
-        ::GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bm), &bm);
-        return static_cast<int>(bm.bmWidth);
-    };
-    EXPECT_EQ(iconWidth(), ui::SystemMetricForDpi(SM_CXSMICON, clock_->Dpi()));
-    RECT suggested = clock_->BoundsRect();
-    ::SendMessageA(clock_->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
-                   reinterpret_cast<LPARAM>(&suggested));
-    EXPECT_EQ(iconWidth(), ui::SystemMetricForDpi(SM_CXSMICON, 144));
-    EXPECT_NE(ui::SystemMetricForDpi(SM_CXSMICON, 144), ui::SystemMetricForDpi(SM_CXSMICON, 96));
-    EXPECT_TRUE(IconPresent()) << "the registered icon was changed, not lost";
     EXPECT_TRUE(clock_->Tray().Registered());
 }
 
