@@ -122,8 +122,9 @@ void TWobToke::N3Click() {
 }
 
 void TWobToke::KA1Click() {
-    if (RunDialogCommand(AboutBox, app_, Handle())) // on the clock's monitor
-        NudgeWindow();                              // the clock shows again what the box covered
+    // On the clock's monitor, at its DPI.
+    if (RunDialogCommand(AboutBox, app_, Handle()))
+        NudgeWindow(); // the clock shows again what the box covered
 }
 
 void TWobToke::KC1Click() {
