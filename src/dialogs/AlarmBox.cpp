@@ -158,8 +158,8 @@ INT_PTR CALLBACK TAlarmBox::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 
 bool TAlarmBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_DPICHANGED) {
-        // Moved to a monitor of another DPI: the frame the system suggests, the layout as it was
-        // (the dialog manager would rescale only what a template made).
+        // Moved to a monitor of another DPI: the frame the system suggests, the layout as it was,
+        // as the forms do (not left to the dialog manager's own rescaling).
         const RECT& r = *reinterpret_cast<const RECT*>(lp);
         ::SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                        SWP_NOZORDER | SWP_NOACTIVATE);
