@@ -14,6 +14,8 @@ using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
 using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+using SystemParametersInfoForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
+using LoadIconWithScaleDownFn = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
 constexpr int kEffectiveDpi = 0; // MDT_EFFECTIVE_DPI
 
 } // namespace
@@ -67,6 +69,33 @@ void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi) {
     if (query && query(&rect, style, FALSE, exStyle, static_cast<UINT>(dpi)))
         return;
     ::AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+}
+
+unique_hfont MessageFontForDpi(int dpi) {
+    static const auto query =
+        Lookup<SystemParametersInfoForDpiFn>("user32.dll", "SystemParametersInfoForDpi");
+    if (query) {
+        // Only in a wide version; the face name is the same in any code page.
+        NONCLIENTMETRICSW metrics{};
+        metrics.cbSize = sizeof(metrics);
+        if (query(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, static_cast<UINT>(dpi)))
+            return unique_hfont(::CreateFontIndirectW(&metrics.lfMessageFont));
+    }
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof(metrics);
+    if (!::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
+        return unique_hfont();
+    metrics.lfMessageFont.lfHeight = ::MulDiv(metrics.lfMessageFont.lfHeight, dpi, SystemDpi());
+    return unique_hfont(::CreateFontIndirectA(&metrics.lfMessageFont));
+}
+
+unique_hicon SystemIconForSize(LPCSTR id, int size) {
+    // Exported by version 6 of the common controls only, which the program's manifest asks for.
+    static const auto load = Lookup<LoadIconWithScaleDownFn>("comctl32.dll", "LoadIconWithScaleDown");
+    HICON icon = nullptr;
+    if (!load || FAILED(load(nullptr, reinterpret_cast<PCWSTR>(id), size, size, &icon)))
+        return unique_hicon();
+    return unique_hicon(icon);
 }
 
 } // namespace ui

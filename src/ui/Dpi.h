@@ -3,6 +3,8 @@
 // runs on. The per-monitor calls exist only from Windows 8.1 (GetDpiForMonitor) and 10 1607
 // (GetDpiForWindow, GetSystemMetricsForDpi, AdjustWindowRectExForDpi); they are looked up at run
 // time, and older systems get the system's one DPI instead. Sizes are designed at 96 dpi.
+#include "ui/Handles.h"
+
 #include <windows.h>
 
 namespace ui {
@@ -24,5 +26,11 @@ int DpiForWindow(HWND window);
 int SystemMetricForDpi(int index, int dpi);
 // AdjustWindowRectEx at `dpi`.
 void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi);
+// The font of the system's message boxes at `dpi` (SystemParametersInfoForDpi from Windows 10
+// 1607; before that the system's, scaled from the system DPI); null when the system names none.
+unique_hfont MessageFontForDpi(int dpi);
+// The system icon `id` (IDI_INFORMATION...) scaled down to `size` pixels from the largest image
+// the system has (LoadIconWithScaleDown, common controls 6); null where that is not available.
+unique_hicon SystemIconForSize(LPCSTR id, int size);
 
 } // namespace ui
