@@ -122,8 +122,7 @@ void TWobToke::N3Click() {
 }
 
 void TWobToke::KA1Click() {
-    // On the clock's monitor, at its DPI.
-    if (RunDialogCommand(AboutBox, app_, Handle()))
+    if (RunDialogCommand(AboutBox, app_))
         NudgeWindow(); // the clock shows again what the box covered
 }
 

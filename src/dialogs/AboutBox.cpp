@@ -2,18 +2,9 @@
 
 TAboutBox* AboutBox = nullptr;
 
-namespace {
-
-HMONITOR MonitorOf(HWND clockWindow) {
-    return clockWindow ? ::MonitorFromWindow(clockWindow, MONITOR_DEFAULTTONEAREST)
-                       : ::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
-}
-
-} // namespace
-
-TAboutBox::TAboutBox(ui::Application& app, HWND clockWindow)
-    : Label1(*this), Label2(*this), Label3(*this), Label4(*this), app_(app), monitor_(MonitorOf(clockWindow)),
-      fonts_(ui::DpiForMonitor(monitor_)), background_(::CreateSolidBrush(RGB(0, 0, 0))) {
+TAboutBox::TAboutBox(ui::Application& app)
+    : Label1(*this), Label2(*this), Label3(*this), Label4(*this), app_(app), screen_(ui::DialogScreenOf(app)),
+      fonts_(screen_.dpi), background_(::CreateSolidBrush(RGB(0, 0, 0))) {
     for (TShadowLabel* l : {&Label1, &Label2, &Label3, &Label4})
         l->BeginLoading();
     SetupLabel(Label4, 40, 8, 225, 40, "Morovin", clYellow, 40, 0);
@@ -63,15 +54,10 @@ void TAboutBox::SetupLabel(TShadowLabel& label, int left, int top, int width, in
 }
 
 RECT TAboutBox::Placement() const {
-    MONITORINFO info{};
-    info.cbSize = sizeof(info);
-    if (!::GetMonitorInfoA(monitor_, &info))
-        info.rcMonitor = RECT{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-    const RECT& m = info.rcMonitor;
     const int width = ui::ScaleForDpi(kClientWidth, fonts_.Dpi());
     const int height = ui::ScaleForDpi(kClientHeight, fonts_.Dpi());
-    const int left = m.left + (m.right - m.left - width) / 2, top = m.top + (m.bottom - m.top - height) / 2;
-    return RECT{left, top, left + width, top + height};
+    const POINT at = ui::CentreOn(screen_.monitor, width, height);
+    return RECT{at.x, at.y, at.x + width, at.y + height};
 }
 
 void TAboutBox::ShowModal() {

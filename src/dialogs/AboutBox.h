@@ -3,12 +3,13 @@
 // name, its version and two contact lines, laid out at that monitor's DPI. Any mouse press on it
 // closes it; keys do nothing.
 #include "ui/Application.h"
+#include "ui/DialogScreen.h"
 #include "widgets/ShadowLabelPaint_win.h"
 
 class TAboutBox : public ui::Window, private LabelHost {
 public:
-    // Opens on the monitor of `clockWindow`, on the primary one without it (a second start).
-    explicit TAboutBox(ui::Application& app, HWND clockWindow = nullptr);
+    // Opens on the clock's monitor, on the primary one without a clock (a second start).
+    explicit TAboutBox(ui::Application& app);
     ~TAboutBox() override;
 
     // Shows the box centred on its monitor and topmost, and returns once a mouse press has
@@ -41,8 +42,8 @@ private:
     RECT Placement() const;
 
     ui::Application& app_;
-    HMONITOR monitor_;
-    ui::FontCache fonts_; // at the DPI of `monitor_`
+    ui::DialogScreen screen_; // the monitor it opens on, and its DPI
+    ui::FontCache fonts_;     // at that DPI
     ui::unique_hbrush background_;
     bool closed_ = false;
 };
