@@ -49,9 +49,13 @@ bool TWobToke::PaintLayered() {
     const RECT area = TakeOwedArea();
     RECT client{};
     ::GetClientRect(Handle(), &client);
-    const EdgeAlpha edges = ui::Compositor::Instance().IsComposited() ? EdgeAlpha::Blend : EdgeAlpha::Cut;
+    const EdgeAlpha edges = BlendWhereNotComposed || ui::Compositor::Instance().IsComposited()
+                                ? EdgeAlpha::Blend
+                                : EdgeAlpha::Cut;
+    // Grayscale antialiasing: ClearType would give each channel a coverage of its own, and an
+    // alpha taken from them would leave coloured or dark fringes.
     if (layered_.Update(Handle(), client.right, client.bottom, area, edges,
-                        [&](HDC dc) { PaintLabels(dc, area); }))
+                        [&](HDC dc) { PaintLabels(dc, area, ANTIALIASED_QUALITY); }))
         return true;
     layeredRefused_ = true; // for good: the capture path from here on
     return false;

@@ -48,12 +48,12 @@ void TWobToke::OnPaint() {
     PaintComposed();
 }
 
-void TWobToke::PaintLabels(HDC dc, const RECT& area) {
+void TWobToke::PaintLabels(HDC dc, const RECT& area, BYTE quality) {
     for (const TShadowLabel* l : {&DateLbl, &WeekLbl, &TimeLbl}) {
         const RECT r{l->Left(), l->Top(), l->Left() + l->Width(), l->Top() + l->Height()};
         RECT common{};
         if (::IntersectRect(&common, &r, &area))
-            PaintShadowLabel(*l, dc, fonts_);
+            PaintShadowLabel(*l, dc, fonts_, quality);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "clock/Locale_win.h"
 #include "clock/TickAim.h"
 #include "ui/Dispatch.h"
+#include "ui/Dpi.h"
 #include "ui/MediaPlayer.h"
 #include "ui/PopupMenu.h"
 
@@ -47,12 +48,12 @@ TWobToke::TWobToke(ui::Application& app, ClockSource clock)
     p.icon = ::LoadIconA(ui::ModuleInstance(), "MAINICON");
     CreateHandle(p);
     app.SetMainWindow(Handle());
+    // The labels measure themselves first at EndLoading below, at the DPI of the window's monitor.
+    fonts_.SetDpi(ui::DpiForWindow(Handle()));
 
     BuildPopupMenu();
-    trayIconImage_ = ui::unique_hicon(static_cast<HICON>(
-        ::LoadImageA(ui::ModuleInstance(), "MAINICON", IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
     trayIcon_.emplace(TrayIconMessage);
-    trayIcon_->SetImage(trayIconImage_.get());
+    LoadTrayIconImage();
     // The first tick too comes just after a turn of the second.
     timer1_.Start(Handle(), kTimer1, NextTickDelayMs(LocalClock().wMilliseconds));
 
@@ -92,7 +93,26 @@ ClockTime TWobToke::Now() const {
 void TWobToke::CompensateItalicWidth(TShadowLabel& label) {
     const LabelRect text = MeasureText(label.DrawnText(), label.Font(),
                                        drawflags::kCalcRect | drawflags::kExpandTabs, LabelRect{});
-    label.SetWidth(CompensatedWidth(text.Width(), label.Font(), DateLbl.Shadow().OffsetLeft()));
+    // The rule's extra (a fifth of the size in points, and the date shadow's offset) is in
+    // 96-dpi units; the measured width is in the window's pixels.
+    const int extra = CompensatedWidth(0, label.Font(), DateLbl.Shadow().OffsetLeft());
+    label.SetWidth(text.Width() + ui::ScaleForDpi(extra, fonts_.Dpi()));
+}
+
+void TWobToke::OnDpiChanged(int dpi, const RECT& suggested) {
+    const int previous = fonts_.Dpi();
+    if (dpi > 0 && dpi != previous) {
+        fonts_.SetDpi(dpi);
+        for (TShadowLabel* l : {&DateLbl, &WeekLbl, &TimeLbl}) {
+            l->Rescale(dpi, previous);
+            if (QualifiesForItalicCompensation(l->Font().style))
+                CompensateItalicWidth(*l);
+        }
+        LoadTrayIconImage();
+    }
+    ::SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    LayoutLabels();
 }
 
 void TWobToke::RefreshClockText() {
@@ -172,6 +192,16 @@ void TWobToke::SetStayOnTop(bool topmost) {
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     topmost_ = topmost;
     levelApplied_ = true;
+}
+
+void TWobToke::LoadTrayIconImage() {
+    // The small-icon size at the clock's DPI; the resource holds an image drawn for each common one.
+    const int dpi = fonts_.Dpi();
+    ui::unique_hicon image(static_cast<HICON>(
+        ::LoadImageA(ui::ModuleInstance(), "MAINICON", IMAGE_ICON, ui::SystemMetricForDpi(SM_CXSMICON, dpi),
+                     ui::SystemMetricForDpi(SM_CYSMICON, dpi), LR_DEFAULTCOLOR)));
+    trayIcon_->SetImage(image.get()); // the shell has the new picture before the old one goes
+    trayIconImage_ = std::move(image);
 }
 
 void TWobToke::DeleteTrayIcon() {
@@ -275,6 +305,10 @@ LRESULT TWobToke::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return OnEraseBackground(reinterpret_cast<HDC>(wp));
     case WM_MOVE:
         OnMove();
+        return 0;
+    case WM_DPICHANGED:
+        if (lp)
+            OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
         return 0;
     case WM_DWMCOMPOSITIONCHANGED: // a layered clock's edges blend or are cut from now on
         ::InvalidateRect(Handle(), nullptr, TRUE);

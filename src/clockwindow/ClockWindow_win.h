@@ -54,6 +54,10 @@ public:
     // Where the desktop does not compose windows, screen mode's layered window cuts out a key
     // colour; off, it cuts out the pixels of alpha 0 there too (the tests reach that path so).
     bool KeyWhereNotComposed = true;
+    // Per-pixel alpha blends its edges where the desktop composes windows and cuts them where it
+    // does not; on, it blends them all the same (a display whose compositing the system does not
+    // report, as a compositing X manager under Wine).
+    bool BlendWhereNotComposed = false;
     TShadowLabel DateLbl;
     TShadowLabel WeekLbl;
     TShadowLabel TimeLbl;
@@ -71,6 +75,15 @@ public:
     void OnTimeChange();
     void OnPowerBroadcast(WPARAM event);
     void CompensateItalicWidth(TShadowLabel& label);
+
+    // The DPI the clock is laid out for: its monitor's when it was made, then the last one
+    // WM_DPICHANGED brought. Fonts, offsets and label boxes are at this DPI; the settings keep
+    // the 96-dpi values.
+    int Dpi() const { return fonts_.Dpi(); }
+    const ui::FontCache& Fonts() const { return fonts_; }
+    // WM_DPICHANGED: lays the labels out again at `dpi`, reloads the tray icon at its size and
+    // moves to the suggested place; the size follows the labels.
+    void OnDpiChanged(int dpi, const RECT& suggested);
 
     // Settings file
     void LoadSettings();
@@ -141,7 +154,7 @@ private:
     void PaintKeyed();
     RECT TakeOwedArea();
     void PaintComposed();
-    void PaintLabels(HDC dc, const RECT& area);
+    void PaintLabels(HDC dc, const RECT& area, BYTE quality = DEFAULT_QUALITY);
     bool SetLayeredStyle(bool on);
     void OnMove();
     LRESULT OnEraseBackground(HDC dc);
@@ -150,6 +163,7 @@ private:
     void RefreshClockText(const ClockTime& now);
     void AimNextTick(const SYSTEMTIME& reading);
     void SetWindowSize(int width, int height);
+    void LoadTrayIconImage();
 
     ui::Application& app_;
     LocaleValues locale_;

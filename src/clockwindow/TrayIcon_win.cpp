@@ -27,6 +27,12 @@ BOOL TrayIcon::Call(DWORD what) {
     return ::Shell_NotifyIconA(what, &data_);
 }
 
+void TrayIcon::SetImage(HICON image) {
+    data_.hIcon = image;
+    if (registered_ && !Call(NIM_MODIFY))
+        registered_ = false; // the next layout adds it again
+}
+
 void TrayIcon::EnsureRegistered(HWND owner) {
     if (registered_ && data_.hWnd == owner)
         return;

@@ -15,7 +15,9 @@ public:
     ~TrayIcon();
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;
-    void SetImage(HICON image) { data_.hIcon = image; }
+    // The icon's picture from now on; a registered icon shows it at once. The caller keeps the
+    // image alive until the next one is set.
+    void SetImage(HICON image);
 
     // Registers the icon for `owner` unless it is registered for it already.
     void EnsureRegistered(HWND owner);

@@ -3,8 +3,8 @@
 TAboutBox* AboutBox = nullptr;
 
 TAboutBox::TAboutBox(ui::Application& app)
-    : Label1(*this), Label2(*this), Label3(*this), Label4(*this), app_(app),
-      background_(::CreateSolidBrush(RGB(0, 0, 0))) {
+    : Label1(*this), Label2(*this), Label3(*this), Label4(*this), app_(app), screen_(ui::DialogScreenOf(app)),
+      fonts_(screen_.dpi), background_(::CreateSolidBrush(RGB(0, 0, 0))) {
     for (TShadowLabel* l : {&Label1, &Label2, &Label3, &Label4})
         l->BeginLoading();
     SetupLabel(Label4, 40, 8, 225, 40, "Morovin", clYellow, 40, 0);
@@ -13,13 +13,17 @@ TAboutBox::TAboutBox(ui::Application& app)
     SetupLabel(Label2, 40, 86, 222, 19, kContactLine2, clGreen, 19, 0);
     Label2.SetWordWrap(true);
 
-    // No frame, so the window is exactly its client area.
+    // No frame, so the window is exactly its client area. It is made where it is shown, so it
+    // never meets another monitor's DPI on its way there.
+    const RECT place = Placement();
     CreateParams p{"TAboutBox"};
     p.caption = "ﾊﾞｰｼﾞｮﾝ情報";
     p.style = WS_POPUP;
     p.exStyle = WS_EX_TOPMOST;
-    p.width = kClientWidth;
-    p.height = kClientHeight;
+    p.left = place.left;
+    p.top = place.top;
+    p.width = place.right - place.left;
+    p.height = place.bottom - place.top;
     p.owner = app.AppWindow();
     CreateHandle(p);
     for (TShadowLabel* l : {&Label1, &Label2, &Label3, &Label4})
@@ -32,7 +36,11 @@ TAboutBox::~TAboutBox() {
 
 void TAboutBox::SetupLabel(TShadowLabel& label, int left, int top, int width, int height, const char* text,
                            TColor colour, int charHeight, std::uint8_t style) {
-    label.SetBounds(left, top, width, height);
+    // Designed at 96 dpi: the box in the window's pixels, the font as designed (the cache makes
+    // it at the box's DPI).
+    const int dpi = fonts_.Dpi();
+    label.SetBounds(ui::ScaleForDpi(left, dpi), ui::ScaleForDpi(top, dpi), ui::ScaleForDpi(width, dpi),
+                    ui::ScaleForDpi(height, dpi));
     LabelFont font;
     font.height = -charHeight;
     font.style = style;
@@ -45,11 +53,18 @@ void TAboutBox::SetupLabel(TShadowLabel& label, int left, int top, int width, in
     label.OnMouseDown = [this](TMouseButton, int, int) { Image1MouseDown(); };
 }
 
+RECT TAboutBox::Placement() const {
+    const int width = ui::ScaleForDpi(kClientWidth, fonts_.Dpi());
+    const int height = ui::ScaleForDpi(kClientHeight, fonts_.Dpi());
+    const POINT at = ui::CentreOn(screen_.monitor, width, height);
+    return RECT{at.x, at.y, at.x + width, at.y + height};
+}
+
 void TAboutBox::ShowModal() {
     closed_ = false;
-    // Centred on the screen as it is when the box is shown.
-    ::SetWindowPos(Handle(), HWND_TOPMOST, (::GetSystemMetrics(SM_CXSCREEN) - kClientWidth) / 2,
-                   (::GetSystemMetrics(SM_CYSCREEN) - kClientHeight) / 2, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    // Centred on its monitor as it is when the box is shown.
+    const RECT place = Placement();
+    ::SetWindowPos(Handle(), HWND_TOPMOST, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     app_.RunModal(Handle(), [this] { return closed_ || !Handle(); });
     if (Handle())
         ::ShowWindow(Handle(), SW_HIDE);

@@ -1,15 +1,19 @@
 #pragma once
-// TAboutBox: a borderless black panel in the middle of the screen with the program's name, its
-// version and two contact lines. Any mouse press on it closes it; keys do nothing.
+// TAboutBox: a borderless black panel in the middle of the clock's monitor with the program's
+// name, its version and two contact lines, laid out at that monitor's DPI. Any mouse press on it
+// closes it; keys do nothing.
 #include "ui/Application.h"
+#include "ui/DialogScreen.h"
 #include "widgets/ShadowLabelPaint_win.h"
 
 class TAboutBox : public ui::Window, private LabelHost {
 public:
+    // Opens on the clock's monitor, on the primary one without a clock (a second start).
     explicit TAboutBox(ui::Application& app);
     ~TAboutBox() override;
 
-    // Shows the box centred and topmost, and returns once a mouse press has closed it.
+    // Shows the box centred on its monitor and topmost, and returns once a mouse press has
+    // closed it.
     void ShowModal();
     void Image1MouseDown();
 
@@ -18,6 +22,7 @@ public:
     TShadowLabel Label3; // version
     TShadowLabel Label4; // program name
 
+    // At 96 dpi; the box and its labels scale with the DPI of its monitor.
     static constexpr int kClientWidth = 302;
     static constexpr int kClientHeight = 112;
     // Each fits its label's designed width on one line (the second wraps only if it must).
@@ -33,9 +38,12 @@ private:
                           const LabelRect& start) override;
     void SetupLabel(TShadowLabel& label, int left, int top, int width, int height, const char* text,
                     TColor colour, int charHeight, std::uint8_t style);
+    // The box's window rectangle: its scaled size, centred on its monitor as it is now.
+    RECT Placement() const;
 
     ui::Application& app_;
-    ui::FontCache fonts_;
+    ui::DialogScreen screen_; // the monitor it opens on, and its DPI
+    ui::FontCache fonts_;     // at that DPI
     ui::unique_hbrush background_;
     bool closed_ = false;
 };

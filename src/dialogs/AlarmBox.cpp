@@ -2,6 +2,7 @@
 
 #include "base/AppError.h"
 #include "ui/Dispatch.h"
+#include "ui/Dpi.h"
 
 #include <algorithm>
 #include <utility>
@@ -10,10 +11,11 @@ namespace {
 
 constexpr const char* kCaption = "情報";
 constexpr const char* kButtonCaption = "はい(&Y)";
+// At 96 dpi, like the icon's 32 pixels; scaled to the box's DPI.
 constexpr int kMargin = 12;
-constexpr int kIconSize = 32;
 constexpr int kButtonMinWidth = 75;
 constexpr int kButtonMinHeight = 23;
+constexpr int kButtonTextPadding = 10;
 
 // An empty dialog template; the controls are made and placed once the text is measured.
 struct alignas(4) EmptyDialogTemplate {
@@ -21,19 +23,9 @@ struct alignas(4) EmptyDialogTemplate {
     WORD menu = 0, windowClass = 0, title = 0;
 };
 
-// The font of the system's message boxes; null when the system does not say.
-ui::unique_hfont MessageFont() {
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof(metrics);
-    if (!::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-        return ui::unique_hfont();
-    return ui::unique_hfont(::CreateFontIndirectA(&metrics.lfMessageFont));
-}
-
 } // namespace
 
-TAlarmBox::TAlarmBox(ui::Application& app, std::string text)
-    : app_(app), text_(std::move(text)), font_(MessageFont()) {
+TAlarmBox::TAlarmBox(ui::Application& app, std::string text) : app_(app), text_(std::move(text)) {
     Image1.SetId(kImageId);
     Label1.SetId(kTextId);
     Button1.SetId(kButtonId);
@@ -69,10 +61,8 @@ void TAlarmBox::ShowModal() {
     closed_ = false;
     RECT r{};
     ::GetWindowRect(hwnd_, &r);
-    const int width = r.right - r.left;
-    const int height = r.bottom - r.top;
-    ::SetWindowPos(hwnd_, HWND_TOPMOST, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                   (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    const POINT at = ui::CentreOn(screen_.monitor, r.right - r.left, r.bottom - r.top);
+    ::SetWindowPos(hwnd_, HWND_TOPMOST, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     app_.RunModal(hwnd_, [this] { return closed_; });
 }
 
@@ -94,25 +84,40 @@ SIZE TAlarmBox::MeasureText(const std::string& text, UINT flags, int maxWidth) c
     return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
-// Icon and text side by side, the button centred beneath; the box takes the size they need.
+// Icon and text side by side, the button centred beneath; the box takes the size they need, in
+// pixels at the DPI of the clock's monitor, where it is placed before anything is measured (so
+// the system gives it that DPI from the start).
 void TAlarmBox::LayOut() {
-    const SIZE textSize = MeasureText(text_, DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX,
-                                      std::max(1, ::GetSystemMetrics(SM_CXSCREEN) / 2));
+    screen_ = ui::DialogScreenOf(app_);
+    const int dpi = screen_.dpi;
+    const POINT centre = ui::CentreOn(screen_.monitor, 0, 0);
+    ::SetWindowPos(hwnd_, nullptr, centre.x, centre.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    font_ = ui::MessageFontForDpi(dpi);
+    const int margin = ui::ScaleForDpi(kMargin, dpi);
+    const int iconSize = ui::SystemMetricForDpi(SM_CXICON, dpi);
+
+    const int monitorWidth = screen_.monitor.right - screen_.monitor.left;
+    const SIZE textSize =
+        MeasureText(text_, DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX, std::max(1, monitorWidth / 2));
     const SIZE captionSize = MeasureText(kButtonCaption, DT_SINGLELINE, 0);
-    const int buttonWidth = std::max<int>(kButtonMinWidth, captionSize.cx + 2 * kMargin);
-    const int buttonHeight = std::max<int>(kButtonMinHeight, captionSize.cy + 10);
+    const int buttonWidth = std::max<int>(ui::ScaleForDpi(kButtonMinWidth, dpi), captionSize.cx + 2 * margin);
+    const int buttonHeight = std::max<int>(ui::ScaleForDpi(kButtonMinHeight, dpi),
+                                           captionSize.cy + ui::ScaleForDpi(kButtonTextPadding, dpi));
 
-    const int textLeft = kMargin + kIconSize + kMargin;
-    const int contentHeight = std::max<int>(kIconSize, textSize.cy);
-    const int besideIcon = text_.empty() ? 0 : static_cast<int>(textSize.cx) + kMargin;
-    const int clientWidth = std::max<int>(textLeft + besideIcon, buttonWidth + 2 * kMargin);
-    const int buttonTop = kMargin + contentHeight + kMargin;
-    const int clientHeight = buttonTop + buttonHeight + kMargin;
+    const int textLeft = margin + iconSize + margin;
+    const int contentHeight = std::max<int>(iconSize, textSize.cy);
+    const int besideIcon = text_.empty() ? 0 : static_cast<int>(textSize.cx) + margin;
+    const int clientWidth = std::max<int>(textLeft + besideIcon, buttonWidth + 2 * margin);
+    const int buttonTop = margin + contentHeight + margin;
+    const int clientHeight = buttonTop + buttonHeight + margin;
 
-    Image1.Create(hwnd_, {kMargin, kMargin, kIconSize, kIconSize}, "", Font());
-    Image1.SetIcon(::LoadIconA(nullptr, IDI_INFORMATION));
+    Image1.Create(hwnd_, {margin, margin, iconSize, iconSize}, "", Font());
+    // The system's shared icon at its own size; scaled down from its largest image at any other.
+    icon_ = iconSize == ::GetSystemMetrics(SM_CXICON) ? ui::unique_hicon()
+                                                      : ui::SystemIconForSize(IDI_INFORMATION, iconSize);
+    Image1.SetIcon(icon_ ? icon_.get() : ::LoadIconA(nullptr, IDI_INFORMATION));
     // A text shorter than the icon sits level with the icon's middle.
-    const int textTop = kMargin + (contentHeight - static_cast<int>(textSize.cy)) / 2;
+    const int textTop = margin + (contentHeight - static_cast<int>(textSize.cy)) / 2;
     if (!text_.empty())
         Label1.Create(hwnd_,
                       {textLeft, textTop, static_cast<int>(textSize.cx), static_cast<int>(textSize.cy)},
@@ -122,9 +127,11 @@ void TAlarmBox::LayOut() {
     ::SendMessageA(hwnd_, DM_SETDEFID, kButtonId, 0);
     ::SetFocus(Button1.Handle());
 
+    // The frame at the DPI the window really has (not that of SetDialogDpi, if it differs).
     RECT frame{0, 0, clientWidth, clientHeight};
-    ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongA(hwnd_, GWL_STYLE)), FALSE,
-                         static_cast<DWORD>(::GetWindowLongA(hwnd_, GWL_EXSTYLE)));
+    ui::AdjustWindowRectForDpi(frame, static_cast<DWORD>(::GetWindowLongA(hwnd_, GWL_STYLE)),
+                               static_cast<DWORD>(::GetWindowLongA(hwnd_, GWL_EXSTYLE)),
+                               ui::DpiForWindow(hwnd_));
     ::SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -150,6 +157,14 @@ INT_PTR CALLBACK TAlarmBox::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 }
 
 bool TAlarmBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_DPICHANGED) {
+        // Moved to a monitor of another DPI: the frame the system suggests, the layout as it was,
+        // as the forms do (not left to the dialog manager's own rescaling).
+        const RECT& r = *reinterpret_cast<const RECT*>(lp);
+        ::SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+        return true;
+    }
     // The only notification its controls give is the button's click.
     if (msg != WM_COMMAND)
         return false;

@@ -1,12 +1,14 @@
 #pragma once
 // TAlarmBox: the alarm's message box "情報". The information icon and the alarm's text side by
-// side, the text wrapped to at most half the screen width, and one button "はい(&Y)" beneath,
-// which is the default button; Enter, Esc, the button and the close box all just close it. A box
+// side, the text wrapped to at most half the width of the clock's monitor, and one button
+// "はい(&Y)" beneath, which is the default button, all at that monitor's DPI; Enter, Esc, the
+// button and the close box all just close it. A box
 // of our own, since the system's neither names its button so nor wraps its text so wide, but a
 // dialog-class window ('#32770') with the system box's control ids, so that it is found and
 // answered like one.
 #include "ui/Application.h"
 #include "ui/Buttons.h"
+#include "ui/DialogScreen.h"
 #include "ui/Handles.h"
 #include "ui/TextControls.h"
 
@@ -22,7 +24,7 @@ public:
     // Makes the box and its controls, laid out for the text but not shown; false when the system
     // would not make them, and nothing is left over then.
     bool Create();
-    // Centres the box on the screen above the topmost windows, shows it modally over the whole
+    // Centres the box on the clock's monitor above the topmost windows, shows it modally over the whole
     // program (the clock goes on ticking in the nested loop) and returns once it has closed.
     void ShowModal();
     void Button1Click();
@@ -47,7 +49,9 @@ private:
 
     ui::Application& app_;
     std::string text_;
+    ui::DialogScreen screen_;
     ui::unique_hfont font_;
+    ui::unique_hicon icon_; // only when the icon is not the system's shared one
     HWND hwnd_ = nullptr;
     bool closed_ = false;
 };

@@ -62,13 +62,20 @@ void TPropForm::FillPreview(const PropertyValues& start) {
 
 void TPropForm::SetPreviewFont(const LabelFont& font) {
     previewFont_ = font;
-    Label1.SetFont(ui::ToLogFont(font));
+    // The font's height is at 96 dpi, as the clock keeps it; the preview shows it at the dialog's.
+    LOGFONTA shown = ui::ToLogFont(font);
+    shown.lfHeight = ui::ScaleForDpi(shown.lfHeight, Dpi());
+    Label1.SetFont(shown);
 }
 
 void TPropForm::Button1Click() {
+    // The picker turns heights into points at the system DPI, not at 96 dpi.
     LOGFONTA font = ui::ToLogFont(previewFont_);
-    if (FontDialog1.Execute(Handle(), font))
+    font.lfHeight = ::MulDiv(font.lfHeight, ui::SystemDpi(), ui::kDesignDpi);
+    if (FontDialog1.Execute(Handle(), font)) {
+        font.lfHeight = ::MulDiv(font.lfHeight, ui::kDesignDpi, ui::SystemDpi());
         SetPreviewFont(ui::FromLogFont(font)); // the picker offers no colour: it stays black
+    }
 }
 
 void TPropForm::PickColour(ui::ColourButton& button) {

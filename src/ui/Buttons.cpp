@@ -71,7 +71,8 @@ bool ColourButton::DrawItem(const DRAWITEMSTRUCT& item) {
     ::SetBkMode(item.hDC, previousMode);
     if (item.itemState & ODS_FOCUS) {
         RECT focus = item.rcItem;
-        ::InflateRect(&focus, -4, -4);
+        const int inset = ScaleForDpi(4, Dpi());
+        ::InflateRect(&focus, -inset, -inset);
         ::DrawFocusRect(item.hDC, &focus);
     }
     return true;

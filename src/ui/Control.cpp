@@ -19,6 +19,11 @@ Place Within(const Place& frame, const Place& inner) {
     return Place{frame.left + inner.left, frame.top + inner.top, inner.width, inner.height};
 }
 
+Place ScalePlace(const Place& place, int dpi) {
+    const int left = ScaleForDpi(place.left, dpi), top = ScaleForDpi(place.top, dpi);
+    return Place{left, top, ScaleForDpi(place.Right(), dpi) - left, ScaleForDpi(place.Bottom(), dpi) - top};
+}
+
 Control::~Control() {
     if (hwnd_ && ControlOf(hwnd_) == this) {
         Unlink();
@@ -34,9 +39,10 @@ HWND Control::CreateChild(HWND parent, const char* className, DWORD style, DWORD
                           std::string_view caption, HFONT font) {
     const int id = id_ ? id_ : nextControlId++;
     const std::string text(caption);
+    const Place pixels = ScalePlace(place, dpi_);
     HWND hwnd = ::CreateWindowExA(
-        exStyle, className, text.c_str(), style | WS_CHILD, place.left, place.top, place.width, place.height,
-        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ModuleInstance(), nullptr);
+        exStyle, className, text.c_str(), style | WS_CHILD, pixels.left, pixels.top, pixels.width,
+        pixels.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ModuleInstance(), nullptr);
     if (!hwnd)
         throw AppError(std::string("CreateWindow ") + className);
     // Each new control goes last, so the tab order is the order of creation.
@@ -47,6 +53,7 @@ HWND Control::CreateChild(HWND parent, const char* className, DWORD style, DWORD
     hwnd_ = hwnd;
     id_ = id;
     place_ = place;
+    pixels_ = pixels;
     return hwnd;
 }
 

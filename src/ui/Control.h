@@ -3,6 +3,8 @@
 // and press it) linked to its C++ object through a window property; the window procedure of its
 // parent hands every notification (WM_COMMAND, WM_HSCROLL, WM_DRAWITEM, WM_CTLCOLOR*, WM_NOTIFY)
 // to that object through RouteControlMessage. A control unlinks itself before its window dies.
+#include "ui/Dpi.h"
+
 #include <windows.h>
 
 #include <string>
@@ -22,6 +24,10 @@ struct Place {
 // a group box is only a frame, so the controls drawn inside it stay children of its parent.
 Place Within(const Place& frame, const Place& inner);
 
+// `place` designed at 96 dpi, at `dpi`: its edges are scaled, so controls that meet at 96 dpi
+// still meet. The one scaling of every control rectangle (Control::CreateChild applies it).
+Place ScalePlace(const Place& place, int dpi);
+
 class Control {
 public:
     Control() = default;
@@ -30,7 +36,7 @@ public:
     virtual ~Control();
 
     // Makes the control's window(s) on `parent`, in `font`; called once, by Form::Add or by a
-    // dialog that places its controls itself.
+    // dialog that places its controls itself. `place` is at 96 dpi; the window gets it at Dpi().
     virtual void Create(HWND parent, const Place& place, std::string_view caption, HFONT font) = 0;
 
     HWND Handle() const { return hwnd_; }
@@ -38,7 +44,14 @@ public:
     // The id its window gets instead of the next free one; before Create. For the ids that a
     // dialog-class window's manager and other programs look for (IDOK, a message's 0xFFFF).
     void SetId(int id) { id_ = id; }
+    // The DPI the control is laid out at, its own parts included; before Create. Form::Add gives
+    // each control the form's; 96 (the default) places it pixel for pixel as given.
+    void SetDpi(int dpi) { dpi_ = dpi; }
+    int Dpi() const { return dpi_; }
+    // Where it was placed, as given at 96 dpi (what Within and the control's parts work from).
     const Place& Bounds() const { return place_; }
+    // Where its window is, in pixels at Dpi().
+    const Place& PixelBounds() const { return pixels_; }
 
     bool Enabled() const;
     virtual void SetEnabled(bool enabled);
@@ -66,7 +79,8 @@ private:
     void Unlink();
     HWND hwnd_ = nullptr;
     int id_ = 0;
-    Place place_;
+    int dpi_ = kDesignDpi;
+    Place place_, pixels_;
 };
 
 // The object of a control window made by CreateChild; null for any other window.

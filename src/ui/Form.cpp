@@ -8,27 +8,41 @@ constexpr DWORD kFormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDRE
 constexpr DWORD kFormExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
 } // namespace
 
-Form::Form(Application& app)
-    : app_(app), font_(::CreateFontA(-kDialogFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                     SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kDialogFontName)) {}
+Form::Form(Application& app) : app_(app) {}
 
 Form::~Form() {
     Destroy();
 }
 
 void Form::CreateForm(const char* className, const char* caption, int clientWidth, int clientHeight) {
-    RECT frame{0, 0, clientWidth, clientHeight};
-    ::AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExStyle);
+    screen_ = DialogScreenOf(app_);
+    const int dpi = screen_.dpi;
+    font_ = unique_hfont(::CreateFontA(-ScaleForDpi(kDialogFontHeight, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                                       FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                       DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kDialogFontName));
+    const int width = ScaleForDpi(clientWidth, dpi), height = ScaleForDpi(clientHeight, dpi);
+    RECT frame{0, 0, width, height};
+    AdjustWindowRectForDpi(frame, kFormStyle, kFormExStyle, dpi);
     CreateParams p{className};
     p.caption = caption;
     p.style = kFormStyle;
     p.exStyle = kFormExStyle;
     p.width = frame.right - frame.left;
     p.height = frame.bottom - frame.top;
+    // Made where it will be shown, so the system gives the window that monitor's DPI from the start.
+    const POINT at = CentreOn(screen_.monitor, p.width, p.height);
+    p.left = at.x;
+    p.top = at.y;
     p.owner = app_.AppWindow();
     p.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     CreateHandle(p);
+    // Sized by the frame the window really got, which is not that of a DPI set by SetDialogDpi:
+    // the client area comes out exact either way.
+    RECT client{};
+    ::GetClientRect(Handle(), &client);
+    if (client.right != width || client.bottom != height)
+        ::SetWindowPos(Handle(), nullptr, 0, 0, p.width + width - client.right,
+                       p.height + height - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // A fixed frame: the system menu offers neither sizing nor minimising nor maximising.
     if (HMENU menu = ::GetSystemMenu(Handle(), FALSE)) {
         for (UINT command : {SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE, SC_RESTORE})
@@ -40,10 +54,8 @@ void Form::ShowModal() {
     closed_ = false;
     RECT r{};
     ::GetWindowRect(Handle(), &r);
-    const int width = r.right - r.left;
-    const int height = r.bottom - r.top;
-    ::SetWindowPos(Handle(), HWND_TOPMOST, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                   (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    const POINT at = CentreOn(screen_.monitor, r.right - r.left, r.bottom - r.top);
+    ::SetWindowPos(Handle(), HWND_TOPMOST, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     app_.RunModal(
         Handle(), [this] { return closed_ || !Handle(); }, [this](const MSG& msg) { return FilterKey(msg); });
     if (Handle())
@@ -90,6 +102,13 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 ::SetFocus(target);
         }
         return 0;
+    case WM_DPICHANGED: {
+        // Moved to a monitor of another DPI: the frame the system suggests, the layout as it was.
+        const RECT& r = *reinterpret_cast<const RECT*>(lp);
+        ::SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
     case WM_COMMAND:
         // Enter and Esc arrive from the dialog manager as IDOK and IDCANCEL. There is no default
         // and no cancel button: Enter presses the focused push button, if any, and Esc nothing.

@@ -1,11 +1,15 @@
 #pragma once
 // A dialog form: a fixed, topmost, captioned window with a client area of exact pixel size and
 // one dialog font for all its controls, shown modally over the program and centred on the
-// screen. Controls are added in tab order; the dialog keys work as in any dialog (Tab and
-// Shift+Tab, arrows in a radio group, Ctrl+Tab between the pages of its page control), and no
-// button is the default or the cancel button.
+// clock's monitor. Controls are added in tab order; the dialog keys work as in any dialog (Tab
+// and Shift+Tab, arrows in a radio group, Ctrl+Tab between the pages of its page control), and
+// no button is the default or the cancel button.
+// Sizes and places are given at 96 dpi. The form takes the DPI of the monitor it opens on when
+// it is made, and its client size, its font and (through Add) every control are scaled to it;
+// dragged to a monitor of another DPI it takes the size the system suggests and keeps its layout.
 #include "ui/Application.h"
 #include "ui/Control.h"
+#include "ui/DialogScreen.h"
 #include "ui/Handles.h"
 #include "ui/PageControl.h"
 
@@ -24,15 +28,20 @@ public:
     void Close();
     bool Closed() const { return closed_; }
     HFONT DialogFont() const { return font_.get(); }
+    // The DPI the form is laid out at, from CreateForm on.
+    int Dpi() const { return screen_.dpi; }
 
     static constexpr const char* kDialogFontName = "ＭＳ Ｐゴシック";
     static constexpr int kDialogFontHeight = 12;
 
 protected:
+    // Makes the form, on the clock's monitor, with a client area `clientWidth` x `clientHeight`
+    // at 96 dpi.
     void CreateForm(const char* className, const char* caption, int clientWidth, int clientHeight);
-    // Makes `control` on `parent` (the form or one of its pages); the order of the calls is the
-    // tab order.
+    // Makes `control` on `parent` (the form or one of its pages) at `place` (at 96 dpi); the
+    // order of the calls is the tab order.
     template <class C> C& Add(C& control, HWND parent, const Place& place, std::string_view caption = "") {
+        control.SetDpi(Dpi());
         control.Create(parent, place, caption, font_.get());
         return control;
     }
@@ -46,6 +55,7 @@ protected:
 
 private:
     bool FilterKey(const MSG& msg);
+    DialogScreen screen_;
     unique_hfont font_;
     PageControl* keyboardPages_ = nullptr;
     HWND lastFocus_ = nullptr;

@@ -41,7 +41,8 @@ void PageControl::Create(HWND parent, const Place& place, std::string_view, HFON
                 font);
     // Tabs as narrow as a designer's: the caption and a few pixels each side, so a row of short
     // captions fits the control's width without scroll arrows.
-    ::SendMessageA(Handle(), TCM_SETPADDING, 0, MAKELPARAM(kTabPadding, kTabPadding));
+    const int padding = ScaleForDpi(kTabPadding, Dpi());
+    ::SendMessageA(Handle(), TCM_SETPADDING, 0, MAKELPARAM(padding, padding));
 }
 
 TabSheet& PageControl::AddPage(const std::string& caption) {
@@ -53,10 +54,12 @@ TabSheet& PageControl::AddPage(const std::string& caption) {
                        reinterpret_cast<LPARAM>(&item)) < 0)
         throw AppError("TabCtrl_InsertItem");
 
-    // The page covers the tab control's display area, in the parent's coordinates.
-    RECT area{0, 0, Bounds().width, Bounds().height};
+    // The page covers the tab control's display area, in the parent's coordinates (in pixels: the
+    // tab strip's height is the system's, for the font; what the page holds is scaled itself).
+    const Place& at = PixelBounds();
+    RECT area{0, 0, at.width, at.height};
     ::SendMessageA(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
-    ::OffsetRect(&area, Bounds().left, Bounds().top);
+    ::OffsetRect(&area, at.left, at.top);
     auto page = std::make_unique<TabSheet>();
     page->Create(parent_, area);
     // Just after the tab strip and the pages before it, ahead of whatever the parent holds next.
@@ -65,8 +68,8 @@ TabSheet& PageControl::AddPage(const std::string& caption) {
 
     // The tab strip leaves the display area to the pages: it neither paints nor takes clicks there.
     RECT inner = area;
-    ::OffsetRect(&inner, -Bounds().left, -Bounds().top);
-    unique_hrgn region(::CreateRectRgn(0, 0, Bounds().width, Bounds().height));
+    ::OffsetRect(&inner, -at.left, -at.top);
+    unique_hrgn region(::CreateRectRgn(0, 0, at.width, at.height));
     const unique_hrgn hole(::CreateRectRgn(inner.left, inner.top, inner.right, inner.bottom));
     if (region && hole && ::CombineRgn(region.get(), region.get(), hole.get(), RGN_DIFF) != ERROR &&
         ::SetWindowRgn(Handle(), region.get(), FALSE))

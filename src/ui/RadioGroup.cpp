@@ -53,11 +53,13 @@ void RadioGroup::SetItems(const std::vector<std::string>& captions, int columns)
                                       font_ ? static_cast<HGDIOBJ>(font_) : ::GetStockObject(SYSTEM_FONT));
         TEXTMETRICA metrics{};
         ::GetTextMetricsA(dc.get(), &metrics);
-        lineHeight = metrics.tmHeight;
+        // The items are placed at 96 dpi, like the group: the line height too.
+        lineHeight = ::MulDiv(metrics.tmHeight, kDesignDpi, Dpi());
     }
     const int count = static_cast<int>(captions.size());
     for (int i = 0; i < count; ++i) {
         auto item = std::make_unique<Button>(*this, i);
+        item->SetDpi(Dpi());
         const Place inner = RadioItemPlace(Bounds().width, Bounds().height, lineHeight, count, columns, i);
         item->Create(parent_, Within(Bounds(), inner), captions[static_cast<std::size_t>(i)], font_);
         if (!Visible())

@@ -14,7 +14,8 @@ namespace ui {
 // height `lineHeight`, the items filling `columns` columns top to bottom: each column is
 // (width - 10) / columns wide from 8 px in; with n = items per column, each row is
 // (height - lineHeight - 5) / n high, the first starting lineHeight + 1 plus half the remainder
-// of that division from the top. Relative to the group's top-left corner.
+// of that division from the top. Relative to the group's top-left corner; all at 96 dpi, the
+// items scaled with the group.
 Place RadioItemPlace(int width, int height, int lineHeight, int count, int columns, int index);
 
 class RadioGroup : public Control {

@@ -1,5 +1,7 @@
 #include "widgets/ShadowLabel.h"
 
+#include <cmath>
+
 void TShadow::SetVisible(bool value) {
     if (visible_ == value)
         return;
@@ -196,6 +198,18 @@ void TShadowLabel::SetShadow(const TShadow* source) {
         return;
     shadow_.Assign(*source);
     Invalidate();
+}
+
+void TShadowLabel::Rescale(int multiplier, int divisor) {
+    if (divisor <= 0 || multiplier == divisor)
+        return;
+    // Rounded half away from zero, as the system scales.
+    const auto scaled = [&](int v) {
+        return static_cast<int>(std::lround(static_cast<double>(v) * multiplier / divisor));
+    };
+    // The width too: a word-wrapped label breaks its lines at the same place as before.
+    SetBounds(scaled(Left()), scaled(Top()), scaled(Width()), scaled(Height()));
+    AdjustBounds();
 }
 
 void TShadowLabel::EndLoading() {

@@ -122,6 +122,10 @@ public:
     void SetHighlight(const TShadow* source);
     void SetShadow(const TShadow* source);
 
+    // The holder shows the label at another scale now (its DPI changed): the box scales by
+    // multiplier / divisor, and an auto-sized label measures itself again.
+    void Rescale(int multiplier, int divisor);
+
     // While the holder is being built the label does not size itself; EndLoading sizes it once.
     void BeginLoading() { loading_ = true; }
     void EndLoading();

@@ -6,9 +6,9 @@
 
 namespace ui {
 
-LOGFONTA ToLogFont(const LabelFont& font) {
+LOGFONTA ToLogFont(const LabelFont& font, int dpi, BYTE quality) {
     LOGFONTA lf{};
-    lf.lfHeight = font.height;
+    lf.lfHeight = ScaleForDpi(font.height, dpi);
     lf.lfWeight = (font.style & fsBold) ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = (font.style & fsItalic) ? TRUE : FALSE;
     lf.lfUnderline = (font.style & fsUnderline) ? TRUE : FALSE;
@@ -16,7 +16,7 @@ LOGFONTA ToLogFont(const LabelFont& font) {
     lf.lfCharSet = font.charset;
     lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
     lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    lf.lfQuality = DEFAULT_QUALITY;
+    lf.lfQuality = quality;
     // Stored pitch: 0 default, 1 variable, 2 fixed; Win32 orders fixed before variable.
     switch (font.pitch) {
     case FontPitch::Variable:
@@ -58,18 +58,35 @@ LabelFont FromLogFont(const LOGFONTA& lf) {
     return font;
 }
 
-HFONT FontCache::Get(const LabelFont& wanted) {
+void FontCache::SetDpi(int dpi) {
+    if (dpi == dpi_)
+        return;
+    dpi_ = dpi;
+    entries_.clear(); // none is selected anywhere: painting and measuring put the previous font back
+}
+
+HFONT FontCache::Get(const LabelFont& wanted, BYTE quality) {
     // Colour is drawing state, not part of the GDI font.
     LabelFont key = wanted;
     key.color = clBlack;
     for (auto& e : entries_)
-        if (e.font == key)
+        if (e.font == key && e.quality == quality)
             return e.handle.get();
     if (entries_.size() == kCapacity)
         entries_.erase(entries_.begin());
-    const LOGFONTA lf = ToLogFont(key);
-    entries_.push_back(Entry{key, unique_hfont(::CreateFontIndirectA(&lf))});
+    const LOGFONTA lf = ToLogFont(key, dpi_, quality);
+    entries_.push_back(Entry{key, quality, unique_hfont(::CreateFontIndirectA(&lf))});
     return entries_.back().handle.get();
+}
+
+std::vector<LOGFONTA> FontCache::Descriptions() const {
+    std::vector<LOGFONTA> fonts;
+    for (const auto& e : entries_) {
+        LOGFONTA lf{};
+        ::GetObjectA(e.handle.get(), sizeof(lf), &lf);
+        fonts.push_back(lf);
+    }
+    return fonts;
 }
 
 HDC FontCache::MeasuringDc() {
@@ -80,7 +97,7 @@ HDC FontCache::MeasuringDc() {
 
 } // namespace ui
 
-void PaintShadowLabel(const TShadowLabel& label, HDC dc, ui::FontCache& fonts) {
+void PaintShadowLabel(const TShadowLabel& label, HDC dc, ui::FontCache& fonts, BYTE quality) {
     if (!label.Visible())
         return;
     ui::SavedDcState saved(dc);
@@ -97,14 +114,16 @@ void PaintShadowLabel(const TShadowLabel& label, HDC dc, ui::FontCache& fonts) {
     }
     // The saved state puts the previous font back: under Wine each font selection on a DC of
     // the display driver costs a lookup of the X resources, so none is made twice.
-    ::SelectObject(dc, fonts.Get(label.Font()));
+    ::SelectObject(dc, fonts.Get(label.Font(), quality));
     ::SetBkMode(dc, TRANSPARENT);
 
     const TShadow& hl = label.Highlight();
     const TShadow& sh = label.Shadow();
+    // The offsets are in 96-dpi units, as the settings hold them: scaled with the font.
+    const int dpi = fonts.Dpi();
     RECT h = t, s = t;
-    ::OffsetRect(&h, hl.OffsetLeft(), hl.OffsetTop());
-    ::OffsetRect(&s, sh.OffsetLeft(), sh.OffsetTop());
+    ::OffsetRect(&h, ui::ScaleForDpi(hl.OffsetLeft(), dpi), ui::ScaleForDpi(hl.OffsetTop(), dpi));
+    ::OffsetRect(&s, ui::ScaleForDpi(sh.OffsetLeft(), dpi), ui::ScaleForDpi(sh.OffsetTop(), dpi));
 
     const bool on = label.Enabled();
     const COLORREF shadowColour = ui::ResolveColour(on ? sh.Color() : clGray);

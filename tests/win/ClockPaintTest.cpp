@@ -118,6 +118,17 @@ TEST_P(ScreenModePaths, ScreenModeShowsTheWindowBeneathBetweenTheLettersAndOnlyT
     EXPECT_GT(shot.CountNear(RGB(255, 255, 255), right, 30), 20);
 }
 
+TEST_P(ScreenModePaths, OnlyThePerPixelAlphaPathDrawsItsLabelsInGrayscale) {
+    Open(false);
+    Repaint();
+    bool grayscale = false;
+    for (const LOGFONTA& font : clock_->Fonts().Descriptions()) {
+        EXPECT_TRUE(font.lfQuality == ANTIALIASED_QUALITY || font.lfQuality == DEFAULT_QUALITY);
+        grayscale = grayscale || font.lfQuality == ANTIALIASED_QUALITY;
+    }
+    EXPECT_EQ(grayscale, GetParam() == ScreenPath::Alpha);
+}
+
 TEST_F(ClockPaintTest, ScreenModeShowsAChangeBeneathAtTheNextRepaintOnly) {
     allowLayered_ = false; // the capture path
     Open(false);

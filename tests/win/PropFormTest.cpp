@@ -1,7 +1,8 @@
 // The Properties dialog in-process: the opening over the control <-> settings correspondence,
-// its handlers, the pickers, the closing, and the layout invariants.
+// its handlers, the pickers, the closing, the layout invariants and the layout at 144 dpi.
 #include "PropFormFixture.h"
 #include "TestSupport.h"
+#include "ui/DialogScreen.h"
 
 #include <gtest/gtest.h>
 
@@ -235,6 +236,46 @@ TEST_F(PropFormTest, ControlsSitInsideTheirParentsInTheDialogFontAndInTheDeclare
     fonts.insert(fonts.end(), buttons.begin(), buttons.end());
     EXPECT_EQ(tabWalk(0), general);
     EXPECT_EQ(tabWalk(1), fonts);
+}
+
+TEST_F(PropFormTest, At144DpiEveryKindOfControlAndTheClientAreaAreTheirDesignPlacesScaledAtTheEdges) {
+    struct DialogDpi {
+        DialogDpi() { ui::SetDialogDpi(144); }
+        ~DialogDpi() { ui::SetDialogDpi(0); }
+    } dpi;
+    settings.ChimeOn = true;
+    const auto form = Open();
+    const TPropForm& f = *form;
+    // Each in its parent's client coordinates; the design place at 96 dpi beside it. (*) The
+    // items are placed for the font's line height, 19 pixels at 18 (13 at 96 dpi, not 12).
+    const std::pair<HWND, RECT> rows[] = {
+        {f.Handle(), {0, 0, 335, 429}},                      // the client area, 223 x 286
+        {f.PageControl1.Handle(), {8, 8, 326, 374}},         // {5, 5, 212, 244}
+        {f.OKBtn.Handle(), {24, 384, 110, 422}},             // {16, 256, 57, 25}
+        {f.MChk.Handle(), {12, 36, 170, 62}},                // {8, 24, 105, 17}
+        {f.RadioGroup1.Handle(), {12, 228, 290, 290}},       // {8, 152, 185, 41}
+        {f.RadioGroup1.ItemHandle(1), {155, 249, 285, 284}}, // {95, 14, 87, 23} in the group *
+        {f.GroupBox2.Handle(), {3, 123, 303, 180}},          // {2, 82, 200, 38}
+        {f.DateBtn.Handle(), {15, 143, 101, 173}},           // {8, 13, 57, 20} in the group box
+        {f.ScrollBar1.Handle(), {12, 276, 194, 290}},        // {8, 184, 121, 9}
+        {f.XLabel.Handle(), {204, 276, 255, 294}},           // {136, 184, 34, 12}
+        {f.Edit1.Handle(), {12, 42, 290, 72}},               // {8, 28, 185, 20} in a box at 0, 0
+    };
+    for (const auto& [control, expected] : rows) {
+        RECT r{};
+        if (control == f.Handle()) {
+            ::GetClientRect(control, &r);
+        } else {
+            ::GetWindowRect(control, &r);
+            ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+        }
+        EXPECT_EQ(std::vector<LONG>({r.left, r.top, r.right, r.bottom}),
+                  std::vector<LONG>({expected.left, expected.top, expected.right, expected.bottom}))
+            << ::GetDlgCtrlID(control);
+    }
+    LOGFONTA dialogFont{};
+    ::GetObjectA(f.DialogFont(), sizeof(dialogFont), &dialogFont);
+    EXPECT_EQ(dialogFont.lfHeight, -18);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -59,6 +60,7 @@ private:
 
 class PaintHost : public LabelHost {
 public:
+    explicit PaintHost(int dpi) : fonts(dpi) {}
     void InvalidateArea(const LabelRect&) override {}
     LabelRect MeasureText(const std::string& text, const LabelFont& font, unsigned flags,
                           const LabelRect& start) override {
@@ -67,13 +69,14 @@ public:
     ui::FontCache fonts;
 };
 
-// A label showing one solid square "■" in red, with a black shadow and a white highlight.
+// A label showing one solid square "■" in red, with a black shadow and a white highlight, on a
+// window of the given DPI.
 struct SquareLabel {
     PaintHost host;
     TShadowLabel label{host};
-    SquareLabel() {
+    explicit SquareLabel(int dpi = ui::kDesignDpi, int fontHeight = -48) : host(dpi) {
         LabelFont font;
-        font.height = -48;
+        font.height = fontHeight;
         font.color = RGB(255, 0, 0);
         label.SetFont(font);
         label.SetTransparent(true);
@@ -123,6 +126,17 @@ TEST(ShadowLabelPaint, OffsetsMoveTheCopiesAndZeroHidesTheShadowUnderTheText) {
     const RECT t2 = moved.BoxOf(RGB(255, 0, 0));
     EXPECT_EQ(moved.At(t2.left - 2, t2.top - 2), RGB(0, 0, 0));
     EXPECT_EQ(moved.At(t2.right - 1, t2.bottom - 1), RGB(255, 0, 0));
+
+    // The offsets (4 and -3) are in 96-dpi units: drawn scaled at the window's DPI.
+    for (auto [dpi, shadow, highlight] :
+         {std::tuple{96, 4, -3}, std::tuple{120, 5, -4}, std::tuple{144, 6, -5}}) {
+        SquareLabel at(dpi, -32);
+        Canvas c;
+        PaintShadowLabel(at.label, c.Dc(), at.host.fonts);
+        const RECT text = c.BoxOf(RGB(255, 0, 0));
+        EXPECT_EQ(c.BoxOf(RGB(0, 0, 0)).bottom - text.bottom, shadow) << dpi;
+        EXPECT_EQ(c.BoxOf(RGB(255, 255, 255)).left - text.left, highlight) << dpi;
+    }
 }
 
 TEST(ShadowLabelPaint, OpaqueLabelFillsItsRectangle) {
