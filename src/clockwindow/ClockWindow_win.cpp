@@ -276,8 +276,9 @@ LRESULT TWobToke::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MOVE:
         OnMove();
         return 0;
-    case WM_DWMCOMPOSITIONCHANGED: // a layered clock's edges blend or are cut from now on
-        ::InvalidateRect(Handle(), nullptr, TRUE);
+    case WM_DISPLAYCHANGE:
+    case WM_DWMCOMPOSITIONCHANGED: // a layered clock's edges may blend or be cut from now on
+        RetryLayered();
         return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:

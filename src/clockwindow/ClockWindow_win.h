@@ -92,6 +92,14 @@ public:
     void NudgeWindow();
     bool IsLayered() const;
     bool IsKeyed() const { return keyed_.Shown(); }
+    // Refusals of the layered window in a row after which the capture path takes over, until the
+    // display or the desktop's composition changes.
+    static constexpr int kLayeredRefusalsToGiveUp = 3;
+    bool LayeredGivenUp() const { return layeredRefused_; }
+    // GetLastError of the last refused layered update; 0 while none was refused.
+    DWORD LayeredError() const { return layered_.LastError(); }
+    // Screen mode's per-pixel-alpha picture (tests replace its call into the system).
+    LayeredSurface& Layered() { return layered_; }
 
     // Mouse, tray icon and menu
     void FormMouseDown(TMouseButton button);
@@ -143,6 +151,8 @@ private:
     void PaintComposed();
     void PaintLabels(HDC dc, const RECT& area);
     bool SetLayeredStyle(bool on);
+    void RetryLayered();
+    void RepaintWhole();
     void OnMove();
     LRESULT OnEraseBackground(HDC dc);
     TShadowLabel* LabelAt(POINT clientPoint);
@@ -162,6 +172,7 @@ private:
     LayeredSurface layered_;
     KeyedSurface keyed_;
     bool layeredRefused_ = false;
+    int layeredRefusals_ = 0; // in a row
     // What the layered window owes since its last update: Wine hands a window drawn with
     // UpdateLayeredWindowIndirect an empty paint rectangle, so the area asked for is kept here.
     RECT layeredOwed_{};
