@@ -80,8 +80,9 @@ public:
     // raised after everything else is in force.
     void ApplyProperties(const PropertyValues& values);
 
-    // Time signal and alarm (the tick's hook point)
-    void AlarmAndSignalChecks();
+    // Time signal and alarm (the tick's hook point). True when an alarm box was shown, so
+    // that the clock has been read again since.
+    bool AlarmAndSignalChecks();
     void PlaySoundFile();
     void ShowAlarmBox();
     ui::MediaPlayer& MediaPlayer1();
@@ -158,6 +159,7 @@ private:
     TShadowLabel* LabelAt(POINT clientPoint);
     ClockTime Now() const;
     void RefreshClockText(const ClockTime& now);
+    void ShowDateAndWeekday(const ClockTime& now);
     void AimNextTick(const SYSTEMTIME& reading);
     void SetWindowSize(int width, int height);
 
