@@ -39,6 +39,10 @@ LabelFont FromLogFont(const LOGFONTA& font);
 // Paints `label` into `dc`, whose origin is the label's parent's client origin. Clips to the
 // label's rectangle and restores the DC's state afterwards.
 void PaintShadowLabel(const TShadowLabel& label, HDC dc, ui::FontCache& fonts);
+// The two halves of PaintShadowLabel, for labels that overlap: every background first, then every
+// text, so that no label's opaque background covers a neighbour's letters.
+void PaintShadowLabelBackground(const TShadowLabel& label, HDC dc);
+void PaintShadowLabelText(const TShadowLabel& label, HDC dc, ui::FontCache& fonts);
 
 // DrawTextA with DT_CALCRECT on a DC compatible with the screen.
 LabelRect MeasureLabelText(const std::string& text, const LabelFont& font, unsigned flags,
