@@ -31,9 +31,7 @@ bool TWobToke::AlarmAndSignalChecks() {
 }
 
 void TWobToke::ShowAlarmBox() {
-    TAlarmBox box(app_, Settings.DialogText);
-    if (box.Create())
-        box.ShowModal();
+    TAlarmBox::Show(app_, Settings.DialogText);
 }
 
 ui::MediaPlayer& TWobToke::MediaPlayer1() {
