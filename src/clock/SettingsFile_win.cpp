@@ -30,13 +30,14 @@ private:
     HANDLE h_;
 };
 
-// Removes the temporary file unless it has been moved into place.
+// Removes the temporary file unless it has been moved into place or must be kept.
 class TemporaryFile {
 public:
-    explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
+    TemporaryFile(std::string path, const SettingsFileOperations& operations)
+        : path_(std::move(path)), operations_(operations) {}
     ~TemporaryFile() {
         if (!path_.empty())
-            ::DeleteFileA(path_.c_str());
+            operations_.remove(path_);
     }
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
@@ -45,6 +46,7 @@ public:
 
 private:
     std::string path_;
+    const SettingsFileOperations& operations_;
 };
 
 [[noreturn]] void RefuseWrite(const std::string& path) {
@@ -132,28 +134,84 @@ void WriteInPlace(const std::string& path, const std::string& bytes) {
         RefuseWrite(path);
 }
 
-// Moves the finished temporary file into place. ReplaceFileA keeps the old file's attributes,
-// rights and creation time; where a platform's replace drops the attributes, they are put back.
-bool MoveIntoPlace(const std::string& temp, const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return ::MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
+// The error of the call just failed; never 0, so a failure is never taken for success.
+DWORD LastError() {
+    const DWORD error = ::GetLastError();
+    return error != 0 ? error : ERROR_GEN_FAILURE;
+}
+
+DWORD SystemReplace(const std::string& replaced, const std::string& replacement) {
     // A replace that fails half-way (the file held open by someone who lets nobody remove it) can
     // leave a file of the platform's own beside it, so that case is found out first.
-    if (!FileHandle(::CreateFileA(path.c_str(), DELETE,
+    if (!FileHandle(::CreateFileA(replaced.c_str(), DELETE,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, 0, nullptr))
              .valid())
+        return LastError();
+    return ::ReplaceFileA(replaced.c_str(), replacement.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                          nullptr, nullptr)
+               ? 0
+               : LastError();
+}
+
+DWORD SystemMove(const std::string& from, const std::string& to) {
+    return ::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+               ? 0
+               : LastError();
+}
+
+DWORD SystemRemove(const std::string& path) {
+    return ::DeleteFileA(path.c_str()) ? 0 : LastError();
+}
+
+// What a virus scanner, the indexer or a sync client gives while it holds the file a moment.
+bool IsMomentaryRefusal(DWORD error) {
+    return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
+           error == ERROR_LOCK_VIOLATION || error == ERROR_UNABLE_TO_REMOVE_REPLACED;
+}
+
+// Four pauses of 50 ms: such a hold usually clears well within a quarter of a second.
+constexpr int kRetries = 4;
+constexpr DWORD kRetryPause = 50;
+
+template <class Attempt> DWORD Retried(const SettingsFileOperations& operations, Attempt attempt) {
+    DWORD error = attempt();
+    for (int i = 0; i < kRetries && IsMomentaryRefusal(error); ++i) {
+        operations.sleep(kRetryPause);
+        error = attempt();
+    }
+    return error;
+}
+
+// Moves the finished temporary file into place; true when the settings file holds the new
+// content. `attributes` are the old file's (INVALID_FILE_ATTRIBUTES when there was none).
+bool MoveIntoPlace(const SettingsFileOperations& operations, const std::string& temp, const std::string& path,
+                   DWORD attributes) {
+    const auto move = [&] { return Retried(operations, [&] { return operations.move(temp, path); }); };
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return move() == 0;
+    DWORD error = Retried(operations, [&] { return operations.replace(path, temp); });
+    // Failed half-way: on 1176 the old file is gone and the new one still under its temporary
+    // name; on 1177 the old file is still there or under a name of the platform's. Moving the new
+    // one over finishes what was meant.
+    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 ||
+        (error != 0 && !Exists(path)))
+        error = move();
+    if (error != 0)
         return false;
-    if (!::ReplaceFileA(path.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                        nullptr))
-        return false;
+    // ReplaceFileA keeps the old file's attributes, but a platform's replace or a move may not.
     if (::GetFileAttributesA(path.c_str()) != attributes)
         ::SetFileAttributesA(path.c_str(), attributes);
     return true;
 }
 
 } // namespace
+
+const SettingsFileOperations& SystemFileOperations() {
+    static const SettingsFileOperations operations{SystemReplace, SystemMove, SystemRemove,
+                                                   [](unsigned long milliseconds) { ::Sleep(milliseconds); }};
+    return operations;
+}
 
 IniDocument ReadSettingsDocument(const std::string& path) {
     return IniDocument::Parse(ReadFileBytes(path).value_or(std::string()));
@@ -166,7 +224,8 @@ IniDocument ReadSettingsDocumentToUpdate(const std::string& path) {
     return IniDocument::Parse(bytes.value_or(std::string()));
 }
 
-void WriteSettingsDocument(const std::string& path, const IniDocument& document) {
+void WriteSettingsDocument(const std::string& path, const IniDocument& document,
+                           const SettingsFileOperations& operations) {
     // Replacing would get past a read-only file (and does under Wine), so check first.
     const DWORD attributes = ::GetFileAttributesA(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES &&
@@ -176,7 +235,7 @@ void WriteSettingsDocument(const std::string& path, const IniDocument& document)
 
     char tempName[MAX_PATH + 1] = {};
     const bool named = ::GetTempFileNameA(FolderOf(path).c_str(), "mrv", 0, tempName) != 0;
-    TemporaryFile temp(named ? tempName : ""); // removed on every way out unless moved into place
+    TemporaryFile temp(named ? tempName : "", operations); // removed on every way out unless kept
     FileHandle file(named ? ::CreateFileA(tempName, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
                                           FILE_ATTRIBUTE_NORMAL, nullptr)
                           : INVALID_HANDLE_VALUE);
@@ -190,7 +249,12 @@ void WriteSettingsDocument(const std::string& path, const IniDocument& document)
     const bool written = WriteWhole(file.get(), bytes);
     if (!file.close() || !written)
         RefuseWrite(path);
-    if (!MoveIntoPlace(temp.path(), path))
+    if (!MoveIntoPlace(operations, temp.path(), path, attributes)) {
+        // An old file still under the name is whole and stays. Had a failed replace taken it
+        // away, the temporary file would be the only whole copy left, so it is kept.
+        if (attributes != INVALID_FILE_ATTRIBUTES && !Exists(path))
+            temp.release();
         RefuseWrite(path);
+    }
     temp.release();
 }

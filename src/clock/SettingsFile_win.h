@@ -2,6 +2,7 @@
 // The settings file on disk: where it is, reading it whole and replacing it whole.
 #include "base/IniDocument.h"
 
+#include <functional>
 #include <string>
 
 // The running executable's path with its extension replaced by ".ini".
@@ -14,9 +15,27 @@ IniDocument ReadSettingsDocument(const std::string& path);
 // exists and cannot be read throws AppError "<path> に書き込めません", so it is never overwritten.
 IniDocument ReadSettingsDocumentToUpdate(const std::string& path);
 
+// The file calls a save makes, each giving 0 or the Win32 error code it failed with: the
+// platform's own by default, others in tests to make the disk or another program refuse.
+struct SettingsFileOperations {
+    // ReplaceFileA with no backup name; a file that nobody may remove is refused before it starts.
+    std::function<unsigned long(const std::string& replaced, const std::string& replacement)> replace;
+    // MoveFileExA over any file of that name.
+    std::function<unsigned long(const std::string& from, const std::string& to)> move;
+    std::function<unsigned long(const std::string& path)> remove;
+    std::function<void(unsigned long milliseconds)> sleep;
+};
+
+const SettingsFileOperations& SystemFileOperations();
+
 // Writes the whole document to a temporary file beside `path` and replaces the old file with it
-// (ReplaceFileA: its attributes and rights stay), so the file is never half written. When no
-// temporary file can be made there but the file exists, it is written in place. Any refusal
-// (including a read-only file) throws AppError "<path> に書き込めません" and leaves the previous
-// file as it was; no temporary file is ever left behind.
-void WriteSettingsDocument(const std::string& path, const IniDocument& document);
+// (ReplaceFileA: its attributes and rights stay), so the file is never half written. A replace
+// refused for a moment (a scanner or sync client holding the file) is tried again for about a
+// quarter of a second; one that fails half-way (1176, 1177) is finished by moving the new file
+// over the name. When no temporary file can be made there but the file exists, it is written in
+// place. Any refusal (including a read-only file) throws AppError "<path> に書き込めません" and
+// leaves the previous file as it was, with no temporary file left behind; only when a failed
+// replace took the old file away and no move could put the new one there is the temporary file
+// kept, as the one whole copy left.
+void WriteSettingsDocument(const std::string& path, const IniDocument& document,
+                           const SettingsFileOperations& operations = SystemFileOperations());

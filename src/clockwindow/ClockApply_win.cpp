@@ -7,6 +7,7 @@
 // and the labels through the property table, in one pass between two ticks, then layout and
 // save. Here are only the steps that need the window; the table runs them in their place.
 void TWobToke::ApplyProperties(const PropertyValues& v) {
+    const bool wallpaperBefore = Settings.WallpaperMode;
     WritePropertyValues(v, Settings, {&DateLbl, &WeekLbl, &TimeLbl}, [&](ApplyStep step) {
         switch (step) {
         case ApplyStep::Level:
@@ -28,6 +29,10 @@ void TWobToke::ApplyProperties(const PropertyValues& v) {
         }
     });
     LayoutLabels();
+    // A new see-through mode shows at once, not at the next change of a label (a minute away
+    // without seconds): the whole window, on either path, is painted anew.
+    if (Settings.WallpaperMode != wallpaperBefore)
+        RepaintWhole();
     // A refused write is the settings file's usual error; everything above is already in force.
     SaveSettings();
 }

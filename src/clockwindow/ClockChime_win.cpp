@@ -4,7 +4,7 @@
 #include "dialogs/AlarmBox.h"
 #include "ui/MediaPlayer.h"
 
-void TWobToke::AlarmAndSignalChecks() {
+bool TWobToke::AlarmAndSignalChecks() {
     // Alarm first, then the signal, for every second since the last check. An alarm box can stay
     // open for minutes: whatever is left after it counts only while its second is still within
     // the catch-up window, and by the settings in force then, so nothing ever sounds late.
@@ -16,7 +16,7 @@ void TWobToke::AlarmAndSignalChecks() {
             if (!ChimeSchedule::Fires(event, second, Settings))
                 continue;
             if (boxShown && !ChimeSchedule::WithinCatchUp(second, Now()))
-                return;
+                return true;
             if (event == ChimeEvent::Alarm && Settings.AlarmByDialog) {
                 ShowAlarmBox();
                 boxShown = true;
@@ -24,15 +24,14 @@ void TWobToke::AlarmAndSignalChecks() {
                 PlaySoundFile();
             }
             if (!Handle())
-                return; // the clock was closed while the alarm box was open
+                return boxShown; // the clock was closed while the alarm box was open
         }
     }
+    return boxShown;
 }
 
 void TWobToke::ShowAlarmBox() {
-    TAlarmBox box(app_, Settings.DialogText);
-    if (box.Create())
-        box.ShowModal();
+    TAlarmBox::Show(app_, Settings.DialogText);
 }
 
 ui::MediaPlayer& TWobToke::MediaPlayer1() {

@@ -5,8 +5,9 @@
 // every moment, so the clock never hides itself and no window beneath is asked to repaint. Where
 // the desktop composes windows the labels are handed over with per-pixel alpha and their edges
 // blend; where it does not, every pixel is either opaque or cut out, and a colour key does that
-// at a fraction of the cost (KeyedSurface_win.h). Where the system refuses the layered window,
-// the capture path of ClockPaint_win.cpp takes over for good.
+// at a fraction of the cost (KeyedSurface_win.h). Where the system refuses the layered window
+// several times in a row, the capture path of ClockPaint_win.cpp takes over until the display or
+// the composition changes; a single refusal costs one repaint on that path.
 
 bool TWobToke::PaintSeeThrough() {
     if (KeyWhereNotComposed && !ui::Compositor::Instance().IsComposited()) {
@@ -55,10 +56,22 @@ bool TWobToke::PaintLayered() {
     // Grayscale antialiasing: ClearType would give each channel a coverage of its own, and an
     // alpha taken from them would leave coloured or dark fringes.
     if (layered_.Update(Handle(), client.right, client.bottom, area, edges,
-                        [&](HDC dc) { PaintLabels(dc, area, ANTIALIASED_QUALITY); }))
+                        [&](HDC dc) { PaintLabels(dc, area, ANTIALIASED_QUALITY); })) {
+        layeredRefusals_ = 0;
         return true;
-    layeredRefused_ = true; // for good: the capture path from here on
+    }
+    // A refusal can pass (a display mode being changed): giving up at once would leave the clock
+    // hiding and showing itself at every repaint for the rest of the session.
+    if (++layeredRefusals_ >= kLayeredRefusalsToGiveUp)
+        layeredRefused_ = true;
     return false;
+}
+
+void TWobToke::RetryLayered() {
+    // A new display mode or composition may take the layered window a former one refused.
+    layeredRefused_ = false;
+    layeredRefusals_ = 0;
+    RepaintWhole();
 }
 
 void TWobToke::PaintKeyed() {

@@ -48,6 +48,13 @@ void TWobToke::OnPaint() {
     PaintComposed();
 }
 
+void TWobToke::RepaintWhole() {
+    RECT client{};
+    ::GetClientRect(Handle(), &client);
+    ::UnionRect(&layeredOwed_, &layeredOwed_, &client); // the layered window gets no paint area
+    ::InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 void TWobToke::PaintLabels(HDC dc, const RECT& area, BYTE quality) {
     for (const TShadowLabel* l : {&DateLbl, &WeekLbl, &TimeLbl}) {
         const RECT r{l->Left(), l->Top(), l->Left() + l->Width(), l->Top() + l->Height()};

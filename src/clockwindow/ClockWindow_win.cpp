@@ -119,17 +119,27 @@ void TWobToke::RefreshClockText() {
     RefreshClockText(Now());
 }
 
-void TWobToke::RefreshClockText(const ClockTime& now) {
-    // One reading of the clock for the three texts shown together, so the date and the time
-    // never straddle midnight.
+void TWobToke::ShowDateAndWeekday(const ClockTime& now) {
     DateLbl.SetCaption(DateText(Settings, now, locale_));
     if (QualifiesForItalicCompensation(DateLbl.Font().style))
         CompensateItalicWidth(DateLbl);
     WeekLbl.SetCaption(WeekdayText(Settings, now, locale_));
     if (QualifiesForItalicCompensation(WeekLbl.Font().style))
         CompensateItalicWidth(WeekLbl);
-    const std::string timeText = TimeText(Settings, now, locale_);
-    AlarmAndSignalChecks();
+}
+
+void TWobToke::RefreshClockText(const ClockTime& now) {
+    // One reading of the clock for the three texts shown together, so the date and the time
+    // never straddle midnight.
+    ShowDateAndWeekday(now);
+    std::string timeText = TimeText(Settings, now, locale_);
+    if (AlarmAndSignalChecks()) {
+        // The alarm box was open for as long as the user let it be: the reading from before it
+        // is stale, and the moment it closed is when the user looks at the clock.
+        const ClockTime later = Now();
+        ShowDateAndWeekday(later);
+        timeText = TimeText(Settings, later, locale_);
+    }
     TimeLbl.SetCaption(timeText);
     if (QualifiesForItalicCompensation(TimeLbl.Font().style))
         CompensateItalicWidth(TimeLbl);
@@ -310,8 +320,9 @@ LRESULT TWobToke::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (lp)
             OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
         return 0;
-    case WM_DWMCOMPOSITIONCHANGED: // a layered clock's edges blend or are cut from now on
-        ::InvalidateRect(Handle(), nullptr, TRUE);
+    case WM_DISPLAYCHANGE:
+    case WM_DWMCOMPOSITIONCHANGED: // a layered clock's edges may blend or be cut from now on
+        RetryLayered();
         return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:

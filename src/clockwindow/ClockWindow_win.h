@@ -93,8 +93,9 @@ public:
     // raised after everything else is in force.
     void ApplyProperties(const PropertyValues& values);
 
-    // Time signal and alarm (the tick's hook point)
-    void AlarmAndSignalChecks();
+    // Time signal and alarm (the tick's hook point). True when an alarm box was shown, so
+    // that the clock has been read again since.
+    bool AlarmAndSignalChecks();
     void PlaySoundFile();
     void ShowAlarmBox();
     ui::MediaPlayer& MediaPlayer1();
@@ -105,6 +106,14 @@ public:
     void NudgeWindow();
     bool IsLayered() const;
     bool IsKeyed() const { return keyed_.Shown(); }
+    // Refusals of the layered window in a row after which the capture path takes over, until the
+    // display or the desktop's composition changes.
+    static constexpr int kLayeredRefusalsToGiveUp = 3;
+    bool LayeredGivenUp() const { return layeredRefused_; }
+    // GetLastError of the last refused layered update; 0 while none was refused.
+    DWORD LayeredError() const { return layered_.LastError(); }
+    // Screen mode's per-pixel-alpha picture (tests replace its call into the system).
+    LayeredSurface& Layered() { return layered_; }
 
     // Mouse, tray icon and menu
     void FormMouseDown(TMouseButton button);
@@ -156,11 +165,14 @@ private:
     void PaintComposed();
     void PaintLabels(HDC dc, const RECT& area, BYTE quality = DEFAULT_QUALITY);
     bool SetLayeredStyle(bool on);
+    void RetryLayered();
+    void RepaintWhole();
     void OnMove();
     LRESULT OnEraseBackground(HDC dc);
     TShadowLabel* LabelAt(POINT clientPoint);
     ClockTime Now() const;
     void RefreshClockText(const ClockTime& now);
+    void ShowDateAndWeekday(const ClockTime& now);
     void AimNextTick(const SYSTEMTIME& reading);
     void SetWindowSize(int width, int height);
     void LoadTrayIconImage();
@@ -176,6 +188,7 @@ private:
     LayeredSurface layered_;
     KeyedSurface keyed_;
     bool layeredRefused_ = false;
+    int layeredRefusals_ = 0; // in a row
     // What the layered window owes since its last update: Wine hands a window drawn with
     // UpdateLayeredWindowIndirect an empty paint rectangle, so the area asked for is kept here.
     RECT layeredOwed_{};

@@ -19,7 +19,8 @@ bool LayeredSurface::Update(HWND hwnd, int width, int height, RECT area, EdgeAlp
     info.pblend = &blend;
     info.dwFlags = ULW_ALPHA;
     info.prcDirty = whole ? nullptr : &area;
-    if (!::UpdateLayeredWindowIndirect(hwnd, &info)) {
+    if (!UpdateCall(hwnd, &info)) {
+        lastError_ = ::GetLastError();
         shown_ = false;
         return false;
     }

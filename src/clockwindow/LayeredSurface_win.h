@@ -16,10 +16,16 @@ public:
     // The window's picture is gone (the layered style was off): the next update is whole.
     void Forget() { shown_ = false; }
     bool Shown() const { return shown_; }
+    // GetLastError of the last refused update; 0 before any.
+    DWORD LastError() const { return lastError_; }
+
+    // The one call that hands the picture to the system, replaceable so a test can refuse it.
+    std::function<BOOL(HWND, const UPDATELAYEREDWINDOWINFO*)> UpdateCall = ::UpdateLayeredWindowIndirect;
 
 private:
     CoveragePicture picture_;
     bool shown_ = false;
     int width_ = 0, height_ = 0;
     EdgeAlpha edges_ = EdgeAlpha::Cut;
+    DWORD lastError_ = 0;
 };

@@ -1,6 +1,21 @@
 #include "dialogs/AboutBox.h"
 
+#include <initializer_list>
+
 TAboutBox* AboutBox = nullptr;
+
+namespace {
+
+// The version line reaches into the first contact line's rectangle: every label's opaque
+// background goes down first, then the texts, so none of the version's letters is covered.
+void PaintLabels(HDC dc, std::initializer_list<const TShadowLabel*> labels, ui::FontCache& fonts) {
+    for (const TShadowLabel* l : labels)
+        PaintShadowLabelBackground(*l, dc);
+    for (const TShadowLabel* l : labels)
+        PaintShadowLabelText(*l, dc, fonts);
+}
+
+} // namespace
 
 TAboutBox::TAboutBox(ui::Application& app)
     : Label1(*this), Label2(*this), Label3(*this), Label4(*this), app_(app), screen_(ui::DialogScreenOf(app)),
@@ -96,16 +111,21 @@ LRESULT TAboutBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_PAINT: {
         ui::PaintDc dc(Handle());
-        for (const TShadowLabel* l : {&Label4, &Label3, &Label1, &Label2})
-            PaintShadowLabel(*l, dc.get(), fonts_);
+        PaintLabels(dc.get(), {&Label4, &Label3, &Label1, &Label2}, fonts_);
         return 0;
     }
+    case WM_PRINTCLIENT: // the same picture into a DC of the caller's
+        if (lp & PRF_ERASEBKGND)
+            HandleMessage(WM_ERASEBKGND, wp, 0);
+        PaintLabels(reinterpret_cast<HDC>(wp), {&Label4, &Label3, &Label1, &Label2}, fonts_);
+        return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-        // The background and every label close the box alike.
+    case WM_XBUTTONDOWN:
+        // The background and every label close the box alike, for every button of the mouse.
         Image1MouseDown();
-        return 0;
+        return msg == WM_XBUTTONDOWN ? TRUE : 0;
     case WM_SYSCOMMAND:
         if ((wp & 0xFFF0) == SC_CLOSE)
             return 0; // keys never close the box

@@ -57,6 +57,18 @@ bool TAlarmBox::Create() {
     return true;
 }
 
+void TAlarmBox::Show(ui::Application& app, std::string text) {
+    TAlarmBox box(app, std::move(text));
+    if (box.Create()) {
+        box.ShowModal();
+        return;
+    }
+    // Owned by the hidden application window, as the box of our own would be; the clock goes on
+    // ticking in the message box's loop.
+    ::MessageBoxA(app.AppWindow(), box.text_.c_str(), kCaption,
+                  MB_ICONINFORMATION | MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
+}
+
 void TAlarmBox::ShowModal() {
     closed_ = false;
     RECT r{};

@@ -31,6 +31,10 @@ public:
 
     HWND Handle() const { return hwnd_; }
 
+    // Shows the alarm's text: in this box, or, when the system will not make it, in the system's
+    // plain message box, so that no alarm passes in silence. Returns once it is closed.
+    static void Show(ui::Application& app, std::string text);
+
     ui::IconImage Image1;
     ui::WrappedText Label1; // only when there is a text
     ui::DefaultButton Button1;

@@ -4,6 +4,26 @@
 
 TPropForm* PropForm = nullptr;
 
+namespace {
+
+// Every apply sets the clock's stay-on-top level anew, which lifts a topmost clock above this
+// topmost dialog, and a clock lying over it hides its buttons. The dialog goes back on top after
+// the apply, also when the save failed and the dialog stays open.
+class BackOnTopAfterwards {
+public:
+    explicit BackOnTopAfterwards(HWND form) : form_(form) {}
+    ~BackOnTopAfterwards() {
+        ::SetWindowPos(form_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    BackOnTopAfterwards(const BackOnTopAfterwards&) = delete;
+    BackOnTopAfterwards& operator=(const BackOnTopAfterwards&) = delete;
+
+private:
+    HWND form_;
+};
+
+} // namespace
+
 TPropForm::TPropForm(ui::Application& app, PropFormClock clock) : Form(app), clock_(std::move(clock)) {
     CreateForm("TPropForm", "プロパティ", kClientWidth, kClientHeight);
     Add(PageControl1, Handle(), {5, 5, 212, 244});
@@ -47,14 +67,18 @@ void TPropForm::FormCreate() {
 
 void TPropForm::OKBtnClick() {
     // A failed save ends the handler before the closing: the dialog stays open with its values.
-    if (clock_.Apply)
+    if (clock_.Apply) {
+        BackOnTopAfterwards onTop(Handle());
         clock_.Apply(Values());
+    }
     Close();
 }
 
 void TPropForm::RenewBtnClick() {
-    if (clock_.Apply)
+    if (clock_.Apply) {
+        BackOnTopAfterwards onTop(Handle());
         clock_.Apply(Values());
+    }
 }
 
 void TPropForm::CloseBtnClick() {

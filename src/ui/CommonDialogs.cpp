@@ -1,5 +1,7 @@
 #include "ui/CommonDialogs.h"
 
+#include "base/Sjis.h"
+
 #include <cstring>
 #include <vector>
 
@@ -52,10 +54,11 @@ bool ColourDialog::Execute(HWND owner, COLORREF& colour) {
 }
 
 std::string OpenDialog::PlatformFilter() const {
+    // By characters: the second byte of a double-byte character may be 0x7C, as in "ポ" (0x83 0x7C).
     std::string result = filter_;
-    for (char& c : result)
-        if (c == '|')
-            c = '\0';
+    for (std::size_t i = 0; i < result.size(); i += SjisCharLength(result, i))
+        if (result[i] == '|')
+            result[i] = '\0';
     result.push_back('\0');
     result.push_back('\0');
     return result;

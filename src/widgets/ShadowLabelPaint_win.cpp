@@ -98,6 +98,20 @@ HDC FontCache::MeasuringDc() {
 } // namespace ui
 
 void PaintShadowLabel(const TShadowLabel& label, HDC dc, ui::FontCache& fonts, BYTE quality) {
+    PaintShadowLabelBackground(label, dc);
+    PaintShadowLabelText(label, dc, fonts, quality);
+}
+
+void PaintShadowLabelBackground(const TShadowLabel& label, HDC dc) {
+    if (!label.Visible() || label.Transparent())
+        return;
+    const RECT t{label.Left(), label.Top(), label.Left() + label.Width(), label.Top() + label.Height()};
+    const COLORREF previous = ::SetBkColor(dc, ui::ResolveColour(label.Color()));
+    ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &t, nullptr, 0, nullptr); // fills exactly the rectangle
+    ::SetBkColor(dc, previous);
+}
+
+void PaintShadowLabelText(const TShadowLabel& label, HDC dc, ui::FontCache& fonts, BYTE quality) {
     if (!label.Visible())
         return;
     ui::SavedDcState saved(dc);
@@ -108,10 +122,6 @@ void PaintShadowLabel(const TShadowLabel& label, HDC dc, ui::FontCache& fonts, B
     const UINT flags = label.DrawFlags();
     RECT t{left, top, left + label.Width(), top + label.Height()};
 
-    if (!label.Transparent()) {
-        ::SetBkColor(dc, ui::ResolveColour(label.Color()));
-        ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &t, nullptr, 0, nullptr);
-    }
     // The saved state puts the previous font back: under Wine each font selection on a DC of
     // the display driver costs a lookup of the X resources, so none is made twice.
     ::SelectObject(dc, fonts.Get(label.Font(), quality));

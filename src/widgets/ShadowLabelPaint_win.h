@@ -57,6 +57,11 @@ LabelFont FromLogFont(const LOGFONTA& font);
 // label's rectangle and restores the DC's state afterwards.
 void PaintShadowLabel(const TShadowLabel& label, HDC dc, ui::FontCache& fonts,
                       BYTE quality = DEFAULT_QUALITY);
+// The two halves of PaintShadowLabel, for labels that overlap: every background first, then every
+// text, so that no label's opaque background covers a neighbour's letters.
+void PaintShadowLabelBackground(const TShadowLabel& label, HDC dc);
+void PaintShadowLabelText(const TShadowLabel& label, HDC dc, ui::FontCache& fonts,
+                          BYTE quality = DEFAULT_QUALITY);
 
 // DrawTextA with DT_CALCRECT on a DC compatible with the screen, at the DPI of `fonts`.
 LabelRect MeasureLabelText(const std::string& text, const LabelFont& font, unsigned flags,

@@ -1,6 +1,7 @@
 // The About box in-process: its labels on the real fonts, and what closes it.
 #include "TestSupport.h"
 #include "dialogs/AboutBox.h"
+#include "ui/DibBuffer.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,10 @@ namespace {
 
 TEST(AboutBox, FourLabelsInTheirFontsAndPlacesAllInsideThePanel) {
     TAboutBox box(TestApplication());
+    ui::DibBuffer picture; // the box's, to compare with each label painted alone on black
+    HDC boxDc = picture.Prepare(TAboutBox::kClientWidth, TAboutBox::kClientHeight);
+    ::SendMessageA(box.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(boxDc), PRF_ERASEBKGND);
+    ui::FontCache fonts;
     struct Expected {
         const TShadowLabel& label;
         int left, top, charHeight;
@@ -42,6 +47,17 @@ TEST(AboutBox, FourLabelsInTheirFontsAndPlacesAllInsideThePanel) {
         EXPECT_GE(e.label.Height(), e.charHeight);
         EXPECT_LE(e.label.Left() + e.label.Width(), TAboutBox::kClientWidth);
         EXPECT_LE(e.label.Top() + e.label.Height(), TAboutBox::kClientHeight);
+        // Every letter pixel is in the box's: no other label's background covers it (the version's).
+        ui::DibBuffer alone; // black
+        PaintShadowLabel(e.label, alone.Prepare(TAboutBox::kClientWidth, TAboutBox::kClientHeight), fonts);
+        ::GdiFlush();
+        int letters = 0, covered = 0;
+        for (int y = e.label.Top(); y < e.label.Top() + e.label.Height(); ++y)
+            for (int x = e.label.Left(); x < e.label.Left() + e.label.Width(); ++x)
+                if (const std::uint32_t ink = alone.Row(y)[x] & 0xFFFFFF)
+                    ++letters, covered += (picture.Row(y)[x] & 0xFFFFFF) != ink;
+        EXPECT_GT(letters, 20);
+        EXPECT_EQ(covered, 0) << "of " << letters << " letter pixels";
     }
     EXPECT_EQ(box.Label4.Caption(), "Morovin");
     EXPECT_EQ(box.Label3.Caption(), "Ver 1.71");
@@ -60,7 +76,7 @@ struct CloseRun {
 CloseRun ShowAndPress(UINT message, WPARAM buttons, POINT at) {
     TAboutBox box(TestApplication());
     CloseRun run;
-    bool pressed = false;
+    bool pressed = false, closedBySafetyNet = false;
     Script script([&](int n) {
         HWND h = box.Handle();
         if (n == 0) {
@@ -75,11 +91,12 @@ CloseRun ShowAndPress(UINT message, WPARAM buttons, POINT at) {
             pressed = true;
             ::PostMessageA(h, message, buttons, MAKELPARAM(at.x, at.y));
         } else if (n > 40) {
+            closedBySafetyNet = true;
             ::PostMessageA(h, WM_CLOSE, 0, 0); // safety net: never hang the test run
         }
     });
     box.ShowModal();
-    run.closedByPress = pressed && !::IsWindowVisible(box.Handle());
+    run.closedByPress = pressed && !closedBySafetyNet && !::IsWindowVisible(box.Handle());
     return run;
 }
 
@@ -95,6 +112,8 @@ TEST(AboutBox, AnyMouseButtonAnywhereClosesItAndKeysDoNot) {
         {"left on the background", WM_LBUTTONDOWN, MK_LBUTTON, POINT{5, 100}},
         {"right on the contact line", WM_RBUTTONDOWN, MK_RBUTTON, centreOf(probe.Label1)},
         {"middle on the version", WM_MBUTTONDOWN, MK_MBUTTON, centreOf(probe.Label3)},
+        {"X1 on the name", WM_XBUTTONDOWN, MAKEWPARAM(MK_XBUTTON1, XBUTTON1), centreOf(probe.Label4)},
+        {"X2 on the background", WM_XBUTTONDOWN, MAKEWPARAM(MK_XBUTTON2, XBUTTON2), POINT{290, 100}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.where);

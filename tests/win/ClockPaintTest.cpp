@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <string>
 
 using namespace testsupport;
 using namespace wintest;
@@ -431,6 +432,33 @@ TEST_F(ClockPaintTest, TickingNeverHidesOrShowsTheLayeredClock) {
     VisibilityChanges capture(clock.Handle());
     tickFor(3);
     EXPECT_GE(capture.Count(), 6);
+}
+
+TEST_F(ClockPaintTest, TheLayeredWindowIsGivenUpOnlyAfterThreeRefusalsInARowAndTriedAgain) {
+    keyed_ = false; // per-pixel alpha: the path that hands its picture to UpdateLayeredWindowIndirect
+    // One tick a letter: 'x' the system refuses the update, '.' it takes it (and every one after).
+    const std::pair<std::string, bool> rows[] = {{"x.", true}, {"xx.xx.", true}, {"xxx.", false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.first);
+        TWobToke& clock = Open(false);
+        size_t call = 0;
+        clock.Layered().UpdateCall = [&](HWND hwnd, const UPDATELAYEREDWINDOWINFO* info) {
+            if (row.first[std::min(call++, row.first.size() - 1)] != 'x')
+                return ::UpdateLayeredWindowIndirect(hwnd, info);
+            ::SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+            return FALSE;
+        };
+        for (size_t i = 0; i < row.first.size(); ++i) {
+            now_ = MakeTime(2026, 1, 5, 1, 13, 30, static_cast<int>(i));
+            clock.Timer1Timer();
+            ::UpdateWindow(clock.Handle());
+        }
+        EXPECT_EQ(clock.IsLayered(), row.second);
+        EXPECT_EQ(clock.LayeredError(), static_cast<DWORD>(ERROR_NOT_ENOUGH_MEMORY));
+        ::SendMessageA(clock.Handle(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768)); // tries it again
+        ::UpdateWindow(clock.Handle());
+        EXPECT_TRUE(clock.IsLayered());
+    }
 }
 
 TEST_F(ClockPaintTest, ATickShowsTheNewTimeOnTheLayeredWindowAndInWallpaperMode) {

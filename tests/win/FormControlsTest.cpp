@@ -11,6 +11,7 @@
 
 #include <cstring>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 using namespace wintest;
@@ -201,9 +202,14 @@ TEST(FormControls, FontPickerAsksForScreenFontsWithoutEffectsAndLeavesTheFontOnC
     const CHOOSEFONTA fontOptions = ui::FontDialog().Options(nullptr, font);
     EXPECT_EQ(fontOptions.Flags & (CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS | CF_LIMITSIZE),
               static_cast<DWORD>(CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT));
-    static const char kPlatformFilter[] = "WAVEファイル\0*.wav\0";
-    EXPECT_EQ(ui::OpenDialog("WAVEファイル|*.wav").PlatformFilter(),
-              std::string(kPlatformFilter, sizeof(kPlatformFilter)));
+    static const char kWave[] = "WAVEファイル\0*.wav\0";
+    static const char kPops[] = "ポップ音\0*.wav\0"; // "ポ" is 0x83 0x7C: its second byte looks like '|'
+    const std::pair<const char*, std::string> filters[] = {
+        {"WAVEファイル|*.wav", std::string(kWave, sizeof kWave)},
+        {"ポップ音|*.wav", std::string(kPops, sizeof kPops)},
+    };
+    for (const auto& [filter, platform] : filters)
+        EXPECT_EQ(ui::OpenDialog(filter).PlatformFilter(), platform) << filter;
 
     SampleForm form;
     bool confirmed = true;

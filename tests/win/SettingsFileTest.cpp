@@ -363,3 +363,135 @@ TEST(SettingsFile, FileThatCannotBeReadIsNeverTheBaseOfASave) {
         << "a missing file is no error";
     EXPECT_EQ(Names(folder.path()), std::vector<std::string>{"Morovin.ini"});
 }
+
+namespace {
+
+// What a failing replace did to the settings file before it gave its error.
+enum class Target { Kept, Removed, Renamed };
+enum class Content { None, Old, New };
+
+struct ReplaceCase {
+    const char* what;
+    std::vector<DWORD> replaceErrors; // the replace's errors, call by call; after them it works
+    Target target;                    // what the failing replace did to the settings file
+    DWORD moveError;                  // what every move gives (0: moves work)
+    bool saved;
+    std::size_t replaceCalls;
+    Content underTheName;
+    std::vector<Content> besideIt; // the other files left in the folder
+};
+
+} // namespace
+
+TEST(SettingsFile, AFailedReplaceNeverLosesTheFile) {
+    const std::vector<DWORD> neverClears(20, ERROR_SHARING_VIOLATION);
+    const ReplaceCase cases[] = {
+        {"1176: old file gone, new one under its own name",
+         {ERROR_UNABLE_TO_MOVE_REPLACEMENT},
+         Target::Removed,
+         0,
+         true,
+         1,
+         Content::New,
+         {}},
+        {"1176 and no move: the new content is kept",
+         {ERROR_UNABLE_TO_MOVE_REPLACEMENT},
+         Target::Removed,
+         ERROR_ACCESS_DENIED,
+         false,
+         1,
+         Content::None,
+         {Content::New}},
+        {"1177, old file still there",
+         {ERROR_UNABLE_TO_MOVE_REPLACEMENT_2},
+         Target::Kept,
+         0,
+         true,
+         1,
+         Content::New,
+         {}},
+        {"1177, old file renamed",
+         {ERROR_UNABLE_TO_MOVE_REPLACEMENT_2},
+         Target::Renamed,
+         0,
+         true,
+         1,
+         Content::New,
+         {Content::Old}},
+        {"1177 and no move: the old file stays",
+         {ERROR_UNABLE_TO_MOVE_REPLACEMENT_2},
+         Target::Kept,
+         ERROR_ACCESS_DENIED,
+         false,
+         1,
+         Content::Old,
+         {}},
+        {"a refusal that clears",
+         {ERROR_SHARING_VIOLATION, ERROR_SHARING_VIOLATION},
+         Target::Kept,
+         0,
+         true,
+         3,
+         Content::New,
+         {}},
+        {"each momentary refusal, cleared",
+         {ERROR_ACCESS_DENIED, ERROR_LOCK_VIOLATION, ERROR_UNABLE_TO_REMOVE_REPLACED},
+         Target::Kept,
+         0,
+         true,
+         4,
+         Content::New,
+         {}},
+        {"a refusal that never clears", neverClears, Target::Kept, 0, false, 5, Content::Old, {}},
+    };
+    const std::string oldBytes = "[Old]\r\nLeft=1\r\n";
+    const std::string newBytes = SampleDocument().Serialize();
+    const auto bytesOf = [&](Content content) {
+        return content == Content::Old ? oldBytes : content == Content::New ? newBytes : "<unreadable>";
+    };
+    for (const ReplaceCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScratchFolder folder;
+        const std::string path = folder / "Morovin.ini";
+        PutFile(path, oldBytes);
+
+        std::size_t calls = 0;
+        unsigned long slept = 0;
+        SettingsFileOperations operations = SystemFileOperations();
+        operations.replace = [&](const std::string& replaced, const std::string& replacement) {
+            if (calls >= c.replaceErrors.size()) {
+                ++calls;
+                return SystemFileOperations().replace(replaced, replacement);
+            }
+            if (c.target == Target::Removed)
+                ::DeleteFileA(replaced.c_str());
+            if (c.target == Target::Renamed)
+                ::MoveFileA(replaced.c_str(), (folder / "platform.tmp").c_str());
+            return static_cast<unsigned long>(c.replaceErrors[calls++]);
+        };
+        operations.move = [&](const std::string& from, const std::string& to) {
+            return c.moveError != 0 ? c.moveError : SystemFileOperations().move(from, to);
+        };
+        operations.sleep = [&](unsigned long milliseconds) { slept += milliseconds; };
+
+        bool saved = true;
+        try {
+            WriteSettingsDocument(path, SampleDocument(), operations);
+        } catch (const AppError& e) {
+            saved = false;
+            EXPECT_EQ(std::string(e.what()), InsertText("%s に書き込めません", path));
+        }
+        EXPECT_EQ(saved, c.saved);
+        EXPECT_EQ(calls, c.replaceCalls);
+        EXPECT_LE(slept, 250u) << "a refusal costs at most about a quarter of a second";
+        EXPECT_EQ(FileBytes(path), bytesOf(c.underTheName));
+        std::vector<std::string> beside;
+        for (const std::string& name : Names(folder.path()))
+            if (name != "Morovin.ini")
+                beside.push_back(FileBytes(folder / name));
+        std::vector<std::string> expected;
+        for (Content content : c.besideIt)
+            expected.push_back(bytesOf(content));
+        EXPECT_EQ(beside, expected);
+    }
+}
