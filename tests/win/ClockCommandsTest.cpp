@@ -1,12 +1,13 @@
 // The clock's popup menu and commands in-process: the items, the screen-saver test against
-// System.INI, the dialog pattern with its program-wide reference, nudges, presses and quitting.
+// System.INI, the dialog pattern with its program-wide reference, the help command's choice,
+// nudges, presses and quitting.
 #include "ClockFixture.h"
 #include "TestSupport.h"
 #include "clockwindow/ClockWindow_win.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/PosForm.h"
 #include "dialogs/PropForm.h"
-#include "support/Processes.h"
+#include "support/ClockProcess.h"
 #include "ui/PopupMenu.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@
 #include <fstream>
 #include <functional>
 #include <optional>
-#include <set>
+#include <string>
 #include <sstream>
 #include <vector>
 
@@ -377,15 +378,65 @@ TEST_F(ClockCommandsTest, ScreenSaverCommandNudgesTheClock) {
     EXPECT_EQ(Clock().BoundsRect().left, left);
 }
 
-TEST_F(ClockCommandsTest, DisplaySettingsAndHelpCommandsDoNotNudge) {
-    const std::set<DWORD> viewers = ProcessesNamed("winhlp32.exe");
+TEST_F(ClockCommandsTest, DisplaySettingsCommandDoesNotNudge) {
     MoveRecorder moves(ClockHwnd());
     Clock().N4Click();
-    Clock().N3Click(); // no help file here: the viewer is asked all the same, and nothing waits on it
     PumpMessages();
     EXPECT_TRUE(MoveRecorder::lefts.empty());
-    EXPECT_GT(ProcessesNamed("winhlp32.exe").size(), viewers.size()) << "the help viewer was not asked";
-    EndNewProcesses("winhlp32.exe", viewers); // so that no help viewer outlives the run
+}
+
+TEST_F(ClockCommandsTest, HelpCommandShowsTheHelpFileThePageOrWhatIsMissing) {
+    ui::Application& app = TestApplication();
+    const ui::HelpCalls realCalls = app.Help;
+    const std::string realFile = app.HelpFile(), realPage = app.HelpPage();
+    // "表" ends in 0x5C: the folder the box names must not end inside it.
+    app.SetHelpFile("C:\\時計\\表\\MOROVIN.hlp");
+    app.SetHelpPage("C:\\時計\\表\\MOROVIN.html");
+    const struct {
+        bool hlp, html;
+        const char* opened; // what is asked of the system; null: a box instead
+    } rows[] = {{true, true, "WinHelp C:\\時計\\表\\MOROVIN.hlp 258 CONTENTS()"},
+                {false, true, "page C:\\時計\\表\\MOROVIN.html"},
+                {false, false, nullptr}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.opened ? row.opened : "neither file");
+        std::vector<std::string> opened;
+        app.Help.FileExists = [&](const std::string& path) {
+            return path == app.HelpFile() ? row.hlp : path == app.HelpPage() && row.html;
+        };
+        app.Help.WinHelp = [&](HWND owner, const std::string& path, UINT command, ULONG_PTR data) {
+            EXPECT_EQ(owner, ClockHwnd());
+            opened.push_back("WinHelp " + path + " " + std::to_string(command) + " " +
+                             reinterpret_cast<const char*>(data));
+        };
+        app.Help.OpenPage = [&](HWND owner, const std::string& path) {
+            EXPECT_EQ(owner, ClockHwnd());
+            opened.push_back("page " + path);
+        };
+        std::string boxText; // a box where none belongs is read and closed too, so nothing hangs
+        ModalScript script({[&] {
+            HWND box = OpenDialogOfThisThread("Morovin");
+            if (box) {
+                boxText = MessageBoxText(box);
+                PressButton(box);
+            }
+            return box != nullptr;
+        }});
+        MoveRecorder moves(ClockHwnd());
+        Clock().N3Click();
+        EXPECT_EQ(opened, row.opened ? std::vector<std::string>{row.opened} : std::vector<std::string>{});
+        if (row.opened) {
+            EXPECT_EQ(boxText, "");
+        } else {
+            EXPECT_NE(boxText.find("MOROVIN.html"), std::string::npos) << boxText;
+            EXPECT_NE(boxText.find("C:\\時計\\表\\\n"), std::string::npos) << boxText;
+        }
+        EXPECT_TRUE(MoveRecorder::lefts.empty()) << "the help command nudged the clock";
+        EXPECT_TRUE(::IsWindowEnabled(ClockHwnd()));
+    }
+    app.Help = realCalls;
+    app.SetHelpFile(realFile);
+    app.SetHelpPage(realPage);
 }
 
 TEST_F(ClockCommandsTest, PressWithAnyButtonOnWindowOrLabelHidesTheApplicationWindow) {
