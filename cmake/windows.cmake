@@ -26,9 +26,16 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/MAINICON.ico
     COMMAND ${ICONGEN} ${PROJECT_SOURCE_DIR}/resources/MAINICON.txt ${CMAKE_BINARY_DIR}/MAINICON.ico
     DEPENDS ${ICONGEN} ${PROJECT_SOURCE_DIR}/resources/MAINICON.txt)
 add_custom_target(morovin_icon DEPENDS ${CMAKE_BINARY_DIR}/MAINICON.ico)
+# The version from project(): a header for the version resource, the manifest's version, and the
+# About box's text.
+set(MOROVIN_GENERATED ${CMAKE_BINARY_DIR}/generated)
+configure_file(resources/Version.h.in ${MOROVIN_GENERATED}/Version.h @ONLY)
+configure_file(resources/Morovin.manifest ${MOROVIN_GENERATED}/Morovin.manifest @ONLY)
+set_source_files_properties(src/dialogs/AboutBox.cpp PROPERTIES
+    COMPILE_DEFINITIONS "MOROVIN_VERSION_TEXT=\"${PROJECT_VERSION}\"")
 set_source_files_properties(resources/Morovin.rc PROPERTIES
-    OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/MAINICON.ico;${PROJECT_SOURCE_DIR}/resources/Morovin.manifest")
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_BINARY_DIR} -I${PROJECT_SOURCE_DIR}/resources")
+    OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/MAINICON.ico;${MOROVIN_GENERATED}/Morovin.manifest;${MOROVIN_GENERATED}/Version.h")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${MOROVIN_GENERATED} -I${CMAKE_BINARY_DIR} -I${PROJECT_SOURCE_DIR}/resources")
 # windres is not given the C++ options (it would choke on -fexec-charset).
 set(CMAKE_RC_COMPILE_OBJECT "<CMAKE_RC_COMPILER> <DEFINES> <INCLUDES> ${CMAKE_RC_FLAGS} -O coff <SOURCE> <OBJECT>")
 add_library(morovin_resources OBJECT resources/Morovin.rc)
