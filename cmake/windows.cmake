@@ -43,8 +43,14 @@ add_dependencies(morovin_resources morovin_icon)
 
 add_executable(Morovin WIN32 src/app/Main.cpp $<TARGET_OBJECTS:morovin_resources>)
 target_link_libraries(Morovin PRIVATE morovin_core)
-# The release program carries no symbols.
-target_link_options(Morovin PRIVATE $<$<CONFIG:Release>:-s>)
+# The release program carries no symbols, and no link time either: the same sources give the same
+# bytes (make dist, scripts/check-reproducible).
+target_link_options(Morovin PRIVATE $<$<CONFIG:Release>:-s> -Wl,--no-insert-timestamp)
+
+# Starts a Morovin.exe, waits for its clock window and closes it: make dist runs it on the zip's.
+add_executable(startcheck tools/startcheck_win.cpp)
+target_link_libraries(startcheck PRIVATE user32)
+target_link_options(startcheck PRIVATE -static)
 
 # The tests need GoogleTest: the sources of Debian's package, cross-built here with the
 # posix-thread compilers, or an installed GoogleTest for Windows (MSYS2's mingw-w64-*-gtest).
