@@ -2,10 +2,11 @@
 # make test  builds everything and runs the unit, Windows-side and end-to-end tests
 # make bench builds everything and runs the benchmarks (figures in the README)
 # make fuzz  builds the libFuzzer targets and runs each for FUZZ_SECONDS (default 60)
-# Both install the Debian packages they need first (scripts/bootstrap).
+# make dist  builds the release program and packs build/dist/Morovin-<version>.zip, then checks it
+# Each installs the Debian packages it needs first (scripts/bootstrap).
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
-.PHONY: all bootstrap build host win fuzz-build test bench fuzz run format clean
+.PHONY: all bootstrap build host win fuzz-build test bench fuzz run dist format clean
 
 all: build
 
@@ -40,6 +41,13 @@ bench: build
 
 run: build
 	scripts/run-clock
+
+# The program alone (and the tool that checks the package); the zip is made and checked from it.
+dist: bootstrap
+	cmake -S . -B build/win -DCMAKE_BUILD_TYPE=Release \
+	      -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null
+	cmake --build build/win -j$(JOBS) --target Morovin startcheck
+	scripts/make-dist
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

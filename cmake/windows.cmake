@@ -15,9 +15,10 @@ target_include_directories(morovin_core PUBLIC ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(morovin_core PUBLIC ${WIN32_LIBS})
 target_link_options(morovin_core PUBLIC -static)
 
-# The program icon is drawn as text in resources/MAINICON.txt and turned into an .ico by a host tool.
+# The program icon is drawn as text in resources/MAINICON.txt and turned into an .ico by a host tool
+# (named as the host names programs, or the build would not find it and redo the icon every time).
 # The resources are compiled once, into an object library that the program and the tests share.
-set(ICONGEN ${CMAKE_BINARY_DIR}/icongen)
+set(ICONGEN ${CMAKE_BINARY_DIR}/icongen${CMAKE_HOST_EXECUTABLE_SUFFIX})
 add_custom_command(OUTPUT ${ICONGEN}
     COMMAND c++ -std=c++20 -O1 -o ${ICONGEN} ${PROJECT_SOURCE_DIR}/tools/icongen.cpp
     DEPENDS ${PROJECT_SOURCE_DIR}/tools/icongen.cpp)
@@ -25,9 +26,16 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/MAINICON.ico
     COMMAND ${ICONGEN} ${PROJECT_SOURCE_DIR}/resources/MAINICON.txt ${CMAKE_BINARY_DIR}/MAINICON.ico
     DEPENDS ${ICONGEN} ${PROJECT_SOURCE_DIR}/resources/MAINICON.txt)
 add_custom_target(morovin_icon DEPENDS ${CMAKE_BINARY_DIR}/MAINICON.ico)
+# The version from project(): a header for the version resource, the manifest's version, and the
+# About box's text.
+set(MOROVIN_GENERATED ${CMAKE_BINARY_DIR}/generated)
+configure_file(resources/Version.h.in ${MOROVIN_GENERATED}/Version.h @ONLY)
+configure_file(resources/Morovin.manifest ${MOROVIN_GENERATED}/Morovin.manifest @ONLY)
+set_source_files_properties(src/dialogs/AboutBox.cpp PROPERTIES
+    COMPILE_DEFINITIONS "MOROVIN_VERSION_TEXT=\"${PROJECT_VERSION}\"")
 set_source_files_properties(resources/Morovin.rc PROPERTIES
-    OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/MAINICON.ico;${PROJECT_SOURCE_DIR}/resources/Morovin.manifest")
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_BINARY_DIR} -I${PROJECT_SOURCE_DIR}/resources")
+    OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/MAINICON.ico;${MOROVIN_GENERATED}/Morovin.manifest;${MOROVIN_GENERATED}/Version.h")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${MOROVIN_GENERATED} -I${CMAKE_BINARY_DIR} -I${PROJECT_SOURCE_DIR}/resources")
 # windres is not given the C++ options (it would choke on -fexec-charset).
 set(CMAKE_RC_COMPILE_OBJECT "<CMAKE_RC_COMPILER> <DEFINES> <INCLUDES> ${CMAKE_RC_FLAGS} -O coff <SOURCE> <OBJECT>")
 add_library(morovin_resources OBJECT resources/Morovin.rc)
@@ -35,47 +43,74 @@ add_dependencies(morovin_resources morovin_icon)
 
 add_executable(Morovin WIN32 src/app/Main.cpp $<TARGET_OBJECTS:morovin_resources>)
 target_link_libraries(Morovin PRIVATE morovin_core)
-# The release program carries no symbols.
-target_link_options(Morovin PRIVATE $<$<CONFIG:Release>:-s>)
+# The release program carries no symbols, and no link time either: the same sources give the same
+# bytes (make dist, scripts/check-reproducible).
+target_link_options(Morovin PRIVATE $<$<CONFIG:Release>:-s> -Wl,--no-insert-timestamp)
 
-# GoogleTest from Debian's source package, cross-built with the posix-thread compilers.
-set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
-set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-foreach(t gtest gtest_main)
-    target_compile_options(${t} PRIVATE -w -fexec-charset=UTF-8)
-endforeach()
+# Starts a Morovin.exe, waits for its clock window and closes it: make dist runs it on the zip's.
+add_executable(startcheck tools/startcheck_win.cpp)
+target_link_libraries(startcheck PRIVATE user32)
+target_link_options(startcheck PRIVATE -static)
 
-set(WINE_TEST_ENV "MOROVIN_EXE=$<TARGET_FILE:Morovin>")
+# The tests need GoogleTest: the sources of Debian's package, cross-built here with the
+# posix-thread compilers, or an installed GoogleTest for Windows (MSYS2's mingw-w64-*-gtest).
+# Without either the program alone is built.
+option(MOROVIN_TESTS "Build the Windows-side and end-to-end tests when GoogleTest is found" ON)
+set(MOROVIN_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources to build the tests with")
+set(MOROVIN_HAVE_GTEST OFF)
+if(MOROVIN_TESTS AND EXISTS ${MOROVIN_GTEST_SOURCE_DIR}/CMakeLists.txt)
+    set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    add_subdirectory(${MOROVIN_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    foreach(t gtest gtest_main)
+        target_compile_options(${t} PRIVATE -w -fexec-charset=UTF-8)
+    endforeach()
+    set(GTEST_LIB gtest)
+    set(GTEST_MAIN_LIB gtest_main)
+    set(MOROVIN_HAVE_GTEST ON)
+elseif(MOROVIN_TESTS)
+    find_package(GTest QUIET)
+    if(GTest_FOUND)
+        set(GTEST_LIB GTest::gtest)
+        set(GTEST_MAIN_LIB GTest::gtest_main)
+        set(MOROVIN_HAVE_GTEST ON)
+    endif()
+endif()
 
-# What both levels share (tests/support, included as "support/..."): screen shots, the stand-in
-# windows of other programs, scripts for modal loops, a real mouse drag, test waves, and the driver
-# of the real program. Built once; it holds no product code.
-file(GLOB TEST_SUPPORT_SOURCES CONFIGURE_DEPENDS tests/support/*.cpp)
-add_library(test_support STATIC ${TEST_SUPPORT_SOURCES})
-target_include_directories(test_support PUBLIC ${PROJECT_SOURCE_DIR}/tests)
-target_link_libraries(test_support PUBLIC gtest ${WIN32_LIBS})
-target_link_options(test_support PUBLIC -static)
+if(MOROVIN_HAVE_GTEST)
+    set(WINE_TEST_ENV "MOROVIN_EXE=$<TARGET_FILE:Morovin>")
 
-file(GLOB WIN_TEST_SOURCES CONFIGURE_DEPENDS tests/win/*.cpp)
-add_executable(win_tests ${WIN_TEST_SOURCES} $<TARGET_OBJECTS:morovin_resources>)
-target_link_libraries(win_tests PRIVATE morovin_core test_support gtest_main)
-add_test(NAME win COMMAND win_tests --gtest_brief=1)
+    # What both levels share (tests/support, included as "support/..."): screen shots, the stand-in
+    # windows of other programs, scripts for modal loops, a real mouse drag, test waves, and the driver
+    # of the real program. Built once; it holds no product code.
+    file(GLOB TEST_SUPPORT_SOURCES CONFIGURE_DEPENDS tests/support/*.cpp)
+    add_library(test_support STATIC ${TEST_SUPPORT_SOURCES})
+    target_include_directories(test_support PUBLIC ${PROJECT_SOURCE_DIR}/tests)
+    target_link_libraries(test_support PUBLIC ${GTEST_LIB} ${WIN32_LIBS})
+    target_link_options(test_support PUBLIC -static)
 
-# End-to-end: each test file is one executable that drives the real Morovin.exe.
-file(GLOB E2E_SOURCES CONFIGURE_DEPENDS tests/e2e/*_test.cpp)
-foreach(src ${E2E_SOURCES})
-    get_filename_component(name ${src} NAME_WE)
-    add_executable(e2e_${name} ${src})
-    target_link_libraries(e2e_${name} PRIVATE test_support gtest_main)
-    add_dependencies(e2e_${name} Morovin)
-    add_test(NAME e2e_${name} COMMAND e2e_${name} --gtest_brief=1)
-    # Every end-to-end test owns the screen while it runs.
-    set_tests_properties(e2e_${name} PROPERTIES RUN_SERIAL TRUE ENVIRONMENT "${WINE_TEST_ENV}" TIMEOUT 180)
-endforeach()
-# The Windows-side tests paint and capture the screen too: they never share it with the e2e tests.
-set_tests_properties(win PROPERTIES RUN_SERIAL TRUE ENVIRONMENT "${WINE_TEST_ENV}" TIMEOUT 400)
+    file(GLOB WIN_TEST_SOURCES CONFIGURE_DEPENDS tests/win/*.cpp)
+    add_executable(win_tests ${WIN_TEST_SOURCES} $<TARGET_OBJECTS:morovin_resources>)
+    target_link_libraries(win_tests PRIVATE morovin_core test_support ${GTEST_MAIN_LIB})
+    add_test(NAME win COMMAND win_tests --gtest_brief=1)
+
+    # End-to-end: each test file is one executable that drives the real Morovin.exe.
+    file(GLOB E2E_SOURCES CONFIGURE_DEPENDS tests/e2e/*_test.cpp)
+    foreach(src ${E2E_SOURCES})
+        get_filename_component(name ${src} NAME_WE)
+        add_executable(e2e_${name} ${src})
+        target_link_libraries(e2e_${name} PRIVATE test_support ${GTEST_MAIN_LIB})
+        add_dependencies(e2e_${name} Morovin)
+        add_test(NAME e2e_${name} COMMAND e2e_${name} --gtest_brief=1)
+        # Every end-to-end test owns the screen while it runs.
+        set_tests_properties(e2e_${name} PROPERTIES RUN_SERIAL TRUE ENVIRONMENT "${WINE_TEST_ENV}" TIMEOUT 180)
+    endforeach()
+    # The Windows-side tests paint and capture the screen too: they never share it with the e2e tests.
+    set_tests_properties(win PROPERTIES RUN_SERIAL TRUE ENVIRONMENT "${WINE_TEST_ENV}" TIMEOUT 400)
+else()
+    message(STATUS "Morovin: no GoogleTest (or MOROVIN_TESTS is off): the program is built without its tests")
+endif()
 
 # Windows benchmarks: plain programs that print their measurements (run them under Wine by hand).
 file(GLOB WIN_BENCH_SOURCES CONFIGURE_DEPENDS bench/*_win.cpp)

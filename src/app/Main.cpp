@@ -6,7 +6,7 @@
 
 namespace {
 
-// The help file lives beside the program, wherever the program is started from.
+// The help files live beside the program, wherever the program is started from.
 std::string HelpFileBesideProgram(const std::string& name) {
     char path[MAX_PATH] = {};
     const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -25,6 +25,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         }
         app.SetTitle("Morovin");
         app.SetHelpFile(HelpFileBesideProgram("MOROVIN.hlp"));
+        app.SetHelpPage(HelpFileBesideProgram("MOROVIN.html"));
         app.OnSettingChange = [] {
             ::SetThreadLocale(::GetUserDefaultLCID());
             if (WobToke)

@@ -23,7 +23,7 @@ TAboutBox::TAboutBox(ui::Application& app)
     for (TShadowLabel* l : {&Label1, &Label2, &Label3, &Label4})
         l->BeginLoading();
     SetupLabel(Label4, 40, 8, 225, 40, "Morovin", clYellow, 40, 0);
-    SetupLabel(Label3, 123, 52, 65, 16, "Ver 1.71", clRed, 16, fsBold);
+    SetupLabel(Label3, 123, 52, 65, 16, "Ver " MOROVIN_VERSION_TEXT, clRed, 16, fsBold);
     SetupLabel(Label1, 47, 65, 173, 19, kContactLine1, clGreen, 19, 0);
     SetupLabel(Label2, 40, 86, 222, 19, kContactLine2, clGreen, 19, 0);
     Label2.SetWordWrap(true);

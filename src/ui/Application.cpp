@@ -1,6 +1,7 @@
 #include "ui/Application.h"
 
 #include "base/ErrorText.h"
+#include "base/HelpChoice.h"
 
 #include <vector>
 
@@ -38,9 +39,19 @@ void Application::SetTitle(const std::string& title) {
     ::SetWindowTextA(Handle(), title.c_str());
 }
 
-bool Application::HelpCommand(UINT command, ULONG_PTR data) {
+void Application::HelpCommand(UINT command, ULONG_PTR data) {
     HWND owner = mainWindow_ ? mainWindow_ : Handle();
-    return ::WinHelpA(owner, helpFile_.c_str(), command, data) != FALSE;
+    switch (ChooseHelp(Help.FileExists(helpFile_), Help.FileExists(helpPage_))) {
+    case HelpChoice::WinHelp:
+        Help.WinHelp(owner, helpFile_, command, data);
+        break;
+    case HelpChoice::Page:
+        Help.OpenPage(owner, helpPage_);
+        break;
+    case HelpChoice::Missing:
+        ::MessageBoxA(owner, MissingHelpText(helpPage_).c_str(), title_.c_str(), MB_OK | MB_ICONWARNING);
+        break;
+    }
 }
 
 int Application::Run() {

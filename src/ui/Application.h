@@ -1,7 +1,8 @@
 #pragma once
 // The application object: owns the hidden application window that owns every other window of
 // the program (and would carry its task-bar button), the title that captions error reports, the
-// help file, the message loop and modal showing.
+// help, the message loop and modal showing.
+#include "ui/HelpCalls.h"
 #include "ui/Window.h"
 
 #include <functional>
@@ -17,10 +18,17 @@ public:
     HWND AppWindow() const { return Handle(); }
     const std::string& Title() const { return title_; }
     void SetTitle(const std::string& title);
+    // The WinHelp file, and the page shown where there is none (full paths).
     const std::string& HelpFile() const { return helpFile_; }
     void SetHelpFile(const std::string& file) { helpFile_ = file; }
-    // Asks the help viewer to run `command` on the help file, owned by the main window.
-    bool HelpCommand(UINT command, ULONG_PTR data);
+    const std::string& HelpPage() const { return helpPage_; }
+    void SetHelpPage(const std::string& page) { helpPage_ = page; }
+    // Shows the help, owned by the main window: the help viewer runs `command` on the help file
+    // when that file is there, else the shell opens the help page; with neither, a box names the
+    // missing page and its folder. Nothing waits for the viewer or the browser.
+    void HelpCommand(UINT command, ULONG_PTR data);
+    // What the help command asks of the system.
+    HelpCalls Help = SystemHelpCalls();
 
     HWND MainWindow() const { return mainWindow_; }
     void SetMainWindow(HWND hwnd) { mainWindow_ = hwnd; }
@@ -46,6 +54,7 @@ protected:
 private:
     std::string title_;
     std::string helpFile_;
+    std::string helpPage_;
     HWND mainWindow_ = nullptr;
 };
 

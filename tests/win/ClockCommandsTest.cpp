@@ -1,12 +1,13 @@
 // The clock's popup menu and commands in-process: the items, the screen-saver test against
-// System.INI, the dialog pattern with its program-wide reference, nudges, presses and quitting.
+// System.INI, the dialog pattern with its program-wide reference, the help command's choice,
+// nudges, presses and quitting.
 #include "ClockFixture.h"
 #include "TestSupport.h"
 #include "clockwindow/ClockWindow_win.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/PosForm.h"
 #include "dialogs/PropForm.h"
-#include "support/Processes.h"
+#include "support/ClockProcess.h"
 #include "ui/PopupMenu.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@
 #include <fstream>
 #include <functional>
 #include <optional>
-#include <set>
+#include <string>
 #include <sstream>
 #include <vector>
 
@@ -377,15 +378,50 @@ TEST_F(ClockCommandsTest, ScreenSaverCommandNudgesTheClock) {
     EXPECT_EQ(Clock().BoundsRect().left, left);
 }
 
-TEST_F(ClockCommandsTest, DisplaySettingsAndHelpCommandsDoNotNudge) {
-    const std::set<DWORD> viewers = ProcessesNamed("winhlp32.exe");
+TEST_F(ClockCommandsTest, DisplaySettingsCommandDoesNotNudge) {
     MoveRecorder moves(ClockHwnd());
     Clock().N4Click();
-    Clock().N3Click(); // no help file here: the viewer is asked all the same, and nothing waits on it
     PumpMessages();
     EXPECT_TRUE(MoveRecorder::lefts.empty());
-    EXPECT_GT(ProcessesNamed("winhlp32.exe").size(), viewers.size()) << "the help viewer was not asked";
-    EndNewProcesses("winhlp32.exe", viewers); // so that no help viewer outlives the run
+}
+
+TEST_F(ClockCommandsTest, HelpCommandOpensTheHelpFileOrThePageOrSaysWhatIsMissing) {
+    ui::Application& app = TestApplication();
+    const ui::HelpCalls real = app.Help;
+    app.SetHelpFile("C:\\時計\\表\\MOROVIN.hlp"); // the box shows "表" (0x95 0x5C) whole
+    app.SetHelpPage("C:\\時計\\表\\MOROVIN.html");
+    std::string seen; // what the command did: the viewer's or the browser's file, or the box's text
+    app.Help.WinHelp = [&](HWND owner, const std::string& path, UINT command, ULONG_PTR data) {
+        seen += path + " " + std::to_string(command) + reinterpret_cast<const char*>(data);
+        EXPECT_EQ(owner, ClockHwnd());
+    };
+    app.Help.OpenPage = [&](HWND, const std::string& path) { seen += path; };
+    const std::pair<int, const char*> rows[] = {
+        // the files there: 1 the .hlp, 2 the .html
+        {3, "C:\\時計\\表\\MOROVIN.hlp 258CONTENTS()"},
+        {2, "C:\\時計\\表\\MOROVIN.html"},
+        {0, "ヘルプのファイル MOROVIN.html が見つかりません。\n\n探したフォルダー:\nC:\\時計\\表\\\n\n"
+            "zip に入っていた MOROVIN.html を、このフォルダーに置いてください。"}};
+    for (const auto& [files, expected] : rows) {
+        seen.clear();
+        app.Help.FileExists = [&](const std::string& path) {
+            return (files & (path == app.HelpFile() ? 1 : 2)) != 0;
+        };
+        ModalScript script({[&] { // reads and closes any box, so that a wrong one never hangs the run
+            const HWND box = OpenDialogOfThisThread("Morovin");
+            seen += box ? MessageBoxText(box) : "";
+            if (box)
+                PressButton(box);
+            return box != nullptr;
+        }});
+        MoveRecorder moves(ClockHwnd());
+        Clock().N3Click();
+        EXPECT_EQ(seen, expected);
+        EXPECT_TRUE(MoveRecorder::lefts.empty()) << "the help command nudged the clock";
+    }
+    app.Help = real;
+    app.SetHelpFile({});
+    app.SetHelpPage({});
 }
 
 TEST_F(ClockCommandsTest, PressWithAnyButtonOnWindowOrLabelHidesTheApplicationWindow) {
