@@ -86,7 +86,7 @@ int main() {
         st.wYear = 2026, st.wMonth = 1, st.wDay = 5, st.wDayOfWeek = 1, st.wHour = 13, st.wMinute = 29;
         return st;
     });
-    clock.EndsApplication = false;
+    app.EndsWithMainWindow = false;
     clock.Settings.ChimeOn = false;
     clock.Settings.AlarmOn = false;
     clock.SetWindowLeft(200);
@@ -103,7 +103,7 @@ int main() {
     enum class Path { Layered, Capture, Wallpaper };
     for (Path path : {Path::Layered, Path::Capture, Path::Wallpaper}) {
         clock.Settings.WallpaperMode = path == Path::Wallpaper;
-        clock.AllowLayered = path == Path::Layered;
+        clock.Painting().AllowLayered = path == Path::Layered;
         hiddenTimes.clear();
         std::vector<double> paints;
         for (int i = 0; i < kRepaints; ++i) {

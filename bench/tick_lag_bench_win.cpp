@@ -111,7 +111,7 @@ int main(int argc, char** argv) {
     ui::Application app;
     TWobToke clock(app); // the real local clock
     clockWindow = &clock;
-    clock.EndsApplication = false;
+    app.EndsWithMainWindow = false;
     ClockSettings& s = clock.Settings;
     s.ShowSeconds = s.Use24Hour = true;
     s.ChimeOn = s.AlarmOn = false;
@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
         if (msg.message == WM_TIMER && msg.hwnd == clock.Handle())
-            aimed.Tick(clock.TimeLbl.Caption());
+            aimed.Tick(clock.Face().TimeLbl.Caption());
     }
     ::KillTimer(nullptr, plainTimer);
     ::KillTimer(nullptr, endTimer);

@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     ui::Application app;
     long long tick = 0;
     TWobToke clock(app, [&] { return SoakTime(tick); });
-    clock.EndsApplication = false;
+    app.EndsWithMainWindow = false;
     clock.Settings.ChimeOn = false;
     clock.Settings.AlarmOn = false;
     clock.Settings.ShowSeconds = true;
@@ -91,10 +91,10 @@ int main(int argc, char** argv) {
         const Usage after = Measure();
         std::printf("%s mode (%s): %lld ticks in %.1f s (%.0f us a tick)\n",
                     wallpaper ? "wallpaper" : "screen",
-                    wallpaper           ? "ordinary window"
-                    : clock.IsKeyed()   ? "layered window, colour key"
-                    : clock.IsLayered() ? "layered window, per-pixel alpha"
-                                        : "capture",
+                    wallpaper                      ? "ordinary window"
+                    : clock.Painting().IsKeyed()   ? "layered window, colour key"
+                    : clock.Painting().IsLayered() ? "layered window, per-pixel alpha"
+                                                   : "capture",
                     ticks, seconds, 1e6 * seconds / static_cast<double>(ticks ? ticks : 1));
         Print("before", before);
         Print("after", after);

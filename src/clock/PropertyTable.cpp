@@ -56,16 +56,20 @@ constexpr PropertyRow kRows[] = {
     Flag(&PV::CheckBox3, &CS::ChimeOn, ApplyStep::ChimeInterval),
 };
 
-const TShadowLabel& At(ConstFaceLabels labels, FaceLabel which) {
-    return *labels[static_cast<std::size_t>(which)];
+const TShadowLabel& At(const ClockFace& face, FaceLabel which) {
+    return *face.Labels()[static_cast<std::size_t>(which)];
 }
 
-void WriteShadowOffsets(const PropertyValues& v, FaceLabels labels) {
+TShadowLabel& At(ClockFace& face, FaceLabel which) {
+    return *face.Labels()[static_cast<std::size_t>(which)];
+}
+
+void WriteShadowOffsets(const PropertyValues& v, ClockFace& face) {
     // The texts always hold the scroll bars' positions; anything else would keep the offset.
-    const TShadow& date = labels[0]->Shadow();
+    const TShadow& date = face.DateLbl.Shadow();
     const int left = ParseIntText(v.XLabel).value_or(date.OffsetLeft());
     const int top = ParseIntText(v.YLabel).value_or(date.OffsetTop());
-    for (TShadowLabel* l : labels) {
+    for (TShadowLabel* l : face.Labels()) {
         l->Shadow().SetOffsetLeft(left);
         l->Shadow().SetOffsetTop(top);
     }
@@ -84,9 +88,9 @@ std::span<const PropertyRow> PropertyRows() {
     return kRows;
 }
 
-PropertyValues ReadPropertyValues(const ClockSettings& s, ConstFaceLabels labels) {
+PropertyValues ReadPropertyValues(const ClockSettings& s, const ClockFace& face) {
     PropertyValues v;
-    const LabelFont& font = At(labels, FaceLabel::Date).Font();
+    const LabelFont& font = At(face, FaceLabel::Date).Font();
     for (const PropertyRow& row : kRows) {
         switch (row.kind) {
         case Kind::Flag:
@@ -106,22 +110,22 @@ PropertyValues ReadPropertyValues(const ClockSettings& s, ConstFaceLabels labels
             v.FontStyle = font.style;
             break;
         case Kind::FontColour:
-            v.*row.colourValue = At(labels, row.label).Font().color;
+            v.*row.colourValue = At(face, row.label).Font().color;
             break;
         case Kind::ShadowColour:
-            v.*row.colourValue = At(labels, row.label).Shadow().Color();
+            v.*row.colourValue = At(face, row.label).Shadow().Color();
             break;
         }
     }
     // A shown group may keep no choice; a hidden one falls back to every half hour.
     v.RadioGroup1 = s.ChimeHalfHour ? 0 : s.ChimeHour ? 1 : s.ChimeOn ? -1 : 0;
-    const TShadow& shadow = At(labels, FaceLabel::Date).Shadow();
+    const TShadow& shadow = At(face, FaceLabel::Date).Shadow();
     v.XLabel = IntToText(shadow.OffsetLeft());
     v.YLabel = IntToText(shadow.OffsetTop());
     return v;
 }
 
-void WritePropertyValues(const PropertyValues& v, ClockSettings& s, FaceLabels labels,
+void WritePropertyValues(const PropertyValues& v, ClockSettings& s, ClockFace& face,
                          const std::function<void(ApplyStep)>& step) {
     for (const PropertyRow& row : kRows) {
         switch (row.kind) {
@@ -130,37 +134,41 @@ void WritePropertyValues(const PropertyValues& v, ClockSettings& s, FaceLabels l
             break;
         case Kind::ShadowFlag:
             s.*row.flag = v.*row.flagValue;
-            for (TShadowLabel* l : labels)
+            for (TShadowLabel* l : face.Labels())
                 l->Shadow().SetVisible(v.*row.flagValue);
             break;
         case Kind::Text:
             s.*row.text = v.*row.textValue;
             break;
         case Kind::FontName:
-            for (TShadowLabel* l : labels)
+            for (TShadowLabel* l : face.Labels())
                 l->SetFontName(v.FontName);
             break;
         case Kind::FontSize:
-            for (TShadowLabel* l : labels)
+            for (TShadowLabel* l : face.Labels())
                 l->SetFontSizePoints(v.FontSizePoints);
             break;
         case Kind::FontStyle:
-            for (TShadowLabel* l : labels)
+            for (TShadowLabel* l : face.Labels())
                 l->SetFontStyle(v.FontStyle);
             break;
         case Kind::FontColour:
-            labels[static_cast<std::size_t>(row.label)]->SetFontColor(v.*row.colourValue);
+            At(face, row.label).SetFontColor(v.*row.colourValue);
             break;
         case Kind::ShadowColour:
-            labels[static_cast<std::size_t>(row.label)]->Shadow().SetColor(v.*row.colourValue);
+            At(face, row.label).Shadow().SetColor(v.*row.colourValue);
             break;
         }
         switch (row.then) {
         case ApplyStep::ShadowOffsets:
-            WriteShadowOffsets(v, labels);
+            WriteShadowOffsets(v, face);
             break;
         case ApplyStep::ChimeInterval:
             WriteChimeInterval(v, s);
+            break;
+        case ApplyStep::ItalicWidths:
+            // Still the date shadow's offset from before this apply: the new one comes later.
+            face.CompensateItalicWidths(v.FontStyle);
             break;
         case ApplyStep::None:
             break;

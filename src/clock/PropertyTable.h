@@ -3,18 +3,15 @@
 // applying needs, that the dialog's opening reads the clock through and applying writes it back
 // through. The dialog maps its controls to the same PropertyValues members, so the opening, the
 // gathering of the controls and the applying cannot drift apart.
+#include "clock/ClockFace.h"
 #include "clock/ClockSettings.h"
 #include "clock/PropertyValues.h"
-#include "widgets/ShadowLabel.h"
 
-#include <array>
 #include <functional>
 #include <span>
 
-// The clock's three labels, in this order.
+// The clock's three labels, in the face's order.
 enum class FaceLabel { Date, Week, Time };
-using FaceLabels = std::array<TShadowLabel*, 3>;
-using ConstFaceLabels = std::array<const TShadowLabel*, 3>;
 
 // The steps of applying that are not plain copies; each runs right after the row that names it.
 enum class ApplyStep {
@@ -52,9 +49,9 @@ std::span<const PropertyRow> PropertyRows();
 // The opening's reading: every value the table and the two special steps name, from the clock.
 // RadioGroup1 follows the opening's rule (a hidden group falls back to every half hour); XLabel
 // and YLabel are the date label's offsets as they stand, not yet limited to the scroll bars.
-PropertyValues ReadPropertyValues(const ClockSettings& settings, ConstFaceLabels labels);
+PropertyValues ReadPropertyValues(const ClockSettings& settings, const ClockFace& face);
 
-// Applying: the table's rows in order, each plain copy made here; `step` runs the steps that
-// need the window (Level, ItalicWidths), while ShadowOffsets and ChimeInterval are made here too.
-void WritePropertyValues(const PropertyValues& values, ClockSettings& settings, FaceLabels labels,
+// Applying: the table's rows in order, each plain copy made here; `step` runs the step that needs
+// the window (Level), while ItalicWidths, ShadowOffsets and ChimeInterval are made here too.
+void WritePropertyValues(const PropertyValues& values, ClockSettings& settings, ClockFace& face,
                          const std::function<void(ApplyStep)>& step);

@@ -58,12 +58,10 @@ void ReadTextInto(const IniDocument& doc, const char* section, const char* key, 
 } // namespace
 
 std::vector<std::string> LoadSettingsFrom(const IniDocument& doc, const DesktopLayout& desktop,
-                                          ClockSettings& settings, SettingsTarget& target,
-                                          ClockLabels labels) {
+                                          ClockSettings& settings, SettingsTarget& target, ClockFace& face) {
     std::vector<std::string> errors;
-    TShadowLabel* const all[] = {&labels.date, &labels.week, &labels.time};
-    const auto forEachLabel = [&all](auto apply) {
-        for (TShadowLabel* label : all)
+    const auto forEachLabel = [&face](auto apply) {
+        for (TShadowLabel* label : face.Labels())
             apply(*label);
     };
 
@@ -95,19 +93,19 @@ std::vector<std::string> LoadSettingsFrom(const IniDocument& doc, const DesktopL
     settings.ChimeHalfHour = ReadBoolean(doc, "Prop", "30", ReadBoolean(doc, "Prop", "Time30", true));
     settings.ChimeHour = ReadBoolean(doc, "Prop", "60", ReadBoolean(doc, "Prop", "Time60", true));
 
-    const std::string face = ReadText(doc, "Font", "Name");
-    if (face != kMissingText && !face.empty()) {
+    const std::string faceName = ReadText(doc, "Font", "Name");
+    if (faceName != kMissingText && !faceName.empty()) {
         // Without blanks the cut leaves at its end: the name must read back as it is saved.
-        const std::string cut(TrimIniBlanks(TruncateSjis(face, kMaxFaceBytes)));
+        const std::string cut(TrimIniBlanks(TruncateSjis(faceName, kMaxFaceBytes)));
         forEachLabel([&](TShadowLabel& l) { l.SetFontName(cut); });
     }
 
-    ReadColour(doc, "DColor", errors, [&](TColor c) { labels.date.SetFontColor(c); });
-    ReadColour(doc, "WColor", errors, [&](TColor c) { labels.week.SetFontColor(c); });
-    ReadColour(doc, "TColor", errors, [&](TColor c) { labels.time.SetFontColor(c); });
-    ReadColour(doc, "ShadowDColor", errors, [&](TColor c) { labels.date.Shadow().SetColor(c); });
-    ReadColour(doc, "ShadowWColor", errors, [&](TColor c) { labels.week.Shadow().SetColor(c); });
-    ReadColour(doc, "ShadowTColor", errors, [&](TColor c) { labels.time.Shadow().SetColor(c); });
+    ReadColour(doc, "DColor", errors, [&](TColor c) { face.DateLbl.SetFontColor(c); });
+    ReadColour(doc, "WColor", errors, [&](TColor c) { face.WeekLbl.SetFontColor(c); });
+    ReadColour(doc, "TColor", errors, [&](TColor c) { face.TimeLbl.SetFontColor(c); });
+    ReadColour(doc, "ShadowDColor", errors, [&](TColor c) { face.DateLbl.Shadow().SetColor(c); });
+    ReadColour(doc, "ShadowWColor", errors, [&](TColor c) { face.WeekLbl.Shadow().SetColor(c); });
+    ReadColour(doc, "ShadowTColor", errors, [&](TColor c) { face.TimeLbl.Shadow().SetColor(c); });
 
     ReadTextInto(doc, "Timer", "DialogText", settings.DialogText);
 
@@ -143,7 +141,7 @@ std::vector<std::string> LoadSettingsFrom(const IniDocument& doc, const DesktopL
 }
 
 void SaveSettingsTo(IniDocument& doc, const ClockSettings& settings, const WindowBounds& bounds,
-                    const ClockLabels& labels) {
+                    const ClockFace& face) {
     const auto text = [&doc](const char* section, const char* key, const std::string& value) {
         doc.Set(section, key, value);
     };
@@ -153,7 +151,7 @@ void SaveSettingsTo(IniDocument& doc, const ClockSettings& settings, const Windo
     const auto boolean = [&doc](const char* section, const char* key, bool value) {
         doc.Set(section, key, value ? "1" : "0");
     };
-    const LabelFont& font = labels.date.Font();
+    const LabelFont& font = face.DateLbl.Font();
 
     integer("Form", "Left", bounds.left);
     integer("Form", "Top", bounds.top);
@@ -175,13 +173,13 @@ void SaveSettingsTo(IniDocument& doc, const ClockSettings& settings, const Windo
 
     text("Font", "Name", font.name);
     text("Font", "DColor", ColorToText(font.color));
-    text("Font", "WColor", ColorToText(labels.week.Font().color));
-    text("Font", "TColor", ColorToText(labels.time.Font().color));
-    text("Font", "ShadowDColor", ColorToText(labels.date.Shadow().Color()));
-    text("Font", "ShadowWColor", ColorToText(labels.week.Shadow().Color()));
-    text("Font", "ShadowTColor", ColorToText(labels.time.Shadow().Color()));
-    integer("Font", "XInt", labels.date.Shadow().OffsetLeft());
-    integer("Font", "YInt", labels.date.Shadow().OffsetTop());
+    text("Font", "WColor", ColorToText(face.WeekLbl.Font().color));
+    text("Font", "TColor", ColorToText(face.TimeLbl.Font().color));
+    text("Font", "ShadowDColor", ColorToText(face.DateLbl.Shadow().Color()));
+    text("Font", "ShadowWColor", ColorToText(face.WeekLbl.Shadow().Color()));
+    text("Font", "ShadowTColor", ColorToText(face.TimeLbl.Shadow().Color()));
+    integer("Font", "XInt", face.DateLbl.Shadow().OffsetLeft());
+    integer("Font", "YInt", face.DateLbl.Shadow().OffsetTop());
     integer("Font", "Size", font.SizePoints());
     integer("Font", "Style", font.style);
     integer("Font", "Pitch", static_cast<std::int32_t>(font.pitch));

@@ -3,9 +3,9 @@
 // defaults, sentinels and clamps, and what SaveSettings writes. The file itself is read and
 // written by SettingsFile_win.
 #include "base/IniDocument.h"
+#include "clock/ClockFace.h"
 #include "clock/ClockSettings.h"
 #include "clock/ScreenPlacement.h"
-#include "widgets/ShadowLabel.h"
 
 #include <string>
 #include <vector>
@@ -19,12 +19,6 @@ public:
     virtual void SetStayOnTop(bool) = 0;
 };
 
-struct ClockLabels {
-    TShadowLabel& date;
-    TShadowLabel& week;
-    TShadowLabel& time;
-};
-
 struct WindowBounds {
     int left, top, width, height;
 };
@@ -33,9 +27,8 @@ struct WindowBounds {
 // caller reports the first one); a bad colour keeps the label's colour and loading goes on.
 // A stored position is kept on the monitor of `desktop` nearest the stored rectangle.
 std::vector<std::string> LoadSettingsFrom(const IniDocument& document, const DesktopLayout& desktop,
-                                          ClockSettings& settings, SettingsTarget& target,
-                                          ClockLabels labels);
+                                          ClockSettings& settings, SettingsTarget& target, ClockFace& face);
 
 // Writes every key in table order, replacing values where they stand and keeping other keys.
 void SaveSettingsTo(IniDocument& document, const ClockSettings& settings, const WindowBounds& bounds,
-                    const ClockLabels& labels);
+                    const ClockFace& face);

@@ -3,7 +3,6 @@
 #include "dialogs/AboutBox.h"
 #include "dialogs/PosForm.h"
 #include "dialogs/PropForm.h"
-#include "ui/PopupMenu.h"
 
 #include <shellapi.h>
 
@@ -36,16 +35,16 @@ bool RunDialogCommand(Dialog*& reference, ui::Application& app, Args&&... args) 
 } // namespace
 
 void TWobToke::BuildPopupMenu() {
-    ui::PopupMenu& m = *popupMenu_;
-    menuItems_.KP1 = m.Add("プロパティ", [this] { KP1Click(); });
-    menuItems_.K1 = m.Add("表示位置調整", [this] { K1Click(); });
+    ui::PopupMenu& m = menu_.PopupMenu1;
+    menu_.KP1 = m.Add("プロパティ", [this] { KP1Click(); });
+    menu_.K1 = m.Add("表示位置調整", [this] { K1Click(); });
     m.AddSeparator(); // N2
-    menuItems_.KS1 = m.Add("スクリーンセーバー起動", [this] { KS1Click(); });
-    menuItems_.N4 = m.Add("画面のプロパティ", [this] { N4Click(); });
+    menu_.KS1 = m.Add("スクリーンセーバー起動", [this] { KS1Click(); });
+    menu_.N4 = m.Add("画面のプロパティ", [this] { N4Click(); });
     m.AddSeparator(); // N1
-    menuItems_.N3 = m.Add("ヘルプ", [this] { N3Click(); });
-    menuItems_.KA1 = m.Add("バージョン情報", [this] { KA1Click(); });
-    menuItems_.KC1 = m.Add("Morovinの終了", [this] { KC1Click(); });
+    menu_.N3 = m.Add("ヘルプ", [this] { N3Click(); });
+    menu_.KA1 = m.Add("バージョン情報", [this] { KA1Click(); });
+    menu_.KC1 = m.Add("Morovinの終了", [this] { KC1Click(); });
     m.OnPopup = [this] { PopupMenu1Popup(); };
 }
 
@@ -82,18 +81,18 @@ void TWobToke::ShowPopupMenu(POINT screenPoint) {
     if (!::IsWindowEnabled(owner))
         if (HWND active = ::GetActiveWindow())
             owner = active;
-    popupMenu_->Popup(owner, screenPoint);
+    menu_.PopupMenu1.Popup(owner, screenPoint);
 }
 
 void TWobToke::PopupMenu1Popup() {
     // No path: the profile functions look the file up in the Windows directory.
     char value[1024] = {};
     ::GetPrivateProfileStringA("Boot", "SCRNSAVE.EXE", "A", value, sizeof(value), "System.INI");
-    popupMenu_->SetEnabled(menuItems_.KS1, std::string(value) != "A");
+    menu_.PopupMenu1.SetEnabled(menu_.KS1, std::string(value) != "A");
 }
 
 void TWobToke::KP1Click() {
-    const PropFormClock clock{Settings, DateLbl, WeekLbl, TimeLbl,
+    const PropFormClock clock{Settings, face_,
                               [this](const PropertyValues& values) { ApplyProperties(values); }};
     if (RunDialogCommand(PropForm, app_, clock))
         NudgeWindow(); // the clock shows again what the dialog covered

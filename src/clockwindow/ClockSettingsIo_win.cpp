@@ -24,8 +24,8 @@ void TWobToke::LoadSettings() {
     const IniDocument document = ReadSettingsDocument(SettingsFile());
     ClockWindowTarget target(*this);
     const RECT r = BoundsRect();
-    const std::vector<std::string> errors = LoadSettingsFrom(
-        document, CurrentDesktop(r.left, r.top), Settings, target, ClockLabels{DateLbl, WeekLbl, TimeLbl});
+    const std::vector<std::string> errors =
+        LoadSettingsFrom(document, CurrentDesktop(r.left, r.top), Settings, target, face_);
     // A bad colour text is reported once; everything else in the file has been applied.
     if (!errors.empty())
         app_.ShowError(errors.front());
@@ -37,6 +37,6 @@ void TWobToke::SaveSettings() {
     IniDocument document = ReadSettingsDocumentToUpdate(path);
     const RECT r = BoundsRect();
     SaveSettingsTo(document, Settings, WindowBounds{r.left, r.top, r.right - r.left, r.bottom - r.top},
-                   ClockLabels{DateLbl, WeekLbl, TimeLbl});
+                   face_);
     WriteSettingsDocument(path, document);
 }

@@ -1,12 +1,9 @@
 #include "clockwindow/ClockWindow_win.h"
 
-#include "clock/FaceTexts.h"
 #include "clock/Locale_win.h"
 #include "clock/TickAim.h"
 #include "ui/Dispatch.h"
 #include "ui/Dpi.h"
-#include "ui/MediaPlayer.h"
-#include "ui/PopupMenu.h"
 
 #include <windowsx.h>
 
@@ -16,26 +13,16 @@ namespace {
 constexpr UINT_PTR kTimer1 = 1;
 } // namespace
 
-TWobToke::TWobToke(ui::Application& app, ClockSource clock)
-    : DateLbl(*this), WeekLbl(*this), TimeLbl(*this), app_(app),
-      popupMenu_(std::make_unique<ui::PopupMenu>()), mediaPlayer_(std::make_unique<ui::MediaPlayer>()) {
+TWobToke::TWobToke(ui::Application& app, ClockSource clock) : app_(app), face_(*this) {
     WobToke = this;
     LocalClock = clock ? std::move(clock) : ClockSource([] {
         SYSTEMTIME st;
         ::GetLocalTime(&st);
         return st;
     });
-    locale_ = ReadLocaleValues();
-
-    // Design appearance, in force until the settings file is applied.
-    for (TShadowLabel* l : {&DateLbl, &WeekLbl, &TimeLbl})
-        l->BeginLoading();
-    SetupLabel(DateLbl, clRed, false, true);
-    SetupLabel(WeekLbl, clRed, true, false);
-    SetupLabel(TimeLbl, clWhite, true, false);
-    DateLbl.SetCaption("DateLbl");
-    WeekLbl.SetCaption("WeekLbl");
-    TimeLbl.SetCaption("TimeLbl");
+    face_.Locale() = ReadLocaleValues();
+    for (TShadowLabel* l : face_.Labels())
+        l->OnMouseDown = [this](TMouseButton button, int, int) { FormMouseDown(button); };
 
     CreateParams p{"TWobToke"};
     p.caption = "Morovin";
@@ -48,17 +35,18 @@ TWobToke::TWobToke(ui::Application& app, ClockSource clock)
     p.icon = ::LoadIconA(ui::ModuleInstance(), "MAINICON");
     CreateHandle(p);
     app.SetMainWindow(Handle());
+    see_.Attach(Handle());
     // The labels measure themselves first at EndLoading below, at the DPI of the window's monitor.
-    fonts_.SetDpi(ui::DpiForWindow(Handle()));
+    const int dpi = ui::DpiForWindow(Handle());
+    see_.Fonts().SetDpi(dpi);
 
     BuildPopupMenu();
-    trayIcon_.emplace(TrayIconMessage);
+    tray_.emplace(TrayIconMessage);
     LoadTrayIconImage();
     // The first tick too comes just after a turn of the second.
     timer1_.Start(Handle(), kTimer1, NextTickDelayMs(LocalClock().wMilliseconds));
 
-    for (TShadowLabel* l : {&DateLbl, &WeekLbl, &TimeLbl})
-        l->EndLoading();
+    face_.EndLoading(dpi);
     ui::Dispatch([this] { FormCreate(); });
 }
 
@@ -69,19 +57,8 @@ TWobToke::~TWobToke() {
         WobToke = nullptr;
 }
 
-void TWobToke::SetupLabel(TShadowLabel& label, TColor fontColour, bool shadowVisible, bool wordWrap) {
-    label.SetTransparent(true);
-    label.SetWordWrap(wordWrap);
-    LabelFont font; // "ＭＳ Ｐゴシック", -27, Shift-JIS, regular
-    font.color = fontColour;
-    label.SetFont(font);
-    label.Highlight().Assign(TShadow(true, clWhite, -1, -1));
-    label.Shadow().Assign(TShadow(shadowVisible, clBlack, 4, 4));
-    label.OnMouseDown = [this](TMouseButton button, int, int) { FormMouseDown(button); };
-}
-
 void TWobToke::ReadLocaleSeparators() {
-    ReadLocaleSeparatorsInto(locale_);
+    ReadLocaleSeparatorsInto(face_.Locale());
 }
 
 ClockTime TWobToke::Now() const {
@@ -90,24 +67,10 @@ ClockTime TWobToke::Now() const {
 
 // --- Clock face ------------------------------------------------------------------------------
 
-void TWobToke::CompensateItalicWidth(TShadowLabel& label) {
-    const LabelRect text = MeasureText(label.DrawnText(), label.Font(),
-                                       drawflags::kCalcRect | drawflags::kExpandTabs, LabelRect{});
-    // The rule's extra (a fifth of the size in points, and the date shadow's offset) is in
-    // 96-dpi units; the measured width is in the window's pixels.
-    const int extra = CompensatedWidth(0, label.Font(), DateLbl.Shadow().OffsetLeft());
-    label.SetWidth(text.Width() + ui::ScaleForDpi(extra, fonts_.Dpi()));
-}
-
 void TWobToke::OnDpiChanged(int dpi, const RECT& suggested) {
-    const int previous = fonts_.Dpi();
-    if (dpi > 0 && dpi != previous) {
-        fonts_.SetDpi(dpi);
-        for (TShadowLabel* l : {&DateLbl, &WeekLbl, &TimeLbl}) {
-            l->Rescale(dpi, previous);
-            if (QualifiesForItalicCompensation(l->Font().style))
-                CompensateItalicWidth(*l);
-        }
+    if (dpi > 0 && dpi != face_.Dpi()) {
+        see_.Fonts().SetDpi(dpi);
+        face_.Rescale(dpi);
         LoadTrayIconImage();
     }
     ::SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, 0, 0,
@@ -119,45 +82,31 @@ void TWobToke::RefreshClockText() {
     RefreshClockText(Now());
 }
 
-void TWobToke::ShowDateAndWeekday(const ClockTime& now) {
-    DateLbl.SetCaption(DateText(Settings, now, locale_));
-    if (QualifiesForItalicCompensation(DateLbl.Font().style))
-        CompensateItalicWidth(DateLbl);
-    WeekLbl.SetCaption(WeekdayText(Settings, now, locale_));
-    if (QualifiesForItalicCompensation(WeekLbl.Font().style))
-        CompensateItalicWidth(WeekLbl);
-}
-
 void TWobToke::RefreshClockText(const ClockTime& now) {
     // One reading of the clock for the three texts shown together, so the date and the time
     // never straddle midnight.
-    ShowDateAndWeekday(now);
-    std::string timeText = TimeText(Settings, now, locale_);
+    face_.ShowDateAndWeekday(Settings, now);
+    std::string timeText = face_.TimeText(Settings, now);
     if (AlarmAndSignalChecks()) {
         // The alarm box was open for as long as the user let it be: the reading from before it
         // is stale, and the moment it closed is when the user looks at the clock.
         const ClockTime later = Now();
-        ShowDateAndWeekday(later);
-        timeText = TimeText(Settings, later, locale_);
+        face_.ShowDateAndWeekday(Settings, later);
+        timeText = face_.TimeText(Settings, later);
     }
-    TimeLbl.SetCaption(timeText);
-    if (QualifiesForItalicCompensation(TimeLbl.Font().style))
-        CompensateItalicWidth(TimeLbl);
+    face_.ShowTime(timeText);
 }
 
 void TWobToke::LayoutLabels() {
     if (!Handle())
         return;
-    DateLbl.SetBounds(0, 0, DateLbl.Width(), DateLbl.Height());
-    WeekLbl.SetBounds(DateLbl.Left() + DateLbl.Width(), 0, WeekLbl.Width(), WeekLbl.Height());
-    TimeLbl.SetBounds(DateLbl.Left() + DateLbl.Width() + WeekLbl.Width(), 0, TimeLbl.Width(),
-                      TimeLbl.Height());
-    SetWindowSize(DateLbl.Left() + DateLbl.Width() + WeekLbl.Width() + TimeLbl.Width(), DateLbl.Height());
-    if (!levelApplied_ || topmost_ != Settings.StayOnTop)
+    const FaceSize size = face_.LayoutLabels();
+    SetWindowSize(size.width, size.height);
+    if (IsTopmost() != Settings.StayOnTop)
         SetStayOnTop(Settings.StayOnTop);
     // Only an icon known to be missing costs a call into the shell; a restarted shell asks for
     // it through its broadcast.
-    trayIcon_->EnsureRegistered(Handle());
+    tray_->EnsureRegistered(Handle());
 }
 
 void TWobToke::Timer1Timer() {
@@ -200,42 +149,57 @@ void TWobToke::SetStayOnTop(bool topmost) {
     // The window keeps its handle; only its level changes.
     ::SetWindowPos(Handle(), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    topmost_ = topmost;
-    levelApplied_ = true;
+}
+
+void TWobToke::NudgeWindow() {
+    if (!Handle())
+        return;
+    // Two real moves, each a WM_MOVE: in screen mode two reveals, the second at the start.
+    SetWindowLeft(BoundsRect().left + 1);
+    SetWindowLeft(BoundsRect().left - 1);
+}
+
+bool TWobToke::IsTopmost() const {
+    return (::GetWindowLongA(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
 void TWobToke::LoadTrayIconImage() {
     // The small-icon size at the clock's DPI; the resource holds an image drawn for each common one.
-    const int dpi = fonts_.Dpi();
-    ui::unique_hicon image(static_cast<HICON>(
-        ::LoadImageA(ui::ModuleInstance(), "MAINICON", IMAGE_ICON, ui::SystemMetricForDpi(SM_CXSMICON, dpi),
-                     ui::SystemMetricForDpi(SM_CYSMICON, dpi), LR_DEFAULTCOLOR)));
-    trayIcon_->SetImage(image.get()); // the shell has the new picture before the old one goes
-    trayIconImage_ = std::move(image);
+    const int dpi = face_.Dpi();
+    if (tray_)
+        tray_->SetImage(ui::unique_hicon(static_cast<HICON>(::LoadImageA(
+            ui::ModuleInstance(), "MAINICON", IMAGE_ICON, ui::SystemMetricForDpi(SM_CXSMICON, dpi),
+            ui::SystemMetricForDpi(SM_CYSMICON, dpi), LR_DEFAULTCOLOR))));
 }
 
 void TWobToke::DeleteTrayIcon() {
-    if (trayIcon_)
-        trayIcon_->Delete();
+    if (tray_)
+        tray_->Delete();
 }
 
 // --- Labels on the window ----------------------------------------------------------------------
 
 void TWobToke::InvalidateArea(const LabelRect& area) {
-    if (!Handle())
-        return;
-    RECT r{area.left, area.top, area.right, area.bottom};
-    ::UnionRect(&layeredOwed_, &layeredOwed_, &r);
-    ::InvalidateRect(Handle(), &r, TRUE);
+    if (Handle())
+        see_.Owe(RECT{area.left, area.top, area.right, area.bottom});
 }
 
 LabelRect TWobToke::MeasureText(const std::string& text, const LabelFont& font, unsigned flags,
                                 const LabelRect& start) {
-    return MeasureLabelText(text, font, flags, start, fonts_);
+    return MeasureLabelText(text, font, flags, start, see_.Fonts());
+}
+
+void TWobToke::PaintLabels(HDC dc, const RECT& area, BYTE quality) {
+    for (const TShadowLabel* l : face_.Labels()) {
+        const RECT r{l->Left(), l->Top(), l->Left() + l->Width(), l->Top() + l->Height()};
+        RECT common{};
+        if (::IntersectRect(&common, &r, &area))
+            PaintShadowLabel(*l, dc, see_.Fonts(), quality);
+    }
 }
 
 TShadowLabel* TWobToke::LabelAt(POINT p) {
-    for (TShadowLabel* l : {&TimeLbl, &WeekLbl, &DateLbl}) {
+    for (TShadowLabel* l : {&face_.TimeLbl, &face_.WeekLbl, &face_.DateLbl}) {
         if (l->Visible() && p.x >= l->Left() && p.x < l->Left() + l->Width() && p.y >= l->Top() &&
             p.y < l->Top() + l->Height())
             return l;
@@ -247,15 +211,7 @@ TShadowLabel* TWobToke::LabelAt(POINT p) {
 
 void TWobToke::FormCreate() {
     LoadSettings();
-    const ClockTime now = Now();
-    DateLbl.SetCaption(DateText(Settings, now, locale_));
-    WeekLbl.SetCaption(WeekdayText(Settings, now, locale_));
-    TimeLbl.SetCaption(TimeText(Settings, now, locale_));
-    if (QualifiesForItalicCompensation(DateLbl.Font().style)) {
-        CompensateItalicWidth(DateLbl);
-        CompensateItalicWidth(TimeLbl);
-        CompensateItalicWidth(WeekLbl);
-    }
+    face_.ShowTexts(Settings, Now());
     LayoutLabels();
 }
 
@@ -285,7 +241,7 @@ void TWobToke::CloseClock(CloseReport report) {
     }
     // Saved once: saving the same settings again would add nothing. The registration ends before
     // its window, whose last messages then find no icon of theirs in the tray.
-    trayIcon_.reset();
+    tray_.reset();
     ::DestroyWindow(Handle());
 }
 
@@ -293,8 +249,8 @@ void TWobToke::CloseClock(CloseReport report) {
 
 LRESULT TWobToke::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == TrayIcon::TaskbarCreatedMessage()) {
-        if (trayIcon_)
-            trayIcon_->ShellRestarted(Handle());
+        if (tray_)
+            tray_->ShellRestarted(Handle());
         return 0;
     }
     switch (msg) {
@@ -309,12 +265,13 @@ LRESULT TWobToke::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         OnPowerBroadcast(wp);
         return TRUE;
     case WM_PAINT:
-        OnPaint();
+        see_.Paint(Settings.WallpaperMode,
+                   [this](HDC dc, const RECT& area, BYTE quality) { PaintLabels(dc, area, quality); });
         return 0;
     case WM_ERASEBKGND:
-        return OnEraseBackground(reinterpret_cast<HDC>(wp));
+        return see_.EraseBackground(reinterpret_cast<HDC>(wp), Settings.WallpaperMode);
     case WM_MOVE:
-        OnMove();
+        see_.Moved(Settings.WallpaperMode);
         return 0;
     case WM_DPICHANGED:
         if (lp)
@@ -322,7 +279,7 @@ LRESULT TWobToke::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_DISPLAYCHANGE:
     case WM_DWMCOMPOSITIONCHANGED: // a layered clock's edges may blend or be cut from now on
-        RetryLayered();
+        see_.RetryLayered();
         return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
@@ -348,7 +305,7 @@ LRESULT TWobToke::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         OnTrayIconMessage(wp, lp);
         return 0;
     case WM_COMMAND:
-        if (popupMenu_->RunItem(LOWORD(wp)))
+        if (menu_.PopupMenu1.RunItem(LOWORD(wp)))
             return 0;
         break;
     case WM_CLOSE:
@@ -362,10 +319,9 @@ LRESULT TWobToke::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             CloseClock(CloseReport::Quiet);
         return 0;
     case WM_DESTROY:
-        trayIcon_.reset(); // the registration never outlives the window it is bound to
+        tray_.reset(); // the registration never outlives the window it is bound to
         timer1_.Stop();
-        if (EndsApplication)
-            ::PostQuitMessage(0);
+        app_.MainWindowDestroyed(Handle());
         return 0;
     default:
         break;

@@ -1,42 +1,45 @@
 #pragma once
-// TWobToke: the clock window. A borderless see-through window holding the three shadow labels,
-// the one-second tick, the tray icon, the popup menu and the wave player. Its handlers are
-// spread over files by concern:
-//   ClockWindow_win.cpp    creation, layout, tick, closing, message routing
-//   ClockTickAim_win.cpp   aiming each tick at the turn of the second; clock changes and resume
-//   ClockSettingsIo_win.cpp  LoadSettings / SaveSettings against the settings file
-//   ClockPaint_win.cpp     painting, see-through background, RevealBeneath, NudgeWindow
-//   ClockLayered_win.cpp   screen mode in a layered window
-//   ClockCommands_win.cpp  mouse, tray icon callback, popup menu and its commands
-//   ClockChime_win.cpp     alarm and time-signal checks, opening the alarm box (TAlarmBox in
-//                          src/dialogs), PlaySoundFile
-//   ClockApply_win.cpp     the Properties dialog's values into the settings and the labels
-#include "clock/ChimeSchedule.h"
+// TWobToke: the clock window. A borderless see-through window that shows the clock face, runs
+// the one-second tick and owns the tray icon, the popup menu and the chime. What it holds is only
+// what the window itself must: its owners do the work, each in a room of its own:
+//   ClockFace (src/clock)   the three labels: texts of one reading, italic widths, layout
+//   SeeThrough_win          painting state and paths: layered, keyed, captured, wallpaper
+//   Chime_win               the alarm and time-signal checks and the wave player
+//   TrayIcon_win            the tray icon's registration and picture
+// Its handlers are spread over files by concern:
+//   ClockWindow_win.cpp     creation, layout, tick, geometry, closing, message routing
+//   ClockTickAim_win.cpp    aiming each tick at the turn of the second; clock changes and resume
+//   ClockSettingsIo_win.cpp LoadSettings / SaveSettings against the settings file
+//   ClockCommands_win.cpp   mouse, tray icon callback, popup menu and its commands
+//   ClockChime_win.cpp      the tick's alarm and signal hook, the alarm box (src/dialogs)
+//   ClockApply_win.cpp      the Properties dialog's values into the settings and the face
+#include "clock/ClockFace.h"
 #include "clock/ClockSettings.h"
 #include "clock/ClockText.h"
 #include "clock/PropertyValues.h"
-#include "clockwindow/LayeredSurface_win.h"
-#include "clockwindow/KeyedSurface_win.h"
+#include "clockwindow/Chime_win.h"
+#include "clockwindow/SeeThrough_win.h"
 #include "clockwindow/TrayIcon_win.h"
 #include "ui/Application.h"
-#include "ui/Handles.h"
+#include "ui/PopupMenu.h"
 #include "ui/WindowTimer.h"
-#include "widgets/ShadowLabelPaint_win.h"
-
-#include <shellapi.h>
 
 #include <functional>
-#include <memory>
 #include <optional>
 
 namespace ui {
-class PopupMenu;
 class MediaPlayer;
-} // namespace ui
+}
 
 inline constexpr UINT TrayIconMessage = WM_USER + 101; // 1125
 inline constexpr int kClockDesignLeft = 198;
 inline constexpr int kClockDesignTop = 103;
+
+// The popup menu of the tray icon and of the clock, with the command ids of its items.
+struct ClockMenu {
+    ui::PopupMenu PopupMenu1;
+    UINT KP1 = 0, K1 = 0, KS1 = 0, N4 = 0, N3 = 0, KA1 = 0, KC1 = 0;
+};
 
 class TWobToke : public ui::Window, private LabelHost {
 public:
@@ -46,25 +49,13 @@ public:
     ~TWobToke() override;
 
     ClockSettings Settings; // the clock's options, read and written by the dialogs
-    // The program ends when the clock window is destroyed (not so for a clock inside the tests).
-    bool EndsApplication = true;
-    // Screen mode draws into a layered window unless the system refuses it; off, it reveals and
-    // captures what lies beneath at every repaint (the tests reach that path this way).
-    bool AllowLayered = true;
-    // Where the desktop does not compose windows, screen mode's layered window cuts out a key
-    // colour; off, it cuts out the pixels of alpha 0 there too (the tests reach that path so).
-    bool KeyWhereNotComposed = true;
-    // Per-pixel alpha blends its edges where the desktop composes windows and cuts them where it
-    // does not; on, it blends them all the same (a display whose compositing the system does not
-    // report, as a compositing X manager under Wine).
-    bool BlendWhereNotComposed = false;
-    TShadowLabel DateLbl;
-    TShadowLabel WeekLbl;
-    TShadowLabel TimeLbl;
-
     // The one source of the time of day for everything the clock does.
     ClockSource LocalClock;
-    const LocaleValues& Locale() const { return locale_; }
+
+    // The face's labels DateLbl, WeekLbl and TimeLbl, and the locale its texts are made with.
+    ClockFace& Face() { return face_; }
+    const ClockFace& Face() const { return face_; }
+    const LocaleValues& Locale() const { return face_.Locale(); }
     void ReadLocaleSeparators();
 
     // Clock face
@@ -74,13 +65,11 @@ public:
     // The system clock was set, its time zone changed, or the system woke from sleep.
     void OnTimeChange();
     void OnPowerBroadcast(WPARAM event);
-    void CompensateItalicWidth(TShadowLabel& label);
 
     // The DPI the clock is laid out for: its monitor's when it was made, then the last one
     // WM_DPICHANGED brought. Fonts, offsets and label boxes are at this DPI; the settings keep
     // the 96-dpi values.
-    int Dpi() const { return fonts_.Dpi(); }
-    const ui::FontCache& Fonts() const { return fonts_; }
+    int Dpi() const { return face_.Dpi(); }
     // WM_DPICHANGED: lays the labels out again at `dpi`, reloads the tray icon at its size and
     // moves to the suggested place; the size follows the labels.
     void OnDpiChanged(int dpi, const RECT& suggested);
@@ -98,22 +87,11 @@ public:
     bool AlarmAndSignalChecks();
     void PlaySoundFile();
     void ShowAlarmBox();
-    ui::MediaPlayer& MediaPlayer1();
+    ui::MediaPlayer& MediaPlayer1() { return chime_.Player(); }
 
-    // See-through painting
-    void RevealBeneath();
-    static void RepaintWindowsUnder(const RECT& area);
+    // See-through painting, and its two moves that show again what a dialog covered.
+    SeeThrough& Painting() { return see_; }
     void NudgeWindow();
-    bool IsLayered() const;
-    bool IsKeyed() const { return keyed_.Shown(); }
-    // Refusals of the layered window in a row after which the capture path takes over, until the
-    // display or the desktop's composition changes.
-    static constexpr int kLayeredRefusalsToGiveUp = 3;
-    bool LayeredGivenUp() const { return layeredRefused_; }
-    // GetLastError of the last refused layered update; 0 while none was refused.
-    DWORD LayeredError() const { return layered_.LastError(); }
-    // Screen mode's per-pixel-alpha picture (tests replace its call into the system).
-    LayeredSurface& Layered() { return layered_; }
 
     // Mouse, tray icon and menu
     void FormMouseDown(TMouseButton button);
@@ -127,6 +105,9 @@ public:
     void N3Click();
     void KA1Click();
     void KC1Click();
+    const ClockMenu& Menu() const { return menu_; }
+    // While the window lives.
+    const TrayIcon& Tray() const { return *tray_; }
 
     // Start-up and shutdown
     void FormCreate();
@@ -142,9 +123,6 @@ public:
     void SetWindowTop(int top);
     void SetStayOnTop(bool topmost);
     void DeleteTrayIcon();
-    // While the window lives.
-    const NOTIFYICONDATAA& TrayIconData() const { return trayIcon_->Data(); }
-    const TrayIcon& Tray() const { return *trayIcon_; }
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -156,61 +134,23 @@ private:
                           const LabelRect& start) override;
 
     void BuildPopupMenu();
-    void SetupLabel(TShadowLabel& label, TColor fontColour, bool shadowVisible, bool wordWrap);
-    void OnPaint();
-    bool PaintSeeThrough();
-    bool PaintLayered();
-    void PaintKeyed();
-    RECT TakeOwedArea();
-    void PaintComposed();
-    void PaintLabels(HDC dc, const RECT& area, BYTE quality = DEFAULT_QUALITY);
-    bool SetLayeredStyle(bool on);
-    void RetryLayered();
-    void RepaintWhole();
-    void OnMove();
-    LRESULT OnEraseBackground(HDC dc);
+    void PaintLabels(HDC dc, const RECT& area, BYTE quality);
     TShadowLabel* LabelAt(POINT clientPoint);
     ClockTime Now() const;
     void RefreshClockText(const ClockTime& now);
-    void ShowDateAndWeekday(const ClockTime& now);
     void AimNextTick(const SYSTEMTIME& reading);
     void SetWindowSize(int width, int height);
+    bool IsTopmost() const;
     void LoadTrayIconImage();
 
     ui::Application& app_;
-    LocaleValues locale_;
-    ui::FontCache fonts_;
-    // A DIB section of its own, not a bitmap compatible with the window: on a DC that goes through
-    // the display driver every font selection costs a call into that driver (under Wine an X resource
-    // lookup), three a label.
-    ui::DibBuffer backBuffer_;
-    ui::DibBuffer beneath_; // screen mode: what lay under the window at the last reveal
-    LayeredSurface layered_;
-    KeyedSurface keyed_;
-    bool layeredRefused_ = false;
-    int layeredRefusals_ = 0; // in a row
-    // What the layered window owes since its last update: Wine hands a window drawn with
-    // UpdateLayeredWindowIndirect an empty paint rectangle, so the area asked for is kept here.
-    RECT layeredOwed_{};
-    HWND transitionsOffFor_ = nullptr;
-    ui::unique_hicon trayIconImage_;
-    std::optional<TrayIcon> trayIcon_; // made with the window, ended with it (and so removed)
-    bool topmost_ = false;
-    bool levelApplied_ = false;
-    bool closing_ = false;
-    ChimeSchedule chimeSchedule_;
-    std::unique_ptr<ui::PopupMenu> popupMenu_;
-    struct MenuItems {
-        UINT KP1, K1, KS1, N4, N3, KA1, KC1;
-    } menuItems_{};
-
-public:
-    const ui::PopupMenu& PopupMenu1() const { return *popupMenu_; }
-    const MenuItems& MenuItemIds() const { return menuItems_; }
-
-private:
-    std::unique_ptr<ui::MediaPlayer> mediaPlayer_;
+    ClockFace face_;
+    SeeThrough see_;
+    std::optional<TrayIcon> tray_; // made with the window, ended with it (and so removed)
+    ClockMenu menu_;
+    Chime chime_;
     ui::WindowTimer timer1_;
+    bool closing_ = false;
 };
 
 // The one clock window, set before its creation handler runs.

@@ -9,11 +9,10 @@ constexpr std::uint32_t kKeyPixel = (GetRValue(KeyedSurface::kKey) << 16) |
 
 } // namespace
 
-void KeyedSurface::Update(HWND hwnd, int width, int height, RECT area, const std::function<void(HDC)>& draw) {
-    const bool whole = !shown_ || width != width_ || height != height_;
-    if (!AreaToDraw(whole, width, height, area))
-        return;
-    if (!shown_)
+bool KeyedSurface::Update(HWND hwnd, int width, int height, RECT area, const std::function<void(HDC)>& draw) {
+    if (!AreaToDraw(WholeAt(width, height), width, height, area))
+        return true;
+    if (!Shown())
         ::SetLayeredWindowAttributes(hwnd, kKey, 255, LWA_COLORKEY);
 
     picture_.Draw(width, height, area, EdgeAlpha::Cut, draw);
@@ -29,7 +28,6 @@ void KeyedSurface::Update(HWND hwnd, int width, int height, RECT area, const std
     ui::WindowDc dc(hwnd);
     ::BitBlt(dc.get(), area.left, area.top, area.right - area.left, area.bottom - area.top, picture_.Dc(),
              area.left, area.top, SRCCOPY);
-    shown_ = true;
-    width_ = width;
-    height_ = height;
+    MarkShown(width, height);
+    return true;
 }

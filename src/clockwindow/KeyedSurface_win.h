@@ -9,24 +9,13 @@
 // reaches the screen, and with per-pixel alpha that happens at once for every area that a change
 // of shape exposes (about ten a tick for the time label), where a keyed window gathers them into
 // one.
-#include "clockwindow/CoveragePicture_win.h"
+#include "clockwindow/ScreenSurface_win.h"
 
-#include <functional>
-
-class KeyedSurface {
+class KeyedSurface : public ScreenSurface {
 public:
     // The colour that is cut out; no label pixel keeps it.
     static constexpr COLORREF kKey = RGB(255, 0, 255);
 
-    // Draws `area` (client coordinates) of a width x height window through `draw` and puts it on
-    // the screen, the pixels the labels do not cover in the key colour.
-    void Update(HWND hwnd, int width, int height, RECT area, const std::function<void(HDC)>& draw);
-    // The window lost its key (another path paints it now): the next update is whole.
-    void Forget() { shown_ = false; }
-    bool Shown() const { return shown_; }
-
-private:
-    CoveragePicture picture_;
-    int width_ = 0, height_ = 0;
-    bool shown_ = false;
+    // The pixels the labels do not cover go to the screen in the key colour. Never refused.
+    bool Update(HWND hwnd, int width, int height, RECT area, const std::function<void(HDC)>& draw) override;
 };

@@ -1,12 +1,12 @@
 #include "clockwindow/LayeredSurface_win.h"
 
-bool LayeredSurface::Update(HWND hwnd, int width, int height, RECT area, EdgeAlpha edges,
+bool LayeredSurface::Update(HWND hwnd, int width, int height, RECT area,
                             const std::function<void(HDC)>& draw) {
-    const bool whole = !shown_ || width != width_ || height != height_ || edges != edges_;
+    const bool whole = WholeAt(width, height) || edges_ != shownEdges_;
     if (!AreaToDraw(whole, width, height, area))
         return true;
 
-    picture_.Draw(width, height, area, edges, draw);
+    picture_.Draw(width, height, area, edges_, draw);
 
     POINT origin{0, 0};
     SIZE size{width, height};
@@ -21,12 +21,10 @@ bool LayeredSurface::Update(HWND hwnd, int width, int height, RECT area, EdgeAlp
     info.prcDirty = whole ? nullptr : &area;
     if (!UpdateCall(hwnd, &info)) {
         lastError_ = ::GetLastError();
-        shown_ = false;
+        Forget();
         return false;
     }
-    shown_ = true;
-    width_ = width;
-    height_ = height;
-    edges_ = edges;
+    MarkShown(width, height);
+    shownEdges_ = edges_;
     return true;
 }

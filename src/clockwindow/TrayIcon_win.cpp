@@ -27,10 +27,11 @@ BOOL TrayIcon::Call(DWORD what) {
     return ::Shell_NotifyIconA(what, &data_);
 }
 
-void TrayIcon::SetImage(HICON image) {
-    data_.hIcon = image;
+void TrayIcon::SetImage(ui::unique_hicon image) {
+    data_.hIcon = image.get();
     if (registered_ && !Call(NIM_MODIFY))
-        registered_ = false; // the next layout adds it again
+        registered_ = false;   // the next layout adds it again
+    image_ = std::move(image); // the shell has the new picture before the old one goes
 }
 
 void TrayIcon::EnsureRegistered(HWND owner) {

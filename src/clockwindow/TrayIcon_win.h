@@ -7,6 +7,8 @@
 
 #include <shellapi.h>
 
+#include "ui/Handles.h"
+
 class TrayIcon {
 public:
     // The record handed to the shell: icon number 1, callback `callbackMessage`, tip "Morovin".
@@ -15,9 +17,8 @@ public:
     ~TrayIcon();
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;
-    // The icon's picture from now on; a registered icon shows it at once. The caller keeps the
-    // image alive until the next one is set.
-    void SetImage(HICON image);
+    // The icon's picture from now on, kept until the next one; a registered icon shows it at once.
+    void SetImage(ui::unique_hicon image);
 
     // Registers the icon for `owner` unless it is registered for it already.
     void EnsureRegistered(HWND owner);
@@ -38,6 +39,7 @@ private:
     BOOL Call(DWORD what);
 
     NOTIFYICONDATAA data_{};
+    ui::unique_hicon image_;
     bool registered_ = false;
     long shellCalls_ = 0;
 };

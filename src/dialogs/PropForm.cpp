@@ -54,8 +54,7 @@ void TPropForm::FormCreate() {
     const std::int32_t page = clock_.Settings.PropPage;
     if (page >= 0 && page <= 2)
         PageControl1.SetActivePageIndex(page);
-    const PropertyValues start =
-        ReadPropertyValues(clock_.Settings, {&clock_.DateLbl, &clock_.WeekLbl, &clock_.TimeLbl});
+    const PropertyValues start = ReadPropertyValues(clock_.Settings, clock_.Face);
     FillDialogText(start);
     FillFlags(start);
     FillChimeInterval(start);

@@ -27,9 +27,7 @@
 // What the dialog is given of the clock.
 struct PropFormClock {
     ClockSettings& Settings;
-    const TShadowLabel& DateLbl;
-    const TShadowLabel& WeekLbl;
-    const TShadowLabel& TimeLbl;
+    const ClockFace& Face;
     // ApplyProperties: copies the controls' values into the clock, lays it out and saves.
     std::function<void(const PropertyValues&)> Apply;
 };

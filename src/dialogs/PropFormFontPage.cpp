@@ -86,7 +86,7 @@ void TPropForm::PickColour(ui::ColourButton& button) {
 }
 
 void TPropForm::FillOffsets() {
-    const TShadow& shadow = clock_.DateLbl.Shadow();
+    const TShadow& shadow = clock_.Face.DateLbl.Shadow();
     ScrollBar1.SetPosition(shadow.OffsetLeft());
     ScrollBar2.SetPosition(shadow.OffsetTop());
     // Shown whether or not a position moved: a bar that stays at 0 still needs its "0".

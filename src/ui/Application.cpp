@@ -102,6 +102,11 @@ void Application::RunModal(HWND dialog, const std::function<bool()>& done,
             ::EnableWindow(w, TRUE);
 }
 
+void Application::MainWindowDestroyed(HWND hwnd) {
+    if (hwnd && hwnd == mainWindow_ && EndsWithMainWindow)
+        ::PostQuitMessage(0);
+}
+
 void Application::ShowError(const std::string& message) {
     HWND owner = ::GetActiveWindow();
     if (!owner)

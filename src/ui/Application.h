@@ -32,6 +32,10 @@ public:
 
     HWND MainWindow() const { return mainWindow_; }
     void SetMainWindow(HWND hwnd) { mainWindow_ = hwnd; }
+    // A window is being destroyed: when it is the main window, the message loop ends, unless
+    // the application goes on without one (a test that makes and closes many).
+    void MainWindowDestroyed(HWND hwnd);
+    bool EndsWithMainWindow = true;
 
     // Shows the main window and runs the message loop until it posts WM_QUIT.
     int Run();

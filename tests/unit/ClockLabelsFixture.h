@@ -1,22 +1,18 @@
 #pragma once
-// The clock's settings and three labels as its window starts them, before the settings file: red
-// date and weekday, white time, black shadows, all in one font size.
+// The clock's settings and face as its window starts them, before the settings file: red date
+// and weekday, white time, black shadows, all in one font size.
 #include "NullLabelHost.h"
 #include "clock/SettingsStore.h"
 
 struct ClockLabelsFixture {
     explicit ClockLabelsFixture(int fontPoints) {
-        for (TShadowLabel* l : {&date, &week, &time}) {
+        face.EndLoading(96);
+        for (TShadowLabel* l : face.Labels())
             l->SetFontSizePoints(fontPoints);
-            l->Shadow().SetColor(clBlack);
-        }
-        date.SetFontColor(clRed);
-        week.SetFontColor(clRed);
-        time.SetFontColor(clWhite);
     }
-    ClockLabels Labels() { return ClockLabels{date, week, time}; }
 
     NullLabelHost host;
-    TShadowLabel date{host}, week{host}, time{host};
+    ClockFace face{host};
+    TShadowLabel &date = face.DateLbl, &week = face.WeekLbl, &time = face.TimeLbl;
     ClockSettings settings;
 };

@@ -41,10 +41,10 @@ struct Clock : ClockLabelsFixture {
     Clock() : ClockLabelsFixture(24) {}
     std::vector<std::string> Load(const std::string& file,
                                   const DesktopLayout& desktop = OneScreen(kScreen)) {
-        return LoadSettingsFrom(IniDocument::Parse(file), desktop, settings, target, Labels());
+        return LoadSettingsFrom(IniDocument::Parse(file), desktop, settings, target, face);
     }
     std::string Save(IniDocument doc = {}, WindowBounds bounds = {198, 103, 320, 160}) {
-        SaveSettingsTo(doc, settings, bounds, Labels());
+        SaveSettingsTo(doc, settings, bounds, face);
         return doc.Serialize();
     }
 };

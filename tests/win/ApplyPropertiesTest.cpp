@@ -19,10 +19,10 @@ protected:
     void SetUp() override {
         ClockFixture::SetUp();
         MakeClock();
-        form = std::make_unique<TPropForm>(
-            TestApplication(),
-            PropFormClock{clock_->Settings, clock_->DateLbl, clock_->WeekLbl, clock_->TimeLbl,
-                          [this](const PropertyValues& v) { clock_->ApplyProperties(v); }});
+        form = std::make_unique<TPropForm>(TestApplication(), PropFormClock{clock_->Settings, clock_->Face(),
+                                                                            [this](const PropertyValues& v) {
+                                                                                clock_->ApplyProperties(v);
+                                                                            }});
     }
     void TearDown() override {
         form.reset();
@@ -32,7 +32,7 @@ protected:
         return IniDocument::Parse(TestSettingsBytes()).Get(section, key).value_or("<missing>");
     }
     bool AllLabels(const std::function<bool(const TShadowLabel&)>& test) const {
-        return test(clock_->DateLbl) && test(clock_->WeekLbl) && test(clock_->TimeLbl);
+        return test(clock_->Face().DateLbl) && test(clock_->Face().WeekLbl) && test(clock_->Face().TimeLbl);
     }
     std::unique_ptr<TPropForm> form;
 };
@@ -65,9 +65,9 @@ TEST_F(ApplyPropertiesTest, EveryControlReachesTheSettingsTheLabelsAndTheFile) {
         {"Prop", "Shadow", "0", [&] { f.ShadowCheck.SetChecked(false); },
          [&] { return !s.ShadowOn && AllLabels([](auto& l) { return !l.Shadow().Visible(); }); }},
         {"Font", "TColor", "$00563412", [&] { f.TimeBtn.SetColour(0x563412); },
-         [&] { return clock_->TimeLbl.Font().color == 0x563412; }},
+         [&] { return clock_->Face().TimeLbl.Font().color == 0x563412; }},
         {"Font", "ShadowDColor", "clYellow", [&] { f.SDateBtn.SetColour(clYellow); },
-         [&] { return clock_->DateLbl.Shadow().Color() == clYellow; }},
+         [&] { return clock_->Face().DateLbl.Shadow().Color() == clYellow; }},
         {"Font", "XInt", "-5", [&] { f.ScrollBar1.SetPosition(-9); },
          [&] { return AllLabels([](auto& l) { return l.Shadow().OffsetLeft() == -5; }); }},
         {"Font", "YInt", "4", [&] { f.ScrollBar2.SetPosition(4); },
@@ -91,10 +91,12 @@ TEST_F(ApplyPropertiesTest, EveryControlReachesTheSettingsTheLabelsAndTheFile) {
         f.RenewBtnClick();
         EXPECT_TRUE(row.holds());
         EXPECT_EQ(Saved(row.section, row.key), row.saved);
-        EXPECT_EQ(clock_->TimeLbl.Left(), clock_->DateLbl.Width() + clock_->WeekLbl.Width()) << "laid out";
+        EXPECT_EQ(clock_->Face().TimeLbl.Left(),
+                  clock_->Face().DateLbl.Width() + clock_->Face().WeekLbl.Width())
+            << "laid out";
     }
     // The level changed under the same handle, with exactly one icon: a second delete finds none.
-    NOTIFYICONDATAA icon = clock_->TrayIconData();
+    NOTIFYICONDATAA icon = clock_->Tray().Data();
     EXPECT_EQ(icon.hWnd, hwnd);
     EXPECT_TRUE(::Shell_NotifyIconA(NIM_DELETE, &icon));
     EXPECT_FALSE(::Shell_NotifyIconA(NIM_DELETE, &icon));

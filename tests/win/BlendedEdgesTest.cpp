@@ -49,12 +49,13 @@ TEST_F(BlendedEdgesTest, OverAPatternTheBackgroundStaysAndNoEdgeIsColoured) {
     TWobToke& clock = MakeClock();
     Silence();
     clock.Settings.WallpaperMode = false;
-    clock.KeyWhereNotComposed = false;
-    clock.BlendWhereNotComposed = true;
+    clock.Painting().KeyWhereNotComposed = false;
+    clock.Painting().BlendWhereNotComposed = true;
     ShowClock();
     // Green under all before the middle of the time label, blue under the rest.
     const RECT c = clock.BoundsRect();
-    const int timeLeft = c.left + clock.TimeLbl.Left(), split = timeLeft + clock.TimeLbl.Width() / 2;
+    const int timeLeft = c.left + clock.Face().TimeLbl.Left(),
+              split = timeLeft + clock.Face().TimeLbl.Width() / 2;
     const RECT left{c.left, c.top, split, c.bottom}, time{timeLeft, c.top, split, c.bottom};
     ColourWindow green(RECT{c.left - 20, c.top - 10, split, c.bottom + 10}, RGB(0, 160, 0));
     ColourWindow blue(RECT{split, c.top - 10, c.right + 20, c.bottom + 10}, RGB(40, 60, 200));

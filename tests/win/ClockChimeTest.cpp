@@ -104,14 +104,14 @@ TEST_F(ClockChimeTest, AlarmBoxFromATickWithTheClockTickingBeneath) {
             NestedTick();
             return true;
         },
-        [&] { return clock.TimeLbl.Caption() == "7:05:01"; },
+        [&] { return clock.Face().TimeLbl.Caption() == "7:05:01"; },
         [&] {
             At(7, 5, 2);
             NestedTick();
             return true;
         },
         [&] {
-            if (clock.TimeLbl.Caption() != "7:05:02")
+            if (clock.Face().TimeLbl.Caption() != "7:05:02")
                 return false;
             EXPECT_EQ(BoxesOfThisThread().size(), 1u) << "a nested tick fired the alarm again";
             At(7, 5, 12); // closed before the next tick
@@ -126,10 +126,10 @@ TEST_F(ClockChimeTest, AlarmBoxFromATickWithTheClockTickingBeneath) {
     EXPECT_FALSE(::IsWindow(box));
     EXPECT_TRUE(::IsWindowEnabled(clock.Handle()));
     // The interrupted tick shows the time at which the box closed, not its own from before the box.
-    EXPECT_EQ(clock.TimeLbl.Caption(), "7:05:12");
+    EXPECT_EQ(clock.Face().TimeLbl.Caption(), "7:05:12");
     At(7, 5, 13);
     clock.Timer1Timer();
-    EXPECT_EQ(clock.TimeLbl.Caption(), "7:05:13");
+    EXPECT_EQ(clock.Face().TimeLbl.Caption(), "7:05:13");
     EXPECT_TRUE(BoxesOfThisThread().empty());
 }
 
@@ -231,7 +231,7 @@ TEST_F(ClockChimeTest, SignalOfTheAlarmSecondSoundsAfterTheBoxIsClosed) {
             return true;
         },
         [&] {
-            if (clock.TimeLbl.Caption() != "7:00:01")
+            if (clock.Face().TimeLbl.Caption() != "7:00:01")
                 return false;
             EXPECT_EQ(sink_.Since(), "");
             ::PostMessageA(BoxesOfThisThread().front(), WM_COMMAND, IDOK, 0);
@@ -258,7 +258,7 @@ TEST_F(ClockChimeTest, EverySignalPlaysTheWholeWaveAgainAndTheNoticesDisturbNoth
     clock.Timer1Timer();
     At(13, 30, 0);
     clock.Timer1Timer();
-    EXPECT_EQ(clock.TimeLbl.Caption(), "13:30:00");
+    EXPECT_EQ(clock.Face().TimeLbl.Caption(), "13:30:00");
     const std::string data = wave::SampleBytes(11025);
     ASSERT_TRUE(sink_.WaitFor([&](const std::string& s) { return s.size() >= data.size(); }, 5000));
     EXPECT_EQ(sink_.Since(), data);
@@ -344,13 +344,13 @@ TEST_F(ClockChimeTest, MissingWaveFileIsReportedAndTheClockGoesOn) {
             EXPECT_EQ(TextOf(box), "Morovin");
             EXPECT_EQ(TextOf(::GetDlgItem(box, 0xFFFF)), expected);
             // The failed tick ended before its time text was shown.
-            EXPECT_EQ(clock.TimeLbl.Caption(), "7:59:59");
+            EXPECT_EQ(clock.Face().TimeLbl.Caption(), "7:59:59");
             At(8, 0, 1);
             NestedTick();
             return true;
         },
         [&] {
-            if (clock.TimeLbl.Caption() != "8:00:01")
+            if (clock.Face().TimeLbl.Caption() != "8:00:01")
                 return false;
             EXPECT_EQ(BoxesOfThisThread().size(), 1u) << "the failed signal was tried again";
             ::PostMessageA(BoxesOfThisThread().front(), WM_COMMAND, IDOK, 0);
@@ -364,7 +364,7 @@ TEST_F(ClockChimeTest, MissingWaveFileIsReportedAndTheClockGoesOn) {
 
     At(8, 0, 2);
     clock.Timer1Timer();
-    EXPECT_EQ(clock.TimeLbl.Caption(), "8:00:02");
+    EXPECT_EQ(clock.Face().TimeLbl.Caption(), "8:00:02");
     EXPECT_TRUE(BoxesOfThisThread().empty());
 }
 
@@ -376,7 +376,7 @@ TEST_F(ClockChimeTest, SignalWithoutAWaveFileReportsNothing) {
     clock.Settings.SoundFile = ""; // as after a first start
     At(9, 0, 0);
     EXPECT_NO_THROW(clock.Timer1Timer()); // the bare device opens; its play error is not reported
-    EXPECT_EQ(clock.TimeLbl.Caption(), "9:00:00");
+    EXPECT_EQ(clock.Face().TimeLbl.Caption(), "9:00:00");
     EXPECT_TRUE(clock.MediaPlayer1().IsOpen());
 }
 

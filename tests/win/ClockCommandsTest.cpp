@@ -128,9 +128,9 @@ protected:
 };
 
 TEST_F(ClockCommandsTest, MenuHasTheNineItemsInOrder) {
-    HMENU menu = Clock().PopupMenu1().Handle();
+    HMENU menu = Clock().Menu().PopupMenu1.Handle();
     ASSERT_EQ(::GetMenuItemCount(menu), 9);
-    const auto& ids = Clock().MenuItemIds();
+    const auto& ids = Clock().Menu();
     struct Item {
         const char* caption; // null: separator
         UINT id;
@@ -162,10 +162,10 @@ TEST_F(ClockCommandsTest, MenuHasTheNineItemsInOrder) {
 
 TEST_F(ClockCommandsTest, ScreenSaverItemFollowsSystemIniEveryTimeTheMenuOpens) {
     SystemIniGuard guard;
-    const UINT ks1 = Clock().MenuItemIds().KS1;
+    const UINT ks1 = Clock().Menu().KS1;
     auto enabledAfterPopup = [&] {
         Clock().PopupMenu1Popup();
-        return Clock().PopupMenu1().IsEnabled(ks1);
+        return Clock().Menu().PopupMenu1.IsEnabled(ks1);
     };
     SystemIniGuard::DropBootSection();
     EXPECT_FALSE(enabledAfterPopup()) << "no [Boot] section";
@@ -185,7 +185,7 @@ TEST_F(ClockCommandsTest, ScreenSaverItemFollowsSystemIniEveryTimeTheMenuOpens) 
 
 TEST_F(ClockCommandsTest, MenuOpensAtThePointWithTheScreenSaverStateOfThatMoment) {
     SystemIniGuard guard;
-    const UINT ks1 = Clock().MenuItemIds().KS1;
+    const UINT ks1 = Clock().Menu().KS1;
     struct Seen {
         RECT menu{};
         bool ks1Enabled = false;
@@ -199,7 +199,7 @@ TEST_F(ClockCommandsTest, MenuOpensAtThePointWithTheScreenSaverStateOfThatMoment
                 if (::IsWindowVisible(m) && !seen.shown) {
                     seen.shown = true;
                     ::GetWindowRect(m, &seen.menu);
-                    seen.ks1Enabled = Clock().PopupMenu1().IsEnabled(ks1);
+                    seen.ks1Enabled = Clock().Menu().PopupMenu1.IsEnabled(ks1);
                 }
             }
             if (seen.shown || n > 40)
@@ -247,7 +247,7 @@ TEST_F(ClockCommandsTest, VersionCommandShowsOneAboutBoxModallyThenReleasesItAnd
             now_ = MakeTime(2026, 1, 5, 1, 13, 29, 59);
             ::PostMessageA(ClockHwnd(), WM_TIMER, 1, 0);
         } else if (n == 2) {
-            during.ticked = Clock().TimeLbl.Caption() == "13:29:59";
+            during.ticked = Clock().Face().TimeLbl.Caption() == "13:29:59";
             if (AboutBox)
                 ::PostMessageA(AboutBox->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10));
         } else if (n > 40) {
@@ -271,7 +271,7 @@ TEST_F(ClockCommandsTest, VersionCommandShowsOneAboutBoxModallyThenReleasesItAnd
 TEST_F(ClockCommandsTest, PropertiesCommandOpensTheClocksStateThenReleasesTheDialogAndNudges) {
     Clock().Settings.ShowYear = true;
     Clock().Settings.PropPage = 0;
-    Clock().DateLbl.Shadow().SetOffsetLeft(7);
+    Clock().Face().DateLbl.Shadow().SetOffsetLeft(7);
     const int left = Clock().BoundsRect().left;
     MoveRecorder moves(ClockHwnd());
     struct During {
@@ -287,7 +287,7 @@ TEST_F(ClockCommandsTest, PropertiesCommandOpensTheClocksStateThenReleasesTheDia
             now_ = MakeTime(2026, 1, 5, 1, 13, 29, 59);
             ::PostMessageA(ClockHwnd(), WM_TIMER, 1, 0);
         } else if (n == 2 && form) {
-            during.ticked = Clock().TimeLbl.Caption() == "13:29:59";
+            during.ticked = Clock().Face().TimeLbl.Caption() == "13:29:59";
             form->PageControl1.SetActivePageIndex(2);
             ::PostMessageA(form->Handle(), WM_CLOSE, 0, 0);
         } else if (n > 40 && form) {
@@ -431,9 +431,9 @@ TEST_F(ClockCommandsTest, PressWithAnyButtonOnWindowOrLabelHidesTheApplicationWi
     const struct {
         const TShadowLabel& label;
         UINT press;
-    } cases[] = {{Clock().DateLbl, WM_LBUTTONDOWN},
-                 {Clock().WeekLbl, WM_RBUTTONDOWN},
-                 {Clock().TimeLbl, WM_MBUTTONDOWN}};
+    } cases[] = {{Clock().Face().DateLbl, WM_LBUTTONDOWN},
+                 {Clock().Face().WeekLbl, WM_RBUTTONDOWN},
+                 {Clock().Face().TimeLbl, WM_MBUTTONDOWN}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label.Caption());
         ::ShowWindow(app, SW_SHOWNOACTIVATE);
@@ -449,7 +449,7 @@ TEST_F(ClockCommandsTest, PressWithAnyButtonOnWindowOrLabelHidesTheApplicationWi
 class IconAtDestroy {
 public:
     explicit IconAtDestroy(const TWobToke& clock) {
-        record = clock.TrayIconData();
+        record = clock.Tray().Data();
         present.reset();
         hook_ = ::SetWindowsHookExA(WH_CALLWNDPROC, &IconAtDestroy::Hook, nullptr, ::GetCurrentThreadId());
     }
@@ -473,7 +473,7 @@ private:
 };
 
 TEST_F(ClockCommandsTest, QuitSavesAndDeletesTheTrayIconOnTheWayOut) {
-    NOTIFYICONDATAA probe = Clock().TrayIconData();
+    NOTIFYICONDATAA probe = Clock().Tray().Data();
     probe.uFlags = NIF_TIP;
     ASSERT_TRUE(::Shell_NotifyIconA(NIM_MODIFY, &probe)) << "the icon was never registered";
     IconAtDestroy icon(Clock());

@@ -23,7 +23,7 @@ TEST_F(ClockDpiTest, AtEachDpiTheClockScalesItsStoredValuesAndTakesTheSuggestedP
     };
     auto iconWidth = [&] {
         ICONINFO i{};
-        ::GetIconInfo(clock.TrayIconData().hIcon, &i);
+        ::GetIconInfo(clock.Tray().Data().hIcon, &i);
         const ui::unique_hbitmap colour(i.hbmColor), mask(i.hbmMask);
         BITMAP bm{};
         ::GetObjectA(i.hbmMask, sizeof(bm), &bm);
@@ -45,19 +45,19 @@ TEST_F(ClockDpiTest, AtEachDpiTheClockScalesItsStoredValuesAndTakesTheSuggestedP
         PumpMessages(); // and paints
         EXPECT_EQ(clock.BoundsRect().left, row.suggested.x);
         EXPECT_EQ(clock.BoundsRect().top, row.suggested.y);
-        ASSERT_EQ(clock.Fonts().Size(), 1u) << "measuring and painting share one font";
-        EXPECT_EQ(clock.Fonts().Descriptions().front().lfHeight, row.fontHeight);
+        ASSERT_EQ(clock.Painting().Fonts().Size(), 1u) << "measuring and painting share one font";
+        EXPECT_EQ(clock.Painting().Fonts().Descriptions().front().lfHeight, row.fontHeight);
         ui::FontCache measuring(row.dpi);
-        for (const TShadowLabel* l : {&clock.DateLbl, &clock.WeekLbl, &clock.TimeLbl}) {
+        for (const TShadowLabel* l : {&clock.Face().DateLbl, &clock.Face().WeekLbl, &clock.Face().TimeLbl}) {
             EXPECT_EQ(l->Font().height, -40) << "the label keeps its 96-dpi font";
             EXPECT_EQ(
                 l->Width(),
                 MeasureLabelText(l->DrawnText(), l->Font(), drawflags::kCalcRect, {}, measuring).Width() +
                     row.italicExtra);
         }
-        EXPECT_EQ(clock.WeekLbl.Left(), clock.DateLbl.Width());
-        EXPECT_EQ(clock.TimeLbl.Left(), clock.DateLbl.Width() + clock.WeekLbl.Width());
-        EXPECT_EQ(size().cx, clock.TimeLbl.Left() + clock.TimeLbl.Width());
+        EXPECT_EQ(clock.Face().WeekLbl.Left(), clock.Face().DateLbl.Width());
+        EXPECT_EQ(clock.Face().TimeLbl.Left(), clock.Face().DateLbl.Width() + clock.Face().WeekLbl.Width());
+        EXPECT_EQ(size().cx, clock.Face().TimeLbl.Left() + clock.Face().TimeLbl.Width());
         EXPECT_NEAR(static_cast<double>(size().cx) / at96.cx, row.dpi / 96.0, 0.05);
         EXPECT_NEAR(static_cast<double>(size().cy) / at96.cy, row.dpi / 96.0, 0.05);
         EXPECT_EQ(iconWidth(), ui::SystemMetricForDpi(SM_CXSMICON, row.dpi)) << "the tray icon at its size";

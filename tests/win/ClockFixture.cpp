@@ -13,7 +13,7 @@ void ClockFixture::TearDown() {
 
 TWobToke& ClockFixture::MakeClock() {
     clock_ = std::make_unique<TWobToke>(TestApplication(), [this] { return now_; });
-    clock_->EndsApplication = false;
+    TestApplication().EndsWithMainWindow = false;
     return *clock_;
 }
 

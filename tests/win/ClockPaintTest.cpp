@@ -55,8 +55,8 @@ protected:
         MakeClock();
         Silence();
         clock_->Settings.WallpaperMode = wallpaper;
-        clock_->AllowLayered = allowLayered_;
-        clock_->KeyWhereNotComposed = keyed_;
+        clock_->Painting().AllowLayered = allowLayered_;
+        clock_->Painting().KeyWhereNotComposed = keyed_;
         clock_->SetWindowLeft(left);
         clock_->SetWindowTop(top);
         ShowClock();
@@ -123,7 +123,7 @@ TEST_P(ScreenModePaths, OnlyThePerPixelAlphaPathDrawsItsLabelsInGrayscale) {
     Open(false);
     Repaint();
     bool grayscale = false;
-    for (const LOGFONTA& font : clock_->Fonts().Descriptions()) {
+    for (const LOGFONTA& font : clock_->Painting().Fonts().Descriptions()) {
         EXPECT_TRUE(font.lfQuality == ANTIALIASED_QUALITY || font.lfQuality == DEFAULT_QUALITY);
         grayscale = grayscale || font.lfQuality == ANTIALIASED_QUALITY;
     }
@@ -244,7 +244,7 @@ TEST_F(ClockPaintTest, RepaintWindowsUnderRepaintsEveryVisibleWindowThatMeetsThe
     ColourWindow apart(RECT{500, 300, 560, 340}, kGreen, true, kSentOnly); // does not meet the area
     ColourWindow hidden(RECT{300, 300, 400, 340}, kGreen, false, kSentOnly);
 
-    TWobToke::RepaintWindowsUnder(area);
+    SeeThrough::RepaintWindowsUnder(area);
     EXPECT_EQ(lower.Paints(), 1);
     EXPECT_EQ(upper.Paints(), 1);
     EXPECT_EQ(apart.Paints(), 0);
@@ -362,8 +362,8 @@ TEST_F(ClockPaintTest, AThousandPaintsInEachModeLeaveNoHandleBehind) {
                      : path.keyed    ? "keyed"
                                      : "alpha");
         clock.Settings.WallpaperMode = path.wallpaper;
-        clock.AllowLayered = path.layered;
-        clock.KeyWhereNotComposed = path.keyed;
+        clock.Painting().AllowLayered = path.layered;
+        clock.Painting().KeyWhereNotComposed = path.keyed;
         Repaint(); // the buffers exist from here on
         const long owners = ui::LiveGdiOwners();
         for (int i = 0; i < 1000; ++i) {
@@ -407,7 +407,7 @@ private:
 TEST_F(ClockPaintTest, TickingNeverHidesOrShowsTheLayeredClock) {
     TWobToke& clock = Open(false);
     ColourWindow under(UnderLeftHalf(), kGreen, true, ColourWindow::Loop::SentOnly);
-    ASSERT_TRUE(clock.IsLayered()) << "screen mode is not on its layered window here";
+    ASSERT_TRUE(clock.Painting().IsLayered()) << "screen mode is not on its layered window here";
     const int paintsBeneath = under.Paints();
     auto tickFor = [&](int seconds) {
         for (int i = 0; i < seconds; ++i) {
@@ -418,9 +418,9 @@ TEST_F(ClockPaintTest, TickingNeverHidesOrShowsTheLayeredClock) {
     };
     for (const bool keyed : {true, false}) {
         SCOPED_TRACE(keyed ? "keyed" : "alpha");
-        clock.KeyWhereNotComposed = keyed;
+        clock.Painting().KeyWhereNotComposed = keyed;
         tickFor(1); // from one way of cutting to the other
-        EXPECT_EQ(clock.IsKeyed(), keyed);
+        EXPECT_EQ(clock.Painting().IsKeyed(), keyed);
         VisibilityChanges layered(clock.Handle());
         tickFor(30);
         EXPECT_EQ(layered.Count(), 0) << "the clock hid or showed itself while ticking";
@@ -428,7 +428,7 @@ TEST_F(ClockPaintTest, TickingNeverHidesOrShowsTheLayeredClock) {
     }
 
     // The capture path hides and shows at every repaint: the count sees it.
-    clock.AllowLayered = false;
+    clock.Painting().AllowLayered = false;
     VisibilityChanges capture(clock.Handle());
     tickFor(3);
     EXPECT_GE(capture.Count(), 6);
@@ -442,7 +442,7 @@ TEST_F(ClockPaintTest, TheLayeredWindowIsGivenUpOnlyAfterThreeRefusalsInARowAndT
         SCOPED_TRACE(row.first);
         TWobToke& clock = Open(false);
         size_t call = 0;
-        clock.Layered().UpdateCall = [&](HWND hwnd, const UPDATELAYEREDWINDOWINFO* info) {
+        clock.Painting().Layered().UpdateCall = [&](HWND hwnd, const UPDATELAYEREDWINDOWINFO* info) {
             if (row.first[std::min(call++, row.first.size() - 1)] != 'x')
                 return ::UpdateLayeredWindowIndirect(hwnd, info);
             ::SetLastError(ERROR_NOT_ENOUGH_MEMORY);
@@ -453,11 +453,11 @@ TEST_F(ClockPaintTest, TheLayeredWindowIsGivenUpOnlyAfterThreeRefusalsInARowAndT
             clock.Timer1Timer();
             ::UpdateWindow(clock.Handle());
         }
-        EXPECT_EQ(clock.IsLayered(), row.second);
-        EXPECT_EQ(clock.LayeredError(), static_cast<DWORD>(ERROR_NOT_ENOUGH_MEMORY));
+        EXPECT_EQ(clock.Painting().IsLayered(), row.second);
+        EXPECT_EQ(clock.Painting().LayeredError(), static_cast<DWORD>(ERROR_NOT_ENOUGH_MEMORY));
         ::SendMessageA(clock.Handle(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768)); // tries it again
         ::UpdateWindow(clock.Handle());
-        EXPECT_TRUE(clock.IsLayered());
+        EXPECT_TRUE(clock.Painting().IsLayered());
     }
 }
 
@@ -468,9 +468,9 @@ TEST_F(ClockPaintTest, ATickShowsTheNewTimeOnTheLayeredWindowAndInWallpaperMode)
         SCOPED_TRACE(wallpaper ? "wallpaper mode" : "layered screen mode");
         now_ = MakeTime(2026, 1, 5, 1, 13, 29, 58);
         TWobToke& clock = Open(wallpaper);
-        EXPECT_EQ(clock.IsLayered(), !wallpaper);
+        EXPECT_EQ(clock.Painting().IsLayered(), !wallpaper);
         RECT time = ClockRect();
-        time.left += clock.TimeLbl.Left();
+        time.left += clock.Face().TimeLbl.Left();
         const ScreenShot before = CaptureWhen(time, [](const ScreenShot&) { return true; });
         now_ = MakeTime(2026, 1, 5, 1, 13, 31, 7);
         clock.Timer1Timer();
@@ -484,10 +484,10 @@ TEST_F(ClockPaintTest, ATickShowsTheNewTimeOnTheLayeredWindowAndInWallpaperMode)
 
 TEST_F(ClockPaintTest, LettersInTheKeyColourAreNotCutOut) {
     TWobToke& clock = Open(false);
-    ASSERT_TRUE(clock.IsKeyed());
+    ASSERT_TRUE(clock.Painting().IsKeyed());
     ColourWindow under(UnderLeftHalf(), kGreen);
-    clock.DateLbl.SetFontColor(KeyedSurface::kKey);
-    clock.DateLbl.Shadow().SetVisible(false);
+    clock.Face().DateLbl.SetFontColor(KeyedSurface::kKey);
+    clock.Face().DateLbl.Shadow().SetVisible(false);
     ShowClockAgain();
     Repaint();
     const RECT left = LeftHalf(ClockRect());

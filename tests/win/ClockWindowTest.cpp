@@ -25,16 +25,17 @@ protected:
 
 TEST_F(ClockWindowTest, FirstStartShowsDateWeekdayAndTimeSideBySide) {
     TWobToke& clock = Open();
-    EXPECT_EQ(clock.DateLbl.Caption(), "2026/1/5");
-    EXPECT_EQ(clock.WeekLbl.Caption(), "(Mon)");
-    EXPECT_EQ(clock.TimeLbl.Caption(), "13:29:58");
+    EXPECT_EQ(clock.Face().DateLbl.Caption(), "2026/1/5");
+    EXPECT_EQ(clock.Face().WeekLbl.Caption(), "(Mon)");
+    EXPECT_EQ(clock.Face().TimeLbl.Caption(), "13:29:58");
 
-    EXPECT_EQ(clock.DateLbl.Left(), 0);
-    EXPECT_EQ(clock.WeekLbl.Left(), clock.DateLbl.Width());
-    EXPECT_EQ(clock.TimeLbl.Left(), clock.DateLbl.Width() + clock.WeekLbl.Width());
+    EXPECT_EQ(clock.Face().DateLbl.Left(), 0);
+    EXPECT_EQ(clock.Face().WeekLbl.Left(), clock.Face().DateLbl.Width());
+    EXPECT_EQ(clock.Face().TimeLbl.Left(), clock.Face().DateLbl.Width() + clock.Face().WeekLbl.Width());
     const RECT r = clock.BoundsRect();
-    EXPECT_EQ(r.right - r.left, clock.DateLbl.Width() + clock.WeekLbl.Width() + clock.TimeLbl.Width());
-    EXPECT_EQ(r.bottom - r.top, clock.DateLbl.Height());
+    EXPECT_EQ(r.right - r.left,
+              clock.Face().DateLbl.Width() + clock.Face().WeekLbl.Width() + clock.Face().TimeLbl.Width());
+    EXPECT_EQ(r.bottom - r.top, clock.Face().DateLbl.Height());
     EXPECT_EQ(r.left, 198);
     EXPECT_EQ(r.top, 103);
 }
@@ -47,7 +48,7 @@ TEST_F(ClockWindowTest, TickFollowsTheClockAndCostsNothingWhenNothingChanged) {
 
     now_ = MakeTime(2026, 1, 5, 1, 13, 29, 59);
     clock.Timer1Timer();
-    EXPECT_EQ(clock.TimeLbl.Caption(), "13:29:59");
+    EXPECT_EQ(clock.Face().TimeLbl.Caption(), "13:29:59");
     EXPECT_TRUE(::GetUpdateRect(clock.Handle(), nullptr, FALSE));
 }
 
@@ -55,7 +56,7 @@ TEST_F(ClockWindowTest, ATickThatChangesTheTimeRepaintsOnlyTheTimeLabel) {
     TWobToke& clock = Open();
     ::ValidateRect(clock.Handle(), nullptr);
     auto bounds = [&] {
-        const TShadowLabel& l = clock.TimeLbl;
+        const TShadowLabel& l = clock.Face().TimeLbl;
         return ui::unique_hrgn(
             ::CreateRectRgn(l.Left(), l.Top(), l.Left() + l.Width(), l.Top() + l.Height()));
     };
@@ -76,9 +77,9 @@ TEST_F(ClockWindowTest, DateAndTimeOfOneTickNeverStraddleMidnight) {
         return reads++ == 0 ? MakeTime(2026, 1, 5, 1, 23, 59, 59) : MakeTime(2026, 1, 6, 2, 0, 0, 0);
     };
     clock.RefreshClockText();
-    EXPECT_EQ(clock.DateLbl.Caption(), "2026/1/5");
-    EXPECT_EQ(clock.WeekLbl.Caption(), "(Mon)");
-    EXPECT_EQ(clock.TimeLbl.Caption(), "23:59:59");
+    EXPECT_EQ(clock.Face().DateLbl.Caption(), "2026/1/5");
+    EXPECT_EQ(clock.Face().WeekLbl.Caption(), "(Mon)");
+    EXPECT_EQ(clock.Face().TimeLbl.Caption(), "23:59:59");
 }
 
 TEST_F(ClockWindowTest, WindowGrowsAndShrinksWithTheTimeText) {
@@ -90,12 +91,12 @@ TEST_F(ClockWindowTest, WindowGrowsAndShrinksWithTheTimeText) {
     EXPECT_LT(after.right - after.left, before.right - before.left);
     EXPECT_EQ(after.left, before.left);
     EXPECT_EQ(after.right - after.left,
-              clock.DateLbl.Width() + clock.WeekLbl.Width() + clock.TimeLbl.Width());
+              clock.Face().DateLbl.Width() + clock.Face().WeekLbl.Width() + clock.Face().TimeLbl.Width());
 }
 
 TEST_F(ClockWindowTest, TrayIconRecordNamesTheWindowAndTheCallback) {
     TWobToke& clock = Open();
-    const NOTIFYICONDATAA& nid = clock.TrayIconData();
+    const NOTIFYICONDATAA& nid = clock.Tray().Data();
     EXPECT_EQ(nid.hWnd, clock.Handle());
     EXPECT_EQ(nid.uID, 1u);
     EXPECT_EQ(nid.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
@@ -168,16 +169,16 @@ TEST_F(ClockWindowTest, ClockChangeAndWakeShowTheNewTimeAtOnceAndSoundNothingSki
         now_ = row.to;
         ::SendMessageA(clock.Handle(), row.message, row.event, 0);
         // The tick runs from the queue, not inside the sent message, and comes at once.
-        EXPECT_TRUE(PumpUntil([&] { return clock.TimeLbl.Caption() == row.shown; }, 500))
-            << "waited for " << row.shown << ", shown " << clock.TimeLbl.Caption();
+        EXPECT_TRUE(PumpUntil([&] { return clock.Face().TimeLbl.Caption() == row.shown; }, 500))
+            << "waited for " << row.shown << ", shown " << clock.Face().TimeLbl.Caption();
         EXPECT_FALSE(clock.MediaPlayer1().IsOpen()) << "a skipped signal sounded after " << row.shown;
     }
     // Going to sleep shows nothing new; the next tick on the hour does sound.
     now_ = MakeTime(2026, 1, 5, 1, 19, 0, 0);
     ::SendMessageA(clock.Handle(), WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
-    EXPECT_FALSE(PumpUntil([&] { return clock.TimeLbl.Caption() != "18:00:09"; }, 200));
+    EXPECT_FALSE(PumpUntil([&] { return clock.Face().TimeLbl.Caption() != "18:00:09"; }, 200));
     clock.Timer1Timer();
-    EXPECT_EQ(clock.TimeLbl.Caption(), "19:00:00");
+    EXPECT_EQ(clock.Face().TimeLbl.Caption(), "19:00:00");
     EXPECT_TRUE(clock.MediaPlayer1().IsOpen());
 }
 

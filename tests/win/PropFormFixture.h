@@ -1,6 +1,5 @@
 #pragma once
-// The Properties dialog in-process over a clock's settings and three labels, opened afresh by
-// each test.
+// The Properties dialog in-process over a clock's settings and face, opened afresh by each test.
 #include "../unit/FakeLabelHost.h"
 #include "TestSupport.h"
 #include "dialogs/PropForm.h"
@@ -14,10 +13,11 @@ namespace wintest {
 class PropFormFixture : public ::testing::Test {
 protected:
     std::unique_ptr<TPropForm> Open() {
-        return std::make_unique<TPropForm>(TestApplication(), PropFormClock{settings, date, week, time, {}});
+        return std::make_unique<TPropForm>(TestApplication(), PropFormClock{settings, face, {}});
     }
     FakeLabelHost host;
-    TShadowLabel date{host}, week{host}, time{host};
+    ClockFace face{host};
+    TShadowLabel &date = face.DateLbl, &week = face.WeekLbl, &time = face.TimeLbl;
     ClockSettings settings;
 };
 

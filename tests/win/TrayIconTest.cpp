@@ -20,7 +20,7 @@ protected:
     }
     // Whether the shell holds an icon for the clock's record (a change is accepted only then).
     bool IconPresent() const {
-        NOTIFYICONDATAA probe = clock_->TrayIconData();
+        NOTIFYICONDATAA probe = clock_->Tray().Data();
         probe.uFlags = NIF_TIP;
         return ::Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE;
     }
@@ -56,7 +56,7 @@ TEST_F(TrayIconTest, DeletedIconComesBackOnceAtTheNextLayout) {
 
 TEST_F(TrayIconTest, IconComesBackWhenTheRestartedShellAsksForIt) {
     // The shell restarts: it has lost every icon and broadcasts its registered message.
-    NOTIFYICONDATAA lost = clock_->TrayIconData();
+    NOTIFYICONDATAA lost = clock_->Tray().Data();
     ASSERT_TRUE(::Shell_NotifyIconA(NIM_DELETE, &lost));
     ASSERT_FALSE(IconPresent());
     ::SendMessageA(clock_->Handle(), ::RegisterWindowMessageA("TaskbarCreated"), 0, 0);

@@ -1,0 +1,184 @@
+#include "clockwindow/SeeThrough_win.h"
+
+#include "ui/Compositor.h"
+
+namespace {
+
+// Hide or show in place: no move, no resize, no change of Z order, nothing activated.
+constexpr UINT kHideInPlace = SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE;
+constexpr UINT kShowInPlace = SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE;
+static_assert(kHideInPlace == 151 && kShowInPlace == 87);
+
+// Copies the screen pixels of `area` into `into`, once all drawing so far has reached the screen.
+void CaptureScreen(const RECT& area, ui::DibBuffer& into) {
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    if (width <= 0 || height <= 0)
+        return;
+    ::GdiFlush();
+    ui::Compositor::Instance().Flush();
+    ui::WindowDc screen(nullptr);
+    HDC dc = into.Prepare(width, height);
+    ::BitBlt(dc, 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY | CAPTUREBLT);
+}
+
+} // namespace
+
+RECT SeeThrough::Client() const {
+    RECT client{};
+    ::GetClientRect(window_, &client);
+    return client;
+}
+
+void SeeThrough::Paint(bool wallpaper, const DrawLabels& draw) {
+    if (!wallpaper && AllowLayered && layeredRefusals_ < kLayeredRefusalsToGiveUp && PaintLayered(draw))
+        return;
+    SetLayeredStyle(false);
+    PaintComposed(wallpaper, draw);
+}
+
+void SeeThrough::Owe(const RECT& area) {
+    ::UnionRect(&owed_, &owed_, &area);
+    ::InvalidateRect(window_, &area, TRUE);
+}
+
+void SeeThrough::RepaintWhole() {
+    Owe(Client()); // the layered window gets no paint area
+}
+
+void SeeThrough::RetryLayered() {
+    layeredRefusals_ = 0;
+    RepaintWhole();
+}
+
+// --- Screen mode in a layered window ----------------------------------------------------------
+
+bool SeeThrough::SetLayeredStyle(bool on) {
+    const LONG style = ::GetWindowLongA(window_, GWL_EXSTYLE);
+    if (((style & WS_EX_LAYERED) != 0) == on)
+        return false;
+    ::SetWindowLongA(window_, GWL_EXSTYLE, on ? style | WS_EX_LAYERED : style & ~WS_EX_LAYERED);
+    layered_.Forget();
+    keyed_.Forget();
+    if (!on)
+        ::InvalidateRect(window_, nullptr, TRUE); // its picture went with the style
+    return true;
+}
+
+bool SeeThrough::IsLayered() const {
+    return (::GetWindowLongA(window_, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+}
+
+RECT SeeThrough::TakeOwedArea() {
+    RECT area{};
+    {
+        ui::PaintDc paint(window_); // takes the update region; nothing is drawn through it
+        ::UnionRect(&area, &paint.area(), &owed_);
+    }
+    owed_ = RECT{};
+    return area;
+}
+
+bool SeeThrough::PaintLayered(const DrawLabels& draw) {
+    const bool composited = ui::Compositor::Instance().IsComposited();
+    const bool keyed = KeyWhereNotComposed && !composited;
+    ScreenSurface& surface = keyed ? static_cast<ScreenSurface&>(keyed_) : layered_;
+    ScreenSurface& other = keyed ? static_cast<ScreenSurface&>(layered_) : keyed_;
+    if (other.Shown())
+        SetLayeredStyle(false); // a key and per-pixel alpha do not mix: the window is layered anew
+    SetLayeredStyle(true);
+    const RECT area = TakeOwedArea();
+    const RECT client = Client();
+    layered_.SetEdges(BlendWhereNotComposed || composited ? EdgeAlpha::Blend : EdgeAlpha::Cut);
+    // Grayscale antialiasing for per-pixel alpha: ClearType would give each channel a coverage of
+    // its own, and an alpha taken from them would leave coloured or dark fringes.
+    const BYTE quality = keyed ? DEFAULT_QUALITY : ANTIALIASED_QUALITY;
+    if (surface.Update(window_, client.right, client.bottom, area,
+                       [&](HDC dc) { draw(dc, area, quality); })) {
+        layeredRefusals_ = 0;
+        return true;
+    }
+    // A refusal can pass (a display mode being changed): giving up at once would leave the clock
+    // hiding and showing itself at every repaint for the rest of the session.
+    ++layeredRefusals_;
+    return false;
+}
+
+// --- Composed in the back buffer -----------------------------------------------------------------
+
+void SeeThrough::PaintComposed(bool wallpaper, const DrawLabels& draw) {
+    if (!wallpaper) {
+        RevealBeneath();
+        // The reveal has renewed the whole background: all of the window is composed again.
+        ::InvalidateRect(window_, nullptr, TRUE);
+    }
+    ui::PaintDc paint(window_); // erases first: the wallpaper in wallpaper mode, nothing otherwise
+
+    const RECT client = Client();
+    RECT area{};
+    if (!::IntersectRect(&area, &paint.area(), &client))
+        return;
+    const int x = area.left, y = area.top, width = area.right - area.left, height = area.bottom - area.top;
+    HDC back = backBuffer_.Prepare(client.right, client.bottom);
+    HDC background = wallpaper ? paint.get() : beneath_.Prepare(client.right, client.bottom);
+    ::BitBlt(back, x, y, width, height, background, x, y, SRCCOPY);
+    // The clip is put back alone: a whole saved state would select the font once more.
+    ::IntersectClipRect(back, area.left, area.top, area.right, area.bottom);
+    draw(back, area, DEFAULT_QUALITY);
+    ::SelectClipRgn(back, nullptr);
+    ::BitBlt(paint.get(), x, y, width, height, back, x, y, SRCCOPY);
+}
+
+LRESULT SeeThrough::EraseBackground(HDC dc, bool wallpaper) {
+    if (wallpaper) {
+        // The desktop colour first, for where the desktop paints nothing into other windows
+        // (Wine); the desktop then paints its pattern or wallpaper over it.
+        RECT area{};
+        ::GetClipBox(dc, &area);
+        ::FillRect(dc, &area, ::GetSysColorBrush(COLOR_DESKTOP)); // a system brush, never deleted
+        ::DefWindowProcA(::GetDesktopWindow(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    }
+    return 1;
+}
+
+void SeeThrough::Moved(bool wallpaper) {
+    if (!wallpaper && IsLayered())
+        return; // the picture moves with the window; the system shows what lies beneath
+    ::InvalidateRect(window_, nullptr, TRUE);
+    if (!wallpaper)
+        ::UpdateWindow(window_); // keeps the background current while the window is dragged
+}
+
+// --- The capture path's reveal -------------------------------------------------------------------
+
+void SeeThrough::RevealBeneath() {
+    if (transitionsOffFor_ != window_) {
+        ui::Compositor::Instance().DisableTransitions(window_);
+        transitionsOffFor_ = window_;
+    }
+    ::SetWindowPos(window_, nullptr, 0, 0, 0, 0, kHideInPlace);
+    RECT r{};
+    ::GetWindowRect(window_, &r);
+    // A desktop that paints its own background (no shell window over it, as in Wine's virtual
+    // desktop) is not among the top-level windows: it repaints its part now as well.
+    ::RedrawWindow(::GetDesktopWindow(), &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RepaintWindowsUnder(r);
+    CaptureScreen(r, beneath_);
+    ::SetWindowPos(window_, nullptr, 0, 0, 0, 0, kShowInPlace);
+}
+
+void SeeThrough::RepaintWindowsUnder(const RECT& area) {
+    // Every top-level window in Z order, those above the clock too; the clock itself is hidden.
+    for (HWND w = ::GetWindow(::GetDesktopWindow(), GW_CHILD); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
+        if (!::IsWindowVisible(w))
+            continue;
+        RECT wr{}, i{};
+        ::GetWindowRect(w, &wr);
+        if (!::IntersectRect(&i, &wr, &area))
+            continue;
+        POINT corners[2] = {{i.left, i.top}, {i.right, i.bottom}};
+        ::MapWindowPoints(nullptr, w, corners, 2);
+        RECT local{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+        ::InvalidateRect(w, &local, TRUE);
+        ::UpdateWindow(w);
+    }
+}
