@@ -1,12 +1,10 @@
-// The clock's popup menu and commands in-process: the items, the screen-saver test against
-// System.INI, the dialog pattern with its program-wide reference, the help command's choice,
+// The clock's popup menu and its commands without a dialog of their own, in-process: the items,
+// the screen-saver test against System.INI, the menu over an open box, the help command's choice,
 // nudges, presses and quitting.
-#include "ClockFixture.h"
+#include "ClockCommandsFixture.h"
 #include "TestSupport.h"
 #include "clockwindow/ClockWindow_win.h"
 #include "dialogs/AboutBox.h"
-#include "dialogs/PosForm.h"
-#include "dialogs/PropForm.h"
 #include "support/ClockProcess.h"
 #include "ui/PopupMenu.h"
 
@@ -23,33 +21,6 @@ using namespace testsupport;
 using namespace wintest;
 
 namespace {
-
-// Records the left edge of every move of one window on this thread.
-class MoveRecorder {
-public:
-    explicit MoveRecorder(HWND hwnd) {
-        target = hwnd;
-        lefts.clear();
-        hook_ = ::SetWindowsHookExA(WH_CALLWNDPROC, &MoveRecorder::Hook, nullptr, ::GetCurrentThreadId());
-    }
-    ~MoveRecorder() { ::UnhookWindowsHookEx(hook_); }
-    MoveRecorder(const MoveRecorder&) = delete;
-    MoveRecorder& operator=(const MoveRecorder&) = delete;
-    static inline std::vector<int> lefts;
-
-private:
-    static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp) {
-        const auto* m = reinterpret_cast<const CWPSTRUCT*>(lp);
-        if (code == HC_ACTION && m->hwnd == target && m->message == WM_WINDOWPOSCHANGED) {
-            const auto* pos = reinterpret_cast<const WINDOWPOS*>(m->lParam);
-            if (!(pos->flags & SWP_NOMOVE))
-                lefts.push_back(pos->x);
-        }
-        return ::CallNextHookEx(nullptr, code, wp, lp);
-    }
-    static inline HWND target = nullptr;
-    HHOOK hook_ = nullptr;
-};
 
 // The Windows directory's System.INI, put back byte for byte afterwards.
 class SystemIniGuard {
@@ -87,45 +58,10 @@ private:
     std::optional<std::string> original_;
 };
 
-std::vector<HWND> ThreadWindowsOfClass(const char* className) {
-    struct State {
-        const char* name;
-        std::vector<HWND> found;
-    } state{className, {}};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND h, LPARAM lp) -> BOOL {
-            auto* s = reinterpret_cast<State*>(lp);
-            char name[64] = {};
-            ::GetClassNameA(h, name, sizeof(name));
-            if (lstrcmpiA(name, s->name) == 0)
-                s->found.push_back(h);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&state));
-    return state.found;
-}
-
 void CloseEveryAboutBox() {
     for (HWND box : ThreadWindowsOfClass("TAboutBox"))
         ::PostMessageA(box, WM_LBUTTONDOWN, MK_LBUTTON, 0);
 }
-
-class ClockCommandsTest : public ClockFixture {
-protected:
-    void SetUp() override {
-        ClockFixture::SetUp();
-        MakeClock();
-        ShowClock();
-    }
-    void TearDown() override {
-        clock_.reset();
-        PumpMessages();
-        ClockFixture::TearDown();
-    }
-    TWobToke& Clock() { return *clock_; }
-    HWND ClockHwnd() { return clock_->Handle(); }
-};
 
 TEST_F(ClockCommandsTest, MenuHasTheNineItemsInOrder) {
     HMENU menu = Clock().Menu().PopupMenu1.Handle();
@@ -221,118 +157,6 @@ TEST_F(ClockCommandsTest, MenuOpensAtThePointWithTheScreenSaverStateOfThatMoment
     EXPECT_EQ(second.menu.left, 150);
     EXPECT_EQ(second.menu.top, 120);
     EXPECT_TRUE(second.ks1Enabled);
-}
-
-TEST_F(ClockCommandsTest, VersionCommandShowsOneAboutBoxModallyThenReleasesItAndNudges) {
-    const int left = Clock().BoundsRect().left;
-    MoveRecorder moves(ClockHwnd());
-    struct During {
-        bool openOverDisabledClock = false, visible = false, clockDisabled = false, secondRefused = false;
-        bool ticked = false;
-        size_t movesWhileOpen = 99;
-    } during;
-    Script script([&](int n) {
-        if (n == 0) {
-            TAboutBox* first = AboutBox;
-            during.openOverDisabledClock = first != nullptr;
-            if (!first)
-                return;
-            during.visible = ::IsWindowVisible(first->Handle()) != FALSE;
-            during.clockDisabled = !::IsWindowEnabled(ClockHwnd());
-            // The tray menu answers meanwhile: the same command again is refused.
-            Clock().KA1Click();
-            during.secondRefused = AboutBox == first && ThreadWindowsOfClass("TAboutBox").size() == 1;
-            during.movesWhileOpen = MoveRecorder::lefts.size();
-            // The clock goes on ticking behind the box.
-            now_ = MakeTime(2026, 1, 5, 1, 13, 29, 59);
-            ::PostMessageA(ClockHwnd(), WM_TIMER, 1, 0);
-        } else if (n == 2) {
-            during.ticked = Clock().Face().TimeLbl.Caption() == "13:29:59";
-            if (AboutBox)
-                ::PostMessageA(AboutBox->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10));
-        } else if (n > 40) {
-            CloseEveryAboutBox(); // safety net: never hang the test run
-        }
-    });
-    Clock().KA1Click();
-
-    EXPECT_TRUE(during.openOverDisabledClock);
-    EXPECT_TRUE(during.visible);
-    EXPECT_TRUE(during.clockDisabled);
-    EXPECT_TRUE(during.secondRefused);
-    EXPECT_EQ(during.movesWhileOpen, 0u) << "a refused opening nudges nothing";
-    EXPECT_TRUE(during.ticked);
-    EXPECT_EQ(AboutBox, nullptr);
-    EXPECT_TRUE(ThreadWindowsOfClass("TAboutBox").empty()) << "the box is destroyed, not only hidden";
-    EXPECT_TRUE(::IsWindowEnabled(ClockHwnd()));
-    EXPECT_EQ(MoveRecorder::lefts, (std::vector<int>{left + 1, left}));
-}
-
-TEST_F(ClockCommandsTest, PropertiesCommandOpensTheClocksStateThenReleasesTheDialogAndNudges) {
-    Clock().Settings.ShowYear = true;
-    Clock().Settings.PropPage = 0;
-    Clock().Face().DateLbl.Shadow().SetOffsetLeft(7);
-    const int left = Clock().BoundsRect().left;
-    MoveRecorder moves(ClockHwnd());
-    struct During {
-        bool referenceSet = false, yearShown = false, offsetShown = false, ticked = false;
-    } during;
-    Script script([&](int n) {
-        TPropForm* form = PropForm;
-        if (n == 0 && form) {
-            during.referenceSet = true;
-            during.yearShown = form->YChk.Checked();
-            during.offsetShown = form->XLabel.Text() == "7";
-            // The clock goes on ticking behind the dialog.
-            now_ = MakeTime(2026, 1, 5, 1, 13, 29, 59);
-            ::PostMessageA(ClockHwnd(), WM_TIMER, 1, 0);
-        } else if (n == 2 && form) {
-            during.ticked = Clock().Face().TimeLbl.Caption() == "13:29:59";
-            form->PageControl1.SetActivePageIndex(2);
-            ::PostMessageA(form->Handle(), WM_CLOSE, 0, 0);
-        } else if (n > 40 && form) {
-            form->Close(); // safety net: never hang the test run
-        }
-    });
-    Clock().KP1Click();
-
-    EXPECT_TRUE(during.referenceSet);
-    EXPECT_TRUE(during.yearShown);
-    EXPECT_TRUE(during.offsetShown);
-    EXPECT_TRUE(during.ticked);
-    EXPECT_EQ(PropForm, nullptr);
-    EXPECT_TRUE(ThreadWindowsOfClass("TPropForm").empty()) << "the dialog is destroyed, not only hidden";
-    EXPECT_EQ(Clock().Settings.PropPage, 2);
-    EXPECT_EQ(MoveRecorder::lefts, (std::vector<int>{left + 1, left}));
-}
-
-TEST_F(ClockCommandsTest, PositionCommandMovesTheClockOnEachChoiceThenReleasesTheDialogAndNudges) {
-    const RECT start = Clock().BoundsRect();
-    const PlacementPoint corner =
-        PlaceForItem(kUpperRight, start.right - start.left, start.bottom - start.top, ReadScreenReport(),
-                     PlacementPoint{start.left, start.top});
-    ASSERT_NE(corner.top, start.top) << "the test needs the top to move too";
-    MoveRecorder moves(ClockHwnd());
-    bool openOverDisabledClock = false;
-    Script script([&](int n) {
-        if (n == 0 && PosForm) {
-            openOverDisabledClock = !::IsWindowEnabled(ClockHwnd());
-            ::SendMessageA(PosForm->RadioGroup1.ItemHandle(kUpperRight), BM_CLICK, 0, 0);
-            ::SendMessageA(PosForm->Button1.Handle(), BM_CLICK, 0, 0);
-        } else if (n > 40) {
-            for (HWND dialog : ThreadWindowsOfClass("TPosForm")) // never hang the run
-                ::PostMessageA(dialog, WM_CLOSE, 0, 0);
-        }
-    });
-    Clock().K1Click();
-
-    EXPECT_TRUE(openOverDisabledClock) << "no dialog named while open over a disabled clock";
-    EXPECT_EQ(PosForm, nullptr);
-    EXPECT_TRUE(ThreadWindowsOfClass("TPosForm").empty()) << "the dialog is destroyed, not only hidden";
-    // The left and then the top, each a move; then the nudge. Where it stood moved nothing.
-    EXPECT_EQ(MoveRecorder::lefts,
-              (std::vector<int>{corner.left, corner.left, corner.left + 1, corner.left}));
-    EXPECT_EQ(Clock().BoundsRect().top, corner.top);
 }
 
 // A box's activation reaches the window system some time after the box is shown; a menu whose
@@ -486,30 +310,6 @@ TEST_F(ClockCommandsTest, QuitSavesAndDeletesTheTrayIconOnTheWayOut) {
     ASSERT_TRUE(IconAtDestroy::present.has_value());
     EXPECT_FALSE(*IconAtDestroy::present);
     EXPECT_NE(::GetFileAttributesA(TestSettingsFile().c_str()), INVALID_FILE_ATTRIBUTES);
-}
-
-TEST_F(ClockCommandsTest, QuitClosesThroughTheClosePathEvenWithTheAboutBoxOpen) {
-    bool closedDuring = false, boxStillOpen = false;
-    Script script([&](int n) {
-        if (n == 0) {
-            Clock().KC1Click();
-        } else if (n == 2) {
-            closedDuring = !::IsWindow(ClockHwnd()) && Clock().Handle() == nullptr;
-            boxStillOpen = AboutBox && ::IsWindowVisible(AboutBox->Handle());
-            if (AboutBox)
-                AboutBox->Image1MouseDown();
-        } else if (n > 40) {
-            CloseEveryAboutBox();
-        }
-    });
-    Clock().KA1Click(); // returns after the box closes; its nudge finds no window and does nothing
-    EXPECT_TRUE(closedDuring);
-    EXPECT_TRUE(boxStillOpen);
-    EXPECT_EQ(AboutBox, nullptr);
-    std::ifstream ini(TestSettingsFile(), std::ios::binary);
-    std::ostringstream s;
-    s << ini.rdbuf();
-    EXPECT_NE(s.str().find("[Form]"), std::string::npos) << "the close path saved the settings";
 }
 
 } // namespace
