@@ -22,7 +22,7 @@ struct Clock : ClockLabelsFixture {
 
     Clock() : ClockLabelsFixture(20) {}
     void Load(const IniDocument& document, const ScreenMetrics& screen) {
-        LoadSettingsFrom(document, DesktopLayout{{PrimaryMonitor(screen)}, 0, 0}, settings, window, Labels());
+        LoadSettingsFrom(document, DesktopLayout{{PrimaryMonitor(screen)}, 0, 0}, settings, window, face);
     }
     bool SameAs(const Clock& other) const {
         const TShadowLabel* mine[] = {&date, &week, &time};
@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Clock first;
     first.Load(document, screen);
     SaveSettingsTo(document, first.settings, WindowBounds{first.window.left, first.window.top, 300, 40},
-                   first.Labels());
+                   first.face);
     const std::string saved = document.Serialize();
     Clock second;
     second.Load(IniDocument::Parse(saved), screen);
@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Saving again changes nothing.
     IniDocument again = IniDocument::Parse(saved);
     SaveSettingsTo(again, second.settings, WindowBounds{first.window.left, first.window.top, 300, 40},
-                   second.Labels());
+                   second.face);
     FUZZ_CHECK(again.Serialize() == saved);
     return 0;
 }
