@@ -20,8 +20,7 @@ void SetupLabel(TShadowLabel& label, TColor fontColour, bool shadowVisible, bool
 
 } // namespace
 
-ClockFace::ClockFace(LabelHost& host, int dpi)
-    : DateLbl(host), WeekLbl(host), TimeLbl(host), host_(host), dpi_(dpi) {
+ClockFace::ClockFace(LabelHost& host) : DateLbl(host), WeekLbl(host), TimeLbl(host), host_(host) {
     // The design appearance, in force until the settings file is applied.
     for (TShadowLabel* l : Labels())
         l->BeginLoading();

@@ -18,9 +18,10 @@ struct FaceSize {
 
 class ClockFace {
 public:
-    // `host` measures the labels' texts and repaints their boxes, at `dpi`. The labels start in
-    // the design appearance, loading: they size themselves first at EndLoading.
-    explicit ClockFace(LabelHost& host, int dpi = 96);
+    // `host` measures the labels' texts and repaints their boxes. The labels start in the design
+    // appearance, loading: they measure nothing until EndLoading, so the host may still be in the
+    // making.
+    explicit ClockFace(LabelHost& host);
     ClockFace(const ClockFace&) = delete;
     ClockFace& operator=(const ClockFace&) = delete;
 
@@ -63,6 +64,6 @@ private:
     void CompensateIfItalic(TShadowLabel& label);
 
     LabelHost& host_;
-    int dpi_;
+    int dpi_ = 96;
     LocaleValues locale_;
 };

@@ -11,7 +11,3 @@ bool TWobToke::AlarmAndSignalChecks() {
 void TWobToke::ShowAlarmBox() {
     TAlarmBox::Show(app_, Settings.DialogText);
 }
-
-void TWobToke::PlaySoundFile() {
-    chime_.PlaySoundFile(Settings.SoundFile);
-}

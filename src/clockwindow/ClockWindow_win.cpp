@@ -13,7 +13,7 @@ namespace {
 constexpr UINT_PTR kTimer1 = 1;
 } // namespace
 
-TWobToke::TWobToke(ui::Application& app, ClockSource clock) : app_(app), face_(*this) {
+TWobToke::TWobToke(ui::Application& app, ClockSource clock) : app_(app), see_(*this), face_(*this) {
     WobToke = this;
     LocalClock = clock ? std::move(clock) : ClockSource([] {
         SYSTEMTIME st;
@@ -35,7 +35,6 @@ TWobToke::TWobToke(ui::Application& app, ClockSource clock) : app_(app), face_(*
     p.icon = ::LoadIconA(ui::ModuleInstance(), "MAINICON");
     CreateHandle(p);
     app.SetMainWindow(Handle());
-    see_.Attach(Handle());
     // The labels measure themselves first at EndLoading below, at the DPI of the window's monitor.
     const int dpi = ui::DpiForWindow(Handle());
     see_.Fonts().SetDpi(dpi);
@@ -68,7 +67,7 @@ ClockTime TWobToke::Now() const {
 // --- Clock face ------------------------------------------------------------------------------
 
 void TWobToke::OnDpiChanged(int dpi, const RECT& suggested) {
-    if (dpi > 0 && dpi != face_.Dpi()) {
+    if (dpi > 0 && dpi != Dpi()) {
         see_.Fonts().SetDpi(dpi);
         face_.Rescale(dpi);
         LoadTrayIconImage();
@@ -165,7 +164,7 @@ bool TWobToke::IsTopmost() const {
 
 void TWobToke::LoadTrayIconImage() {
     // The small-icon size at the clock's DPI; the resource holds an image drawn for each common one.
-    const int dpi = face_.Dpi();
+    const int dpi = Dpi();
     if (tray_)
         tray_->SetImage(ui::unique_hicon(static_cast<HICON>(::LoadImageA(
             ui::ModuleInstance(), "MAINICON", IMAGE_ICON, ui::SystemMetricForDpi(SM_CXSMICON, dpi),

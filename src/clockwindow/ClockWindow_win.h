@@ -15,7 +15,6 @@
 //   ClockApply_win.cpp      the Properties dialog's values into the settings and the face
 #include "clock/ClockFace.h"
 #include "clock/ClockSettings.h"
-#include "clock/ClockText.h"
 #include "clock/PropertyValues.h"
 #include "clockwindow/Chime_win.h"
 #include "clockwindow/SeeThrough_win.h"
@@ -26,10 +25,6 @@
 
 #include <functional>
 #include <optional>
-
-namespace ui {
-class MediaPlayer;
-}
 
 inline constexpr UINT TrayIconMessage = WM_USER + 101; // 1125
 inline constexpr int kClockDesignLeft = 198;
@@ -69,7 +64,7 @@ public:
     // The DPI the clock is laid out for: its monitor's when it was made, then the last one
     // WM_DPICHANGED brought. Fonts, offsets and label boxes are at this DPI; the settings keep
     // the 96-dpi values.
-    int Dpi() const { return face_.Dpi(); }
+    int Dpi() const { return see_.Fonts().Dpi(); }
     // WM_DPICHANGED: lays the labels out again at `dpi`, reloads the tray icon at its size and
     // moves to the suggested place; the size follows the labels.
     void OnDpiChanged(int dpi, const RECT& suggested);
@@ -85,7 +80,6 @@ public:
     // Time signal and alarm (the tick's hook point). True when an alarm box was shown, so
     // that the clock has been read again since.
     bool AlarmAndSignalChecks();
-    void PlaySoundFile();
     void ShowAlarmBox();
     ui::MediaPlayer& MediaPlayer1() { return chime_.Player(); }
 
@@ -144,8 +138,8 @@ private:
     void LoadTrayIconImage();
 
     ui::Application& app_;
+    SeeThrough see_; // before the face, whose labels measure with its fonts
     ClockFace face_;
-    SeeThrough see_;
     std::optional<TrayIcon> tray_; // made with the window, ended with it (and so removed)
     ClockMenu menu_;
     Chime chime_;

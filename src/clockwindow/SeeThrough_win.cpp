@@ -25,11 +25,14 @@ void CaptureScreen(const RECT& area, ui::DibBuffer& into) {
 
 RECT SeeThrough::Client() const {
     RECT client{};
-    ::GetClientRect(window_, &client);
+    ::GetClientRect(window_.Handle(), &client);
     return client;
 }
 
 void SeeThrough::Paint(bool wallpaper, const DrawLabels& draw) {
+    const HWND hwnd = window_.Handle();
+    if (!hwnd)
+        return;
     if (!wallpaper && AllowLayered && layeredRefusals_ < kLayeredRefusalsToGiveUp && PaintLayered(draw))
         return;
     SetLayeredStyle(false);
@@ -37,8 +40,11 @@ void SeeThrough::Paint(bool wallpaper, const DrawLabels& draw) {
 }
 
 void SeeThrough::Owe(const RECT& area) {
+    const HWND hwnd = window_.Handle();
+    if (!hwnd)
+        return;
     ::UnionRect(&owed_, &owed_, &area);
-    ::InvalidateRect(window_, &area, TRUE);
+    ::InvalidateRect(hwnd, &area, TRUE);
 }
 
 void SeeThrough::RepaintWhole() {
@@ -53,25 +59,28 @@ void SeeThrough::RetryLayered() {
 // --- Screen mode in a layered window ----------------------------------------------------------
 
 bool SeeThrough::SetLayeredStyle(bool on) {
-    const LONG style = ::GetWindowLongA(window_, GWL_EXSTYLE);
+    const HWND hwnd = window_.Handle();
+    const LONG style = ::GetWindowLongA(hwnd, GWL_EXSTYLE);
     if (((style & WS_EX_LAYERED) != 0) == on)
         return false;
-    ::SetWindowLongA(window_, GWL_EXSTYLE, on ? style | WS_EX_LAYERED : style & ~WS_EX_LAYERED);
+    ::SetWindowLongA(hwnd, GWL_EXSTYLE, on ? style | WS_EX_LAYERED : style & ~WS_EX_LAYERED);
     layered_.Forget();
     keyed_.Forget();
     if (!on)
-        ::InvalidateRect(window_, nullptr, TRUE); // its picture went with the style
+        ::InvalidateRect(hwnd, nullptr, TRUE); // its picture went with the style
     return true;
 }
 
 bool SeeThrough::IsLayered() const {
-    return (::GetWindowLongA(window_, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+    const HWND hwnd = window_.Handle();
+    return (::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
 }
 
 RECT SeeThrough::TakeOwedArea() {
+    const HWND hwnd = window_.Handle();
     RECT area{};
     {
-        ui::PaintDc paint(window_); // takes the update region; nothing is drawn through it
+        ui::PaintDc paint(hwnd); // takes the update region; nothing is drawn through it
         ::UnionRect(&area, &paint.area(), &owed_);
     }
     owed_ = RECT{};
@@ -79,6 +88,7 @@ RECT SeeThrough::TakeOwedArea() {
 }
 
 bool SeeThrough::PaintLayered(const DrawLabels& draw) {
+    const HWND hwnd = window_.Handle();
     const bool composited = ui::Compositor::Instance().IsComposited();
     const bool keyed = KeyWhereNotComposed && !composited;
     ScreenSurface& surface = keyed ? static_cast<ScreenSurface&>(keyed_) : layered_;
@@ -88,12 +98,12 @@ bool SeeThrough::PaintLayered(const DrawLabels& draw) {
     SetLayeredStyle(true);
     const RECT area = TakeOwedArea();
     const RECT client = Client();
-    layered_.SetEdges(BlendWhereNotComposed || composited ? EdgeAlpha::Blend : EdgeAlpha::Cut);
+    if (!keyed)
+        layered_.SetEdges(BlendWhereNotComposed || composited ? EdgeAlpha::Blend : EdgeAlpha::Cut);
     // Grayscale antialiasing for per-pixel alpha: ClearType would give each channel a coverage of
     // its own, and an alpha taken from them would leave coloured or dark fringes.
     const BYTE quality = keyed ? DEFAULT_QUALITY : ANTIALIASED_QUALITY;
-    if (surface.Update(window_, client.right, client.bottom, area,
-                       [&](HDC dc) { draw(dc, area, quality); })) {
+    if (surface.Update(hwnd, client.right, client.bottom, area, [&](HDC dc) { draw(dc, area, quality); })) {
         layeredRefusals_ = 0;
         return true;
     }
@@ -106,12 +116,13 @@ bool SeeThrough::PaintLayered(const DrawLabels& draw) {
 // --- Composed in the back buffer -----------------------------------------------------------------
 
 void SeeThrough::PaintComposed(bool wallpaper, const DrawLabels& draw) {
+    const HWND hwnd = window_.Handle();
     if (!wallpaper) {
         RevealBeneath();
         // The reveal has renewed the whole background: all of the window is composed again.
-        ::InvalidateRect(window_, nullptr, TRUE);
+        ::InvalidateRect(hwnd, nullptr, TRUE);
     }
-    ui::PaintDc paint(window_); // erases first: the wallpaper in wallpaper mode, nothing otherwise
+    ui::PaintDc paint(hwnd); // erases first: the wallpaper in wallpaper mode, nothing otherwise
 
     const RECT client = Client();
     RECT area{};
@@ -141,29 +152,35 @@ LRESULT SeeThrough::EraseBackground(HDC dc, bool wallpaper) {
 }
 
 void SeeThrough::Moved(bool wallpaper) {
+    const HWND hwnd = window_.Handle();
+    if (!hwnd)
+        return;
     if (!wallpaper && IsLayered())
         return; // the picture moves with the window; the system shows what lies beneath
-    ::InvalidateRect(window_, nullptr, TRUE);
+    ::InvalidateRect(hwnd, nullptr, TRUE);
     if (!wallpaper)
-        ::UpdateWindow(window_); // keeps the background current while the window is dragged
+        ::UpdateWindow(hwnd); // keeps the background current while the window is dragged
 }
 
 // --- The capture path's reveal -------------------------------------------------------------------
 
 void SeeThrough::RevealBeneath() {
-    if (transitionsOffFor_ != window_) {
-        ui::Compositor::Instance().DisableTransitions(window_);
-        transitionsOffFor_ = window_;
+    const HWND hwnd = window_.Handle();
+    if (!hwnd)
+        return;
+    if (transitionsOffFor_ != hwnd) {
+        ui::Compositor::Instance().DisableTransitions(hwnd);
+        transitionsOffFor_ = hwnd;
     }
-    ::SetWindowPos(window_, nullptr, 0, 0, 0, 0, kHideInPlace);
+    ::SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, kHideInPlace);
     RECT r{};
-    ::GetWindowRect(window_, &r);
+    ::GetWindowRect(hwnd, &r);
     // A desktop that paints its own background (no shell window over it, as in Wine's virtual
     // desktop) is not among the top-level windows: it repaints its part now as well.
     ::RedrawWindow(::GetDesktopWindow(), &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     RepaintWindowsUnder(r);
     CaptureScreen(r, beneath_);
-    ::SetWindowPos(window_, nullptr, 0, 0, 0, 0, kShowInPlace);
+    ::SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, kShowInPlace);
 }
 
 void SeeThrough::RepaintWindowsUnder(const RECT& area) {

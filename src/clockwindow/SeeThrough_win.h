@@ -26,6 +26,7 @@
 #include "clockwindow/KeyedSurface_win.h"
 #include "clockwindow/LayeredSurface_win.h"
 #include "ui/DibBuffer.h"
+#include "ui/Window.h"
 #include "widgets/ShadowLabelPaint_win.h"
 
 #include <functional>
@@ -35,8 +36,8 @@ public:
     // Draws the labels that meet `area` (client coordinates) onto `dc` in the given font quality.
     using DrawLabels = std::function<void(HDC dc, const RECT& area, BYTE quality)>;
 
-    // The window it paints; set once the window exists.
-    void Attach(HWND window) { window_ = window; }
+    // Paints `window`, whatever handle it has: none yet while it is being made, none once gone.
+    explicit SeeThrough(const ui::Window& window) : window_(window) {}
 
     // The labels' fonts at the window's DPI, for measuring as for painting.
     ui::FontCache& Fonts() { return fonts_; }
@@ -85,7 +86,7 @@ private:
     RECT TakeOwedArea();
     RECT Client() const;
 
-    HWND window_ = nullptr;
+    const ui::Window& window_;
     ui::FontCache fonts_;
     // A DIB section of its own, not a bitmap compatible with the window: on a DC that goes through
     // the display driver every font selection costs a call into that driver (under Wine an X
