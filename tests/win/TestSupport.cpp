@@ -1,8 +1,7 @@
 #include "TestSupport.h"
+#include "support/Files.h"
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 namespace wintest {
 
@@ -27,23 +26,23 @@ SYSTEMTIME MakeTime(int year, int month, int day, int dayOfWeek, int hour, int m
     return st;
 }
 
+std::string TestProgramPath() {
+    char path[MAX_PATH * 2] = {};
+    ::GetModuleFileNameA(nullptr, path, sizeof path);
+    return path;
+}
+
 std::string TestSettingsFile() {
-    char path[MAX_PATH];
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string s = path;
+    const std::string s = TestProgramPath();
     return s.substr(0, s.rfind('.')) + ".ini";
 }
 
 void RemoveTestSettingsFile() {
-    ::SetFileAttributesA(TestSettingsFile().c_str(), FILE_ATTRIBUTE_NORMAL);
-    ::DeleteFileA(TestSettingsFile().c_str());
+    testsupport::RemoveTree(TestSettingsFile());
 }
 
 std::string TestSettingsBytes() {
-    std::ifstream in(TestSettingsFile(), std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return testsupport::FileBytes(TestSettingsFile(), "");
 }
 
 namespace {
