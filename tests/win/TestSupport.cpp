@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "support/Files.h"
+#include "support/WindowInfo.h"
 
 #include <memory>
 
@@ -45,30 +46,11 @@ std::string TestSettingsBytes() {
     return testsupport::FileBytes(TestSettingsFile(), "");
 }
 
-namespace {
-struct DialogSearch {
-    const char* caption;
-    HWND found = nullptr;
-};
-BOOL CALLBACK FindDialogWindow(HWND hwnd, LPARAM lp) {
-    auto* search = reinterpret_cast<DialogSearch*>(lp);
-    char className[32] = {};
-    ::GetClassNameA(hwnd, className, sizeof(className));
-    if (std::string(className) != "#32770" || !::IsWindowVisible(hwnd))
-        return TRUE;
-    char text[256] = {};
-    ::GetWindowTextA(hwnd, text, sizeof(text));
-    if (search->caption && std::string(text) != search->caption)
-        return TRUE;
-    search->found = hwnd;
-    return FALSE;
-}
-} // namespace
-
 HWND OpenDialogOfThisThread(const char* caption) {
-    DialogSearch search{caption};
-    ::EnumThreadWindows(::GetCurrentThreadId(), &FindDialogWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND w : testsupport::ThreadWindows("#32770"))
+        if (::IsWindowVisible(w) && (!caption || testsupport::TextOf(w) == caption))
+            return w;
+    return nullptr;
 }
 
 bool AnswerOpenDialog(int id) {
