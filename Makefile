@@ -31,6 +31,7 @@ fuzz-build: bootstrap
 	cmake --build build/fuzz -j$(JOBS)
 
 test: build fuzz-build
+	scripts/check-format
 	scripts/run-tests
 
 fuzz: bootstrap fuzz-build

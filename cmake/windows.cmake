@@ -81,9 +81,10 @@ endif()
 if(MOROVIN_HAVE_GTEST)
     set(WINE_TEST_ENV "MOROVIN_EXE=$<TARGET_FILE:Morovin>")
 
-    # What both levels share (tests/support, included as "support/..."): screen shots, the stand-in
-    # windows of other programs, scripts for modal loops, a real mouse drag, test waves, and the driver
-    # of the real program. Built once; it holds no product code.
+    # What both levels share (tests/support, included as "support/..."): scratch folders and file bytes,
+    # window lookup, screen shots, the stand-in windows of other programs, scripts for modal loops, a
+    # real mouse drag, test waves, and the driver of the real program with its tray menu. Built once;
+    # it holds no product code.
     file(GLOB TEST_SUPPORT_SOURCES CONFIGURE_DEPENDS tests/support/*.cpp)
     add_library(test_support STATIC ${TEST_SUPPORT_SOURCES})
     target_include_directories(test_support PUBLIC ${PROJECT_SOURCE_DIR}/tests)

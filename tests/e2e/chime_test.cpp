@@ -10,7 +10,6 @@
 
 #include <mmsystem.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -20,97 +19,14 @@ namespace {
 
 const char* const kFakeTimeLibrary = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1";
 
-// The program in `folder`, started with its local clock set to `fakeTime` ("2026-01-05
-// 07:04:58", running on from there) and the given extra Unix environment.
-class FakeTimeClock {
-public:
-    FakeTimeClock(const ClockFolder& folder, const std::string& fakeTime, std::vector<std::string> env = {})
-        : folder_(folder) {
-        env.push_back(std::string("LD_PRELOAD=") + kFakeTimeLibrary);
-        env.push_back("FAKETIME=@" + fakeTime);
-        env.push_back("FAKETIME_DONT_FAKE_MONOTONIC=1"); // Wine's timers keep the server's pace
-        auto replaced = [&](const std::string& entry) {
-            for (const std::string& e : env)
-                if (entry.substr(0, entry.find('=') + 1) == e.substr(0, e.find('=') + 1))
-                    return true;
-            return false;
-        };
-        LPCH current = ::GetEnvironmentStringsA();
-        std::string block;
-        for (const char* p = current; *p; p += std::strlen(p) + 1)
-            if (!replaced(p))
-                block.append(p).push_back('\0');
-        ::FreeEnvironmentStringsA(current);
-        for (const std::string& e : env)
-            block.append(e).push_back('\0');
-        block.push_back('\0');
-
-        STARTUPINFOA si{};
-        si.cb = sizeof(si);
-        PROCESS_INFORMATION pi{};
-        std::string command = "/bin/sh -c \"exec /usr/bin/wine '" + folder.ExePath() + "'\"";
-        if (!::CreateProcessA("Z:\\bin\\sh", command.data(), nullptr, nullptr, FALSE, 0, block.data(),
-                              folder.Path().c_str(), &si, &pi))
-            return;
-        // A Unix child has no process handle: find the program by its window and our folder.
-        WaitUntil([&] { return (window_ = FindClock()) != nullptr; }, 15000);
-        if (!window_)
-            return;
-        DWORD pid = 0;
-        ::GetWindowThreadProcessId(window_, &pid);
-        pid_ = pid;
-        process_ =
-            ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE, pid);
-    }
-    ~FakeTimeClock() {
-        if (process_) {
-            if (Running()) {
-                ::TerminateProcess(process_, 99);
-                ::WaitForSingleObject(process_, 5000);
-            }
-            ::CloseHandle(process_);
-        }
-    }
-    FakeTimeClock(const FakeTimeClock&) = delete;
-    FakeTimeClock& operator=(const FakeTimeClock&) = delete;
-
-    HWND Window() const { return window_; }
-    DWORD Id() const { return pid_; }
-    bool Running() const { return process_ && ::WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
-    DWORD ExitCode() const {
-        DWORD code = 0;
-        ::GetExitCodeProcess(process_, &code);
-        return code;
-    }
-    bool Quit() {
-        ::PostMessageA(window_, WM_CLOSE, 0, 0);
-        return process_ && ::WaitForSingleObject(process_, 15000) == WAIT_OBJECT_0;
-    }
-
-private:
-    HWND FindClock() const {
-        for (HWND w = ::FindWindowExA(nullptr, nullptr, "TWobToke", nullptr); w;
-             w = ::FindWindowExA(nullptr, w, "TWobToke", nullptr)) {
-            DWORD pid = 0;
-            ::GetWindowThreadProcessId(w, &pid);
-            HANDLE p = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
-            char image[MAX_PATH] = {};
-            DWORD size = MAX_PATH;
-            const bool ours = p && ::QueryFullProcessImageNameA(p, 0, image, &size) &&
-                              ::lstrcmpiA(image, folder_.ExePath().c_str()) == 0;
-            if (p)
-                ::CloseHandle(p);
-            if (ours)
-                return w;
-        }
-        return nullptr;
-    }
-
-    const ClockFolder& folder_;
-    HWND window_ = nullptr;
-    DWORD pid_ = 0;
-    HANDLE process_ = nullptr;
-};
+// Starts the program of `clock` with its local clock set to `fakeTime` ("2026-01-05 07:04:58",
+// running on from there) and the given extra Unix environment; its clock window, null if none came.
+HWND StartAtFakeTime(ClockProcess& clock, const std::string& fakeTime, std::vector<std::string> env = {}) {
+    env.push_back(std::string("LD_PRELOAD=") + kFakeTimeLibrary);
+    env.push_back("FAKETIME=@" + fakeTime);
+    env.push_back("FAKETIME_DONT_FAKE_MONOTONIC=1"); // Wine's timers keep the server's pace
+    return clock.StartThroughShell(env);
+}
 
 bool FakeTimeAvailable() {
     return ::GetFileAttributesA(WindowsPathOf(kFakeTimeLibrary).c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -134,8 +50,9 @@ TEST_P(AlarmEndToEnd, AlarmSetInTheSettingsFileFiresItsBoxWhileTheClockTicks) {
         GTEST_SKIP() << "libfaketime is not installed";
     ClockFolder folder;
     folder.WriteIni(kAlarmIni);
-    FakeTimeClock clock(folder, "2026-01-05 07:04:58", {std::string("LC_ALL=") + GetParam()});
-    ASSERT_NE(clock.Window(), nullptr);
+    ClockProcess clock(folder);
+    HWND hwnd = StartAtFakeTime(clock, "2026-01-05 07:04:58", {std::string("LC_ALL=") + GetParam()});
+    ASSERT_NE(hwnd, nullptr);
 
     // Under a locale of another code page the Shift-JIS texts come out garbled, so the box is
     // found as the process's one dialog window; its texts are checked under the Japanese locale.
@@ -152,15 +69,15 @@ TEST_P(AlarmEndToEnd, AlarmSetInTheSettingsFileFiresItsBoxWhileTheClockTicks) {
     const RECT r = WindowRectOf(box);
     EXPECT_NEAR((r.left + r.right) / 2, ::GetSystemMetrics(SM_CXSCREEN) / 2, 1);
     EXPECT_NEAR((r.top + r.bottom) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2, 1);
-    EXPECT_FALSE(::IsWindowEnabled(clock.Window())) << "the box is not modal";
-    EXPECT_TRUE(FaceChanges(clock.Window())) << "the clock stopped under the box";
+    EXPECT_FALSE(::IsWindowEnabled(hwnd)) << "the box is not modal";
+    EXPECT_TRUE(FaceChanges(hwnd)) << "the clock stopped under the box";
 
     PressButton(box);
     EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(box); }, 5000));
-    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(clock.Window()) != FALSE; }, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(hwnd) != FALSE; }, 5000));
     ::Sleep(1200);
     EXPECT_EQ(VisibleDialogOf(clock.Id()), nullptr) << "the alarm came again";
-    EXPECT_TRUE(clock.Quit());
+    EXPECT_TRUE(clock.Quit(15000));
 }
 
 TEST(AlarmBoxEndToEnd, ClosingTheClockUnderAnOpenAlarmBoxEndsTheProgram) {
@@ -168,11 +85,12 @@ TEST(AlarmBoxEndToEnd, ClosingTheClockUnderAnOpenAlarmBoxEndsTheProgram) {
         GTEST_SKIP() << "libfaketime is not installed";
     ClockFolder folder;
     folder.WriteIni(kAlarmIni);
-    FakeTimeClock clock(folder, "2026-01-05 07:04:58");
-    ASSERT_NE(clock.Window(), nullptr);
+    ClockProcess clock(folder);
+    HWND hwnd = StartAtFakeTime(clock, "2026-01-05 07:04:58");
+    ASSERT_NE(hwnd, nullptr);
     HWND box = WaitForMessageBox(clock.Id(), "情報", 8000);
     ASSERT_NE(box, nullptr);
-    EXPECT_TRUE(clock.Quit()); // as at the end of the session
+    EXPECT_TRUE(clock.Quit(15000)); // as at the end of the session
     EXPECT_EQ(clock.ExitCode(), 0u);
     EXPECT_NE(folder.ReadIni().find("Minutes=05"), std::string::npos);
 }
@@ -192,13 +110,14 @@ TEST(SignalEndToEnd, HalfHourSignalPlaysTheWaveFileToTheSoundDevice) {
     wave::WriteBytes(wavePath, wave::FileBytes(22050, 11025));
     folder.WriteIni("[Prop]\r\nJihou=1\r\nTime30=1\r\nTime60=0\r\n[Timer]\r\nON/OFF=0\r\nSound=" + wavePath +
                     "\r\n");
-    FakeTimeClock clock(folder, "2026-01-05 07:29:58");
-    ASSERT_NE(clock.Window(), nullptr);
+    ClockProcess clock(folder);
+    HWND hwnd = StartAtFakeTime(clock, "2026-01-05 07:29:58");
+    ASSERT_NE(hwnd, nullptr);
     const std::string data = wave::SampleBytes(11025);
     EXPECT_TRUE(sink.WaitFor([&](const std::string& s) { return s == data; }, 8000))
         << sink.Since().size() << " bytes heard";
     EXPECT_TRUE(WindowsOf(clock.Id(), "#32770").empty());
-    EXPECT_TRUE(clock.Quit());
+    EXPECT_TRUE(clock.Quit(15000));
 }
 
 TEST(SignalEndToEnd, MissingWaveFileIsReportedAndTheClockGoesOn) {
@@ -207,8 +126,9 @@ TEST(SignalEndToEnd, MissingWaveFileIsReportedAndTheClockGoesOn) {
     ClockFolder folder;
     folder.WriteIni("[Prop]\r\nJihou=1\r\nTime30=0\r\nTime60=1\r\n[Timer]\r\nON/OFF=0\r\nSound=" +
                     folder.Path() + "\\no-such-file.wav\r\n");
-    FakeTimeClock clock(folder, "2026-01-05 07:59:58");
-    ASSERT_NE(clock.Window(), nullptr);
+    ClockProcess clock(folder);
+    HWND hwnd = StartAtFakeTime(clock, "2026-01-05 07:59:58");
+    ASSERT_NE(hwnd, nullptr);
 
     HWND box = WaitForMessageBox(clock.Id(), "Morovin", 8000);
     ASSERT_NE(box, nullptr);
@@ -218,14 +138,14 @@ TEST(SignalEndToEnd, MissingWaveFileIsReportedAndTheClockGoesOn) {
     if (static_cast<unsigned char>(expected.back()) > '.')
         expected += ".";
     EXPECT_EQ(MessageBoxText(box), expected);
-    EXPECT_TRUE(FaceChanges(clock.Window())) << "the clock stopped under the error report";
+    EXPECT_TRUE(FaceChanges(hwnd)) << "the clock stopped under the error report";
 
     PressButton(box);
     EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(box); }, 5000));
     EXPECT_EQ(WaitForMessageBox(clock.Id(), "Morovin", 1500), nullptr) << "the error came again";
     EXPECT_TRUE(clock.Running());
-    EXPECT_TRUE(FaceChanges(clock.Window()));
-    EXPECT_TRUE(clock.Quit());
+    EXPECT_TRUE(FaceChanges(hwnd));
+    EXPECT_TRUE(clock.Quit(15000));
 }
 
 } // namespace

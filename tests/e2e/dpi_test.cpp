@@ -14,9 +14,7 @@ std::pair<SIZE, bool> StartAndQuit() {
     ClockFolder folder;
     ClockProcess clock(folder);
     HWND hwnd = clock.StartAndWaitForWindow();
-    EXPECT_TRUE(hwnd &&
-                WaitUntil([&] { return WindowRectOf(hwnd).bottom - WindowRectOf(hwnd).top != 204; }, 5000))
-        << "waited for the clock's first layout";
+    EXPECT_TRUE(hwnd && WaitForFirstLayout(hwnd)) << "waited for the clock's first layout";
     const RECT r = WindowRectOf(hwnd);
     const bool icon = TrayIconPresent(hwnd);
     EXPECT_TRUE(clock.Quit());

@@ -2,10 +2,9 @@
 // on the real program from outside as the shell and the user would.
 #include "support/ClockProcess.h"
 #include "support/Drag.h"
+#include "support/TestWindows.h"
 
 #include <gtest/gtest.h>
-
-#include <shellapi.h>
 
 #include <string>
 
@@ -13,33 +12,9 @@ using namespace testsupport;
 
 namespace {
 
-// Starts the clock and waits for its first layout (the design size gives way to the texts).
-HWND StartClock(ClockProcess& clock) {
-    HWND hwnd = clock.StartAndWaitForWindow();
-    if (!hwnd)
-        return nullptr;
-    WaitUntil([&] { return WindowRectOf(hwnd).bottom - WindowRectOf(hwnd).top != 204; }, 5000);
-    return hwnd;
-}
-
-// What the shell does on a right click on the icon: the pointer is already there.
-HWND OpenTrayMenu(const ClockProcess& clock, HWND hwnd, POINT pointer) {
-    ::SetCursorPos(pointer.x, pointer.y);
-    ::PostMessageA(hwnd, kTrayIconMessage, 1, WM_RBUTTONDOWN);
-    HWND menu = nullptr;
-    WaitUntil([&] { return (menu = VisibleMenuOf(clock.Id())) != nullptr; }, 5000);
-    return menu;
-}
-
 // What the program guarantees once a modal box is up: it is shown and the clock takes no input.
 bool WaitForModalBox(HWND clock, HWND box) {
     return WaitUntil([&] { return ::IsWindowVisible(box) && !::IsWindowEnabled(clock); }, 5000);
-}
-
-void ChooseItem(HWND menu, MenuKey item) {
-    for (int i = 0; i < item; ++i)
-        ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-    ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
 }
 
 // True when the clock answers a message within `ms`: it is neither hung nor inside a menu.
@@ -48,35 +23,10 @@ bool Responsive(HWND hwnd, int ms = 3000) {
     return ::SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, ms, &result) != 0;
 }
 
-// A plain visible window of the test process, to hold the foreground.
-class ForegroundHolder {
-public:
-    ForegroundHolder() {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = ::DefWindowProcA;
-        wc.hInstance = ::GetModuleHandleA(nullptr);
-        wc.lpszClassName = "MenuTestHolder";
-        ::RegisterClassA(&wc);
-        hwnd_ = ::CreateWindowExA(0, "MenuTestHolder", "holder", WS_POPUP | WS_VISIBLE, 600, 500, 80, 60,
-                                  nullptr, nullptr, wc.hInstance, nullptr);
-    }
-    ~ForegroundHolder() { ::DestroyWindow(hwnd_); }
-    ForegroundHolder(const ForegroundHolder&) = delete;
-    ForegroundHolder& operator=(const ForegroundHolder&) = delete;
-    HWND Handle() const { return hwnd_; }
-    bool TakeForeground() const {
-        ::SetForegroundWindow(hwnd_);
-        return WaitUntil([&] { return ::GetForegroundWindow() == hwnd_; }, 2000);
-    }
-
-private:
-    HWND hwnd_ = nullptr;
-};
-
 TEST(Menu, TrayRightButtonOpensTheMenuAtThePointerAndEscapeClosesIt) {
     ClockFolder folder;
     ClockProcess clock(folder);
-    HWND hwnd = StartClock(clock);
+    HWND hwnd = clock.StartAndWaitForLayout();
     ASSERT_NE(hwnd, nullptr);
 
     HWND menu = OpenTrayMenu(clock, hwnd, POINT{400, 300});
@@ -102,7 +52,7 @@ TEST(Menu, TrayRightButtonOpensTheMenuAtThePointerAndEscapeClosesIt) {
 TEST(Menu, RightClickOnTheClockOpensTheMenuWhereTheButtonIsReleased) {
     ClockFolder folder;
     ClockProcess clock(folder);
-    HWND hwnd = StartClock(clock);
+    HWND hwnd = clock.StartAndWaitForLayout();
     ASSERT_NE(hwnd, nullptr);
     const RECT r = WindowRectOf(hwnd);
     const POINT at{r.right - 12, (r.top + r.bottom) / 2}; // on the time label
@@ -129,9 +79,9 @@ TEST(Menu, RightClickOnTheClockOpensTheMenuWhereTheButtonIsReleased) {
 TEST(Menu, TrayLeftButtonBringsTheClockForwardWithoutMenuAndOtherCallbacksDoNothing) {
     ClockFolder folder;
     ClockProcess clock(folder);
-    HWND hwnd = StartClock(clock);
+    HWND hwnd = clock.StartAndWaitForLayout();
     ASSERT_NE(hwnd, nullptr);
-    ForegroundHolder holder;
+    ColourWindow holder(RECT{600, 500, 680, 560}, RGB(128, 128, 128)); // holds the foreground
     ASSERT_TRUE(holder.TakeForeground());
 
     // Sent, not posted: a callback that opened a menu would not return before the timeout.
@@ -158,36 +108,32 @@ TEST(Menu, TrayLeftButtonBringsTheClockForwardWithoutMenuAndOtherCallbacksDoNoth
 TEST(Menu, QuitItemSavesTheSettingsRemovesTheIconAndEndsTheProcess) {
     ClockFolder folder;
     ClockProcess clock(folder);
-    HWND hwnd = StartClock(clock);
+    HWND hwnd = clock.StartAndWaitForLayout();
     ASSERT_NE(hwnd, nullptr);
     // The icon is there while the clock runs (the shell answers a change to it).
-    NOTIFYICONDATAA icon{};
-    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    icon.hWnd = hwnd;
-    icon.uID = 1;
-    EXPECT_TRUE(::Shell_NotifyIconA(NIM_MODIFY, &icon));
+    EXPECT_TRUE(TrayIconPresent(hwnd));
     ASSERT_FALSE(folder.IniExists());
 
     HWND menu = OpenTrayMenu(clock, hwnd, POINT{300, 300});
     ASSERT_NE(menu, nullptr) << "waited for the tray menu to open";
-    ChooseItem(menu, kQuit);
+    ChooseMenuItem(menu, kQuit);
     ASSERT_TRUE(clock.WaitForExit(10000));
     EXPECT_EQ(clock.ExitCode(), 0u);
     const std::string ini = folder.ReadIni();
     EXPECT_NE(ini.find("[Form]\r\nLeft=198\r\n"), std::string::npos) << ini;
     EXPECT_NE(ini.find("[Timer]"), std::string::npos);
-    EXPECT_FALSE(::Shell_NotifyIconA(NIM_MODIFY, &icon));
+    EXPECT_FALSE(TrayIconPresent(hwnd));
 }
 
 TEST(Menu, QuitFromTheTrayMenuWhileTheAboutBoxIsOpenEndsThroughTheClosePath) {
     ClockFolder folder;
     ClockProcess clock(folder);
-    HWND hwnd = StartClock(clock);
+    HWND hwnd = clock.StartAndWaitForLayout();
     ASSERT_NE(hwnd, nullptr);
 
     HWND menu = OpenTrayMenu(clock, hwnd, POINT{300, 300});
     ASSERT_NE(menu, nullptr) << "waited for the tray menu to open";
-    ChooseItem(menu, kVersion);
+    ChooseMenuItem(menu, kVersion);
     HWND about = clock.WaitForWindow("TAboutBox", 5000);
     ASSERT_NE(about, nullptr) << "waited for the About box";
     ASSERT_TRUE(WaitForModalBox(hwnd, about)) << "waited for the About box to show with the clock disabled";
@@ -195,7 +141,7 @@ TEST(Menu, QuitFromTheTrayMenuWhileTheAboutBoxIsOpenEndsThroughTheClosePath) {
     // The icon still answers: its menu opens over the modal box, and quitting works.
     menu = OpenTrayMenu(clock, hwnd, POINT{320, 200});
     ASSERT_NE(menu, nullptr) << "waited for the tray menu over the open About box";
-    ChooseItem(menu, kQuit);
+    ChooseMenuItem(menu, kQuit);
     ASSERT_TRUE(clock.WaitForExit(10000)) << "the program did not end";
     EXPECT_EQ(clock.ExitCode(), 0u) << "not the normal end of the message loop";
     EXPECT_NE(folder.ReadIni().find("[Form]"), std::string::npos) << "the close path did not save";
@@ -204,18 +150,18 @@ TEST(Menu, QuitFromTheTrayMenuWhileTheAboutBoxIsOpenEndsThroughTheClosePath) {
 TEST(Menu, VersionItemChosenAgainWhileItsBoxIsOpenKeepsOneBox) {
     ClockFolder folder;
     ClockProcess clock(folder);
-    HWND hwnd = StartClock(clock);
+    HWND hwnd = clock.StartAndWaitForLayout();
     ASSERT_NE(hwnd, nullptr);
     HWND menu = OpenTrayMenu(clock, hwnd, POINT{300, 300});
     ASSERT_NE(menu, nullptr) << "waited for the tray menu to open";
-    ChooseItem(menu, kVersion);
+    ChooseMenuItem(menu, kVersion);
     HWND about = clock.WaitForWindow("TAboutBox", 5000);
     ASSERT_NE(about, nullptr) << "waited for the About box";
     ASSERT_TRUE(WaitForModalBox(hwnd, about)) << "waited for the About box to show with the clock disabled";
 
     menu = OpenTrayMenu(clock, hwnd, POINT{300, 300});
     ASSERT_NE(menu, nullptr) << "waited for the tray menu over the open About box";
-    ChooseItem(menu, kVersion);
+    ChooseMenuItem(menu, kVersion);
     EXPECT_TRUE(WaitUntil([&] { return VisibleMenuOf(clock.Id()) == nullptr; }, 3000))
         << "waited for the menu to close";
     // Answering a message means the command has run: a second box would exist by now.
@@ -233,14 +179,14 @@ TEST(Menu, VersionItemChosenAgainWhileItsBoxIsOpenKeepsOneBox) {
 TEST(Menu, DisplaySettingsAndHelpItemsLeaveTheClockRunning) {
     ClockFolder folder;
     ClockProcess clock(folder);
-    HWND hwnd = StartClock(clock);
+    HWND hwnd = clock.StartAndWaitForLayout();
     ASSERT_NE(hwnd, nullptr);
 
     // No help file lies beside this copy: a box says which page is missing where, and the clock
     // answers while it is up and takes input again once it is closed.
     HWND menu = OpenTrayMenu(clock, hwnd, POINT{300, 300});
     ASSERT_NE(menu, nullptr) << "waited for the tray menu to open";
-    ChooseItem(menu, kHelp);
+    ChooseMenuItem(menu, kHelp);
     HWND box = WaitForMessageBox(clock.Id(), "Morovin", 5000);
     ASSERT_NE(box, nullptr) << "waited for the box about the missing help page";
     EXPECT_NE(MessageBoxText(box).find("\n" + folder.Path() + "\\\n"), std::string::npos)
@@ -252,7 +198,7 @@ TEST(Menu, DisplaySettingsAndHelpItemsLeaveTheClockRunning) {
 
     menu = OpenTrayMenu(clock, hwnd, POINT{300, 300});
     ASSERT_NE(menu, nullptr) << "waited for the tray menu to open";
-    ChooseItem(menu, kDisplay);
+    ChooseMenuItem(menu, kDisplay);
     EXPECT_TRUE(WaitUntil([&] { return VisibleMenuOf(clock.Id()) == nullptr; }, 3000));
     EXPECT_TRUE(Responsive(hwnd));
 
@@ -265,7 +211,7 @@ TEST(Menu, LeftDragOnAnyLabelMovesTheClockOnlyWhenMovable) {
         ClockFolder folder;
         folder.WriteIni("[Prop]\r\nMove=0\r\n");
         ClockProcess clock(folder);
-        HWND hwnd = StartClock(clock);
+        HWND hwnd = clock.StartAndWaitForLayout();
         ASSERT_NE(hwnd, nullptr);
         const RECT before = WindowRectOf(hwnd);
         const POINT moved =
@@ -280,7 +226,7 @@ TEST(Menu, LeftDragOnAnyLabelMovesTheClockOnlyWhenMovable) {
     }
     ClockFolder folder;
     ClockProcess clock(folder);
-    HWND hwnd = StartClock(clock);
+    HWND hwnd = clock.StartAndWaitForLayout();
     ASSERT_NE(hwnd, nullptr);
     const RECT start = WindowRectOf(hwnd);
     // On the date label (the left end), then on the time label (the right end).

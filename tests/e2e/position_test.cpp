@@ -15,8 +15,7 @@ TEST(Position, LowerRightFromTheMenuPutsTheClockInTheCornerAndQuittingSavesIt) {
     HWND hwnd = clock.StartAndWaitForWindow();
     ASSERT_NE(hwnd, nullptr);
     // The first layout gives the window its size; the corner depends on it.
-    ASSERT_TRUE(WaitUntil([&] { return WindowRectOf(hwnd).bottom - WindowRectOf(hwnd).top != 204; }, 5000))
-        << "waited for the clock's first layout";
+    ASSERT_TRUE(WaitForFirstLayout(hwnd)) << "waited for the clock's first layout";
 
     HWND dialog = OpenDialogFromTrayMenu(clock, hwnd, kPosition, "TPosForm");
     ASSERT_NE(dialog, nullptr) << "waited for the Position dialog";

@@ -28,15 +28,9 @@ std::string Settings(int left, int top, bool wallpaper, bool seconds) {
 
 // Starts the clock and waits until it stands at its place in its own size.
 HWND StartClock(ClockProcess& clock, int left) {
-    HWND hwnd = clock.StartAndWaitForWindow();
-    if (!hwnd)
-        return nullptr;
-    WaitUntil(
-        [&] {
-            const RECT r = WindowRectOf(hwnd);
-            return ::IsWindowVisible(hwnd) && r.left == left && r.bottom - r.top != 204;
-        },
-        5000);
+    HWND hwnd = clock.StartAndWaitForLayout();
+    if (hwnd)
+        WaitUntil([&] { return ::IsWindowVisible(hwnd) && WindowRectOf(hwnd).left == left; }, 5000);
     return hwnd;
 }
 
@@ -202,27 +196,6 @@ TEST(SeeThrough, AfterARealDragTheClockShowsWhatLiesBeneathItsNewPlace) {
     EXPECT_TRUE(clock.Quit());
 }
 
-HWND OpenAboutBox(const ClockProcess& clock, HWND hwnd) {
-    // Two tries: under Wine the menu can show before its loop takes keys.
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        ::SetCursorPos(100, 600);
-        ::PostMessageA(hwnd, kTrayIconMessage, 1, WM_RBUTTONDOWN);
-        HWND menu = nullptr;
-        if (!WaitUntil([&] { return (menu = VisibleMenuOf(clock.Id())) != nullptr; }, 5000))
-            continue;
-        ::Sleep(150);
-        for (int i = 0; i < 6; ++i) // the version item
-            ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-        ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-        HWND about = clock.WaitForWindow("TAboutBox", 5000);
-        if (about && WaitUntil([&] { return ::IsWindowVisible(about) != FALSE; }, 3000))
-            return about;
-        if (HWND stale = VisibleMenuOf(clock.Id()))
-            ::PostMessageA(stale, WM_KEYDOWN, VK_ESCAPE, 0);
-    }
-    return nullptr;
-}
-
 TEST(SeeThrough, AfterTheAboutBoxClosesTheClockShowsWhatIsBeneathItAtOnce) {
     // The About box stands in the middle of the screen; the clock lies under it, in screen mode,
     // without seconds, so no tick repaints it.
@@ -237,7 +210,7 @@ TEST(SeeThrough, AfterTheAboutBoxClosesTheClockShowsWhatIsBeneathItAtOnce) {
     const RECT c = WindowRectOf(hwnd);
     ASSERT_TRUE(WaitUntil([&] { return ScreenShot(c).CountNear(kGreen) > Area(c) / 3; }, 3000));
 
-    HWND about = OpenAboutBox(clock, hwnd);
+    HWND about = OpenDialogFromTrayMenu(clock, hwnd, kVersion, "TAboutBox", POINT{100, 600});
     ASSERT_NE(about, nullptr);
     RECT covered{};
     const RECT a = WindowRectOf(about);

@@ -42,7 +42,7 @@ TEST(Startup, WindowIsShrinkWrappedAroundOneLineOfText) {
     HWND hwnd = clock.StartAndWaitForWindow();
     ASSERT_NE(hwnd, nullptr);
     // The design size (250 x 204) gives way to the three labels side by side at the first layout.
-    ASSERT_TRUE(WaitUntil([&] { return WindowRectOf(hwnd).bottom - WindowRectOf(hwnd).top != 204; }, 5000));
+    ASSERT_TRUE(WaitForFirstLayout(hwnd));
     const RECT r = WindowRectOf(hwnd);
     const int height = r.bottom - r.top;
     const int width = r.right - r.left;

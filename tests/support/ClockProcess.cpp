@@ -6,8 +6,6 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 namespace testsupport {
@@ -21,41 +19,8 @@ std::string ProgramUnderTest() {
 }
 
 ClockFolder::ClockFolder() {
-    char temp[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, temp);
-    static int serial = 0;
-    for (;;) {
-        path_ = std::string(temp) + "morovin-e2e-" + std::to_string(::GetCurrentProcessId()) + "-" +
-                std::to_string(++serial);
-        if (::CreateDirectoryA(path_.c_str(), nullptr))
-            break;
-        if (::GetLastError() != ERROR_ALREADY_EXISTS)
-            throw std::runtime_error("cannot create " + path_);
-    }
     if (!::CopyFileA(ProgramUnderTest().c_str(), ExePath().c_str(), FALSE))
         throw std::runtime_error("cannot copy " + ProgramUnderTest());
-}
-
-ClockFolder::~ClockFolder() {
-    WIN32_FIND_DATAA fd;
-    HANDLE find = ::FindFirstFileA((path_ + "\\*").c_str(), &fd);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = fd.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            const std::string file = path_ + "\\" + name;
-            ::SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-            ::DeleteFileA(file.c_str());
-        } while (::FindNextFileA(find, &fd));
-        ::FindClose(find);
-    }
-    ::RemoveDirectoryA(path_.c_str());
-}
-
-void ClockFolder::WriteIni(const std::string& bytes) const {
-    std::ofstream out(IniPath(), std::ios::binary | std::ios::trunc);
-    out << bytes;
 }
 
 std::string ClockFolder::WriteReadOnlyIni() const {
@@ -63,13 +28,6 @@ std::string ClockFolder::WriteReadOnlyIni() const {
     WriteIni(bytes);
     ::SetFileAttributesA(IniPath().c_str(), FILE_ATTRIBUTE_READONLY);
     return bytes;
-}
-
-std::string ClockFolder::ReadIni() const {
-    std::ifstream in(IniPath(), std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 bool ClockFolder::IniExists() const {
@@ -85,21 +43,32 @@ ClockProcess::~ClockProcess() {
             ::WaitForSingleObject(pi_.hProcess, 5000);
         }
         ::CloseHandle(pi_.hProcess);
-        ::CloseHandle(pi_.hThread);
     }
+    if (pi_.hThread)
+        ::CloseHandle(pi_.hThread);
+}
+
+std::string EnvironmentBlock(const std::vector<std::string>& extra) {
+    auto replaced = [&](const std::string& entry) {
+        for (const std::string& e : extra)
+            if (entry.substr(0, entry.find('=') + 1) == e.substr(0, e.find('=') + 1))
+                return true;
+        return false;
+    };
+    std::string block;
+    LPCH env = ::GetEnvironmentStringsA();
+    for (const char* p = env; *p; p += std::strlen(p) + 1)
+        if (!replaced(p))
+            block.append(p).push_back('\0');
+    ::FreeEnvironmentStringsA(env);
+    for (const std::string& e : extra)
+        block.append(e).push_back('\0');
+    block.push_back('\0');
+    return block;
 }
 
 void ClockProcess::Start(const std::vector<std::string>& extraEnv) {
-    std::string block;
-    if (!extraEnv.empty()) {
-        LPCH env = ::GetEnvironmentStringsA();
-        for (const char* p = env; *p; p += std::strlen(p) + 1)
-            block.append(p).push_back('\0');
-        ::FreeEnvironmentStringsA(env);
-        for (const std::string& e : extraEnv)
-            block.append(e).push_back('\0');
-        block.push_back('\0');
-    }
+    std::string block = extraEnv.empty() ? std::string() : EnvironmentBlock(extraEnv);
     STARTUPINFOA si{};
     si.cb = sizeof(si);
     std::string command = "\"" + folder_.ExePath() + "\"";
@@ -108,6 +77,45 @@ void ClockProcess::Start(const std::vector<std::string>& extraEnv) {
         throw std::runtime_error("cannot start " + folder_.ExePath() + " (error " +
                                  std::to_string(::GetLastError()) + ")");
     ::WaitForInputIdle(pi_.hProcess, 10000);
+}
+
+HWND ClockProcess::StartThroughShell(const std::vector<std::string>& extraEnv, int ms) {
+    std::string block = EnvironmentBlock(extraEnv);
+    STARTUPINFOA si{};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION shell{};
+    std::string command = "/bin/sh -c \"exec /usr/bin/wine '" + folder_.ExePath() + "'\"";
+    if (!::CreateProcessA("Z:\\bin\\sh", command.data(), nullptr, nullptr, FALSE, 0, block.data(),
+                          folder_.Path().c_str(), &si, &shell))
+        return nullptr;
+    // The clock window of a process whose program is our copy.
+    auto ours = [&](HWND w) {
+        DWORD pid = 0;
+        ::GetWindowThreadProcessId(w, &pid);
+        HANDLE p = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+        char image[MAX_PATH] = {};
+        DWORD size = MAX_PATH;
+        const bool match = p && ::QueryFullProcessImageNameA(p, 0, image, &size) &&
+                           ::lstrcmpiA(image, folder_.ExePath().c_str()) == 0;
+        if (p)
+            ::CloseHandle(p);
+        return match;
+    };
+    HWND window = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND w : WindowsOf(kAnyProcess, "TWobToke"))
+                if (ours(w))
+                    return (window = w) != nullptr;
+            return false;
+        },
+        ms);
+    if (!window)
+        return nullptr;
+    ::GetWindowThreadProcessId(window, &pi_.dwProcessId);
+    pi_.hProcess = ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE,
+                                 pi_.dwProcessId);
+    return window;
 }
 
 HWND ClockProcess::WaitForWindow(const char* className, int ms) const {
@@ -120,6 +128,13 @@ HWND ClockProcess::WaitForWindow(const char* className, int ms) const {
         },
         ms);
     return found;
+}
+
+HWND ClockProcess::StartAndWaitForLayout() {
+    HWND hwnd = StartAndWaitForWindow();
+    if (hwnd)
+        WaitForFirstLayout(hwnd);
+    return hwnd;
 }
 
 bool ClockProcess::Quit(int ms) {
@@ -142,6 +157,10 @@ DWORD ClockProcess::ExitCode() const {
     return code;
 }
 
+bool WaitForFirstLayout(HWND clock, int ms) {
+    return WaitUntil([&] { return WindowRectOf(clock).bottom - WindowRectOf(clock).top != 204; }, ms);
+}
+
 bool TrayIconPresent(HWND clock) {
     NOTIFYICONDATAA icon{};
     icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
@@ -161,28 +180,6 @@ bool WaitUntil(const std::function<bool()>& condition, int ms) {
     }
 }
 
-namespace {
-struct EnumState {
-    DWORD pid;
-    const char* className;
-    std::vector<HWND> found;
-};
-BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lp) {
-    auto* s = reinterpret_cast<EnumState*>(lp);
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == s->pid && (!s->className || ClassOf(hwnd) == s->className))
-        s->found.push_back(hwnd);
-    return TRUE;
-}
-} // namespace
-
-std::vector<HWND> WindowsOf(DWORD processId, const char* className) {
-    EnumState state{processId, className, {}};
-    ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&state));
-    return state.found;
-}
-
 HWND WaitForMessageBox(DWORD processId, const std::string& caption, int ms) {
     HWND found = nullptr;
     WaitUntil(
@@ -195,18 +192,6 @@ HWND WaitForMessageBox(DWORD processId, const std::string& caption, int ms) {
         ms);
     return found;
 }
-
-namespace {
-BOOL CALLBACK CollectChild(HWND hwnd, LPARAM lp) {
-    reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
-    return TRUE;
-}
-std::vector<HWND> ChildrenOf(HWND parent) {
-    std::vector<HWND> children;
-    ::EnumChildWindows(parent, &CollectChild, reinterpret_cast<LPARAM>(&children));
-    return children;
-}
-} // namespace
 
 std::string MessageBoxText(HWND box) {
     // The static control that holds the message (the icon is a static without text).
@@ -237,15 +222,6 @@ std::string IniValue(const std::string& ini, const std::string& key) {
     return ini.substr(start, ini.find_first_of("\r\n", start) - start);
 }
 
-namespace {
-HWND VisibleOf(DWORD processId, const char* className) {
-    for (HWND h : WindowsOf(processId, className))
-        if (::IsWindowVisible(h))
-            return h;
-    return nullptr;
-}
-} // namespace
-
 void ExpectNoTaskbarButton(DWORD pid) {
     for (HWND w : WindowsOf(pid)) {
         if (!::IsWindowVisible(w))
@@ -260,24 +236,16 @@ void ExpectNoTaskbarButton(DWORD pid) {
     }
 }
 
-std::vector<HWND> ChildrenOf(HWND parent, const char* className) {
-    std::vector<HWND> children;
-    for (HWND h = ::FindWindowExA(parent, nullptr, className, nullptr); h;
-         h = ::FindWindowExA(parent, h, className, nullptr))
-        children.push_back(h);
-    return children;
-}
-
 std::vector<HWND> PagesOf(HWND dialog) {
     return ChildrenOf(dialog, "TTabSheet");
 }
 
 HWND VisibleDialogOf(DWORD processId) {
-    return VisibleOf(processId, "#32770");
+    return FirstVisible(WindowsOf(processId, "#32770"));
 }
 
 HWND VisibleMenuOf(DWORD processId) {
-    return VisibleOf(processId, "#32768");
+    return FirstVisible(WindowsOf(processId, "#32768"));
 }
 
 bool AnswerPicker(DWORD processId, HWND button, int answer, const std::function<void(HWND)>& fill) {
@@ -291,20 +259,33 @@ bool AnswerPicker(DWORD processId, HWND button, int answer, const std::function<
     return WaitUntil([&] { return !::IsWindow(picker) || !::IsWindowVisible(picker); }, 5000);
 }
 
-HWND OpenDialogFromTrayMenu(const ClockProcess& clock, HWND hwnd, MenuKey item, const char* dialogClass) {
-    // Two tries: under Wine the menu can show before its loop takes keys.
+HWND OpenTrayMenu(const ClockProcess& clock, HWND hwnd, POINT pointer) {
+    ::SetCursorPos(pointer.x, pointer.y);
+    ::PostMessageA(hwnd, kTrayIconMessage, 1, WM_RBUTTONDOWN); // the tray icon's right click
+    HWND menu = nullptr;
+    if (!WaitUntil([&] { return (menu = VisibleMenuOf(clock.Id())) != nullptr; }, 5000))
+        return nullptr;
+    ::Sleep(150); // under Wine the menu can show before its loop takes keys
+    return menu;
+}
+
+void ChooseMenuItem(HWND menu, MenuKey item) {
+    for (int i = 0; i < item; ++i)
+        ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+    ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+}
+
+HWND OpenDialogFromTrayMenu(const ClockProcess& clock, HWND hwnd, MenuKey item, const char* dialogClass,
+                            POINT pointer) {
+    // Two tries: a menu that showed before its loop took keys may have let them pass.
     for (int attempt = 0; attempt < 2; ++attempt) {
-        ::SetCursorPos(300, 300);
-        ::PostMessageA(hwnd, kTrayIconMessage, 1, WM_RBUTTONDOWN); // the tray icon's right click
-        HWND menu = nullptr;
-        if (!WaitUntil([&] { return (menu = VisibleMenuOf(clock.Id())) != nullptr; }, 5000))
+        HWND menu = OpenTrayMenu(clock, hwnd, pointer);
+        if (!menu)
             continue;
-        ::Sleep(150);
-        for (int i = 0; i < item; ++i)
-            ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-        ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+        ChooseMenuItem(menu, item);
         HWND dialog = nullptr;
-        if (WaitUntil([&] { return (dialog = VisibleOf(clock.Id(), dialogClass)) != nullptr; }, 5000))
+        if (WaitUntil([&] { return (dialog = FirstVisible(WindowsOf(clock.Id(), dialogClass))) != nullptr; },
+                      5000))
             return dialog;
         if (HWND stale = VisibleMenuOf(clock.Id()))
             ::PostMessageA(stale, WM_KEYDOWN, VK_ESCAPE, 0);

@@ -1,7 +1,8 @@
 #pragma once
 // Drives the real Morovin.exe from another process, as a user would meet it: a fresh folder per
 // test with its own copy of the program (and so its own settings file), start, find the window,
-// quit, read the settings file back.
+// open its tray menu, quit, read the settings file back.
+#include "support/Files.h"
 #include "support/WindowInfo.h"
 
 #include <windows.h>
@@ -18,23 +19,20 @@ std::string ProgramUnderTest();
 class ClockFolder {
 public:
     ClockFolder();
-    ~ClockFolder();
-    ClockFolder(const ClockFolder&) = delete;
-    ClockFolder& operator=(const ClockFolder&) = delete;
 
-    const std::string& Path() const { return path_; }
-    std::string ExePath() const { return path_ + "\\Morovin.exe"; }
-    std::string IniPath() const { return path_ + "\\Morovin.ini"; }
-    void WriteIni(const std::string& bytes) const;
+    const std::string& Path() const { return folder_.Path(); }
+    std::string ExePath() const { return folder_ / "Morovin.exe"; }
+    std::string IniPath() const { return folder_ / "Morovin.ini"; }
+    void WriteIni(const std::string& bytes) const { PutFile(IniPath(), bytes); }
     // A small settings file (a position only), marked read-only so that no save can replace it;
     // returns its bytes.
     std::string WriteReadOnlyIni() const;
     // The settings file's bytes; empty when there is none.
-    std::string ReadIni() const;
+    std::string ReadIni() const { return FileBytes(IniPath(), ""); }
     bool IniExists() const;
 
 private:
-    std::string path_;
+    ScratchFolder folder_{"morovin-e2e-"};
 };
 
 class ClockProcess {
@@ -46,6 +44,11 @@ public:
 
     // Starts the program with the given environment additions ("NAME=value").
     void Start(const std::vector<std::string>& extraEnv = {});
+    // Starts the program through the machine's /bin/sh, whose Unix child takes its environment
+    // (LD_PRELOAD, for one) only from the block it is given, with the given additions. Wine hands
+    // out no handle for a Unix child, so the program is found by its clock window, waited for up
+    // to `ms`; returns that window, null if none came.
+    HWND StartThroughShell(const std::vector<std::string>& extraEnv, int ms = 15000);
     // The process's top-level window of `className`, waited for up to `ms`; null if none came.
     HWND WaitForWindow(const char* className, int ms = 10000) const;
     HWND ClockWindow(int ms = 10000) const { return WaitForWindow("TWobToke", ms); }
@@ -54,6 +57,9 @@ public:
         Start();
         return ClockWindow();
     }
+    // Starts the program and waits for its clock window and then, for up to 5 s, for its first
+    // layout (WaitForFirstLayout); the window, null if none came.
+    HWND StartAndWaitForLayout();
     // Asks the clock to close (WM_CLOSE) and waits for the process to end.
     bool Quit(int ms = 10000);
     bool WaitForExit(int ms) const;
@@ -65,6 +71,14 @@ private:
     const ClockFolder& folder_;
     PROCESS_INFORMATION pi_{};
 };
+
+// This process's environment with `extra` ("NAME=value") added, each replacing a variable of the
+// same name, as an environment block for CreateProcess.
+std::string EnvironmentBlock(const std::vector<std::string>& extra);
+
+// Whether the clock window has had its first layout: its design size (250 x 204) gives way to
+// the three labels side by side. Waits up to `ms`.
+bool WaitForFirstLayout(HWND clock, int ms = 5000);
 
 // A message box ('#32770') of a process with the given caption, waited for; null if none came.
 HWND WaitForMessageBox(DWORD processId, const std::string& caption, int ms = 10000);
@@ -81,14 +95,18 @@ std::string IniValue(const std::string& ini, const std::string& key);
 constexpr UINT kTrayIconMessage = WM_USER + 101;
 // The clock's popup menu items, counted from the top with the down key (separators skipped).
 enum MenuKey { kProperties = 1, kPosition, kScreenSaver, kDisplay, kHelp, kVersion, kQuit };
-// Opens the tray menu of the clock window `hwnd`, chooses `item` with the keys and waits for the
-// process's visible top-level window of `dialogClass`; null if none came.
-HWND OpenDialogFromTrayMenu(const ClockProcess& clock, HWND hwnd, MenuKey item, const char* dialogClass);
+// What the shell does on a right click on the clock window `hwnd`'s tray icon, the pointer
+// already at `pointer`: the process's popup menu, once it takes keys; null if none opened in 5 s.
+HWND OpenTrayMenu(const ClockProcess& clock, HWND hwnd, POINT pointer = {300, 300});
+// Chooses `item` in an open popup menu with the keys.
+void ChooseMenuItem(HWND menu, MenuKey item);
+// Opens the tray menu at `pointer`, chooses `item` and waits for the process's visible top-level
+// window of `dialogClass`; tries twice. Null if none came.
+HWND OpenDialogFromTrayMenu(const ClockProcess& clock, HWND hwnd, MenuKey item, const char* dialogClass,
+                            POINT pointer = {300, 300});
 // No window of the process could carry a task-bar button: every visible one is owned by the
 // hidden tool window and none asks for a button (gtest expectations).
 void ExpectNoTaskbarButton(DWORD processId);
-// The child windows of `parent` with the given class, in creation order.
-std::vector<HWND> ChildrenOf(HWND parent, const char* className);
 // The Properties dialog's page windows, in order.
 std::vector<HWND> PagesOf(HWND dialog);
 // A visible window of the process's `#32770` class (message box or picker); null if none.
@@ -103,7 +121,5 @@ bool TrayIconPresent(HWND clock);
 
 // Polls `condition` every 20 ms until it holds or `ms` pass.
 bool WaitUntil(const std::function<bool()>& condition, int ms);
-// Top-level windows of a process with the given class (empty class: any).
-std::vector<HWND> WindowsOf(DWORD processId, const char* className = nullptr);
 
 } // namespace testsupport

@@ -1,8 +1,7 @@
 #include "support/Scripts.h"
+#include "support/WindowInfo.h"
 
 #include <gtest/gtest.h>
-
-#include <string>
 
 namespace testsupport {
 
@@ -50,16 +49,9 @@ void CALLBACK ModalScript::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
 
 std::vector<HWND> BoxesOfThisThread() {
     std::vector<HWND> boxes;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND w, LPARAM lp) {
-            char cls[32] = {};
-            ::GetClassNameA(w, cls, sizeof(cls));
-            if (std::string(cls) == "#32770" && ::IsWindowVisible(w))
-                reinterpret_cast<std::vector<HWND>*>(lp)->push_back(w);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&boxes));
+    for (HWND w : ThreadWindows("#32770"))
+        if (::IsWindowVisible(w))
+            boxes.push_back(w);
     return boxes;
 }
 

@@ -2,16 +2,15 @@
 // Test waves and the session's sound sink. A wave is 16-bit mono PCM noise from a fixed seed, so
 // any stretch of a few dozen samples names its place in the file; the test session sends Wine's
 // default ALSA device to the raw file $MOROVIN_TEST_HOME/sound.raw, so what was played can be
-// found there byte for byte. Header-only.
+// found there byte for byte.
+#include "support/Files.h"
 #include "support/Paths.h"
 
 #include <windows.h>
 
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 
 namespace wave {
@@ -59,23 +58,15 @@ inline std::string FileBytes(int sampleRate, int samples) {
 }
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
+    testsupport::PutFile(path, bytes);
 }
 
+// A file's bytes; empty when there is none.
 inline std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return testsupport::FileBytes(path, "");
 }
 
-// A file in the temporary folder, by its Windows path.
-inline std::string TempPath(const std::string& name) {
-    char temp[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, temp);
-    return std::string(temp) + name;
-}
+using testsupport::TempPath;
 
 // $MOROVIN_TEST_HOME/sound.raw as a Windows path; empty outside the test session.
 inline std::string SinkPath() {

@@ -3,6 +3,7 @@
 // IniDocument.h) both sides are pinned, so a change on either side shows up here.
 #include "base/IniDocument.h"
 #include "clock/SettingsFile_win.h"
+#include "support/Files.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,9 @@
 namespace {
 
 using namespace std::string_literals;
+using testsupport::FileBytes;
+using testsupport::PutFile;
+using testsupport::ScratchFolder;
 
 struct KeyRef {
     const char* section;
@@ -39,53 +43,16 @@ constexpr KeyRef kProgramKeys[] = {
 // the platform keeps recently used INI files cached by name.
 class IniFolder {
 public:
-    IniFolder() {
-        char temp[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, temp);
-        static int serial = 0;
-        path_ = std::string(temp) + "morovin-ini-" + std::to_string(::GetCurrentProcessId()) + "-" +
-                std::to_string(++serial);
-        ::CreateDirectoryA(path_.c_str(), nullptr);
-    }
-    ~IniFolder() {
-        for (const std::string& file : files_)
-            ::DeleteFileA(file.c_str());
-        ::RemoveDirectoryA(path_.c_str());
-    }
-    IniFolder(const IniFolder&) = delete;
-    IniFolder& operator=(const IniFolder&) = delete;
-
     std::string NewFile(const std::string& bytes) {
-        const std::string file = path_ + "\\case" + std::to_string(files_.size()) + ".ini";
-        files_.push_back(file);
-        const HANDLE h = ::CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr);
-        EXPECT_NE(h, INVALID_HANDLE_VALUE) << file;
-        DWORD written = 0;
-        ::WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        ::CloseHandle(h);
-        EXPECT_EQ(written, bytes.size());
+        const std::string file = folder_ / ("case" + std::to_string(files_++) + ".ini");
+        PutFile(file, bytes);
         return file;
     }
 
 private:
-    std::string path_;
-    std::vector<std::string> files_;
+    ScratchFolder folder_{"morovin-ini-"};
+    int files_ = 0;
 };
-
-std::string FileBytes(const std::string& path) {
-    std::string bytes;
-    const HANDLE h = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                   FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
-        return bytes;
-    char chunk[4096];
-    DWORD got = 0;
-    while (::ReadFile(h, chunk, sizeof chunk, &got, nullptr) && got > 0)
-        bytes.append(chunk, got);
-    ::CloseHandle(h);
-    return bytes;
-}
 
 // The value as the clock would get it from the platform (a 1024-byte buffer, read as a C string),
 // or nothing when the platform hands back the default. Two different defaults tell a missing key

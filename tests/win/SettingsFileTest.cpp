@@ -1,7 +1,10 @@
 // The settings file on disk: where it lies, that a write replaces it whole or not at all, and that a
 // refused write leaves the old file and its folder exactly as they were.
+#include "TestSupport.h"
 #include "base/AppError.h"
 #include "clock/SettingsFile_win.h"
+#include "support/Files.h"
+#include "support/Paths.h"
 
 #include <gtest/gtest.h>
 
@@ -9,91 +12,16 @@
 
 #include <shellapi.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+using namespace testsupport;
+using wintest::TestProgramPath;
+
 namespace {
 
 const char kProbeVariable[] = "MOROVIN_SETTINGS_FILE_PROBE";
-
-std::string FileBytes(const std::string& path) {
-    std::string bytes;
-    const HANDLE h = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
-        return "<unreadable>";
-    char chunk[4096];
-    DWORD got = 0;
-    while (::ReadFile(h, chunk, sizeof chunk, &got, nullptr) && got > 0)
-        bytes.append(chunk, got);
-    ::CloseHandle(h);
-    return bytes;
-}
-
-void PutFile(const std::string& path, const std::string& bytes) {
-    const HANDLE h =
-        ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE) << path;
-    DWORD written = 0;
-    ::WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    ::CloseHandle(h);
-    ASSERT_EQ(written, bytes.size());
-}
-
-// The names in a folder, sorted ("." and ".." left out).
-std::vector<std::string> Names(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    const HANDLE h = ::FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (h == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        const std::string name = found.cFileName;
-        if (name != "." && name != "..")
-            names.push_back(name);
-    } while (::FindNextFileA(h, &found));
-    ::FindClose(h);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-void RemoveTree(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return;
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-        for (const std::string& name : Names(path))
-            RemoveTree(path + "\\" + name);
-        ::RemoveDirectoryA(path.c_str());
-        return;
-    }
-    ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    ::DeleteFileA(path.c_str());
-}
-
-// A fresh folder under the temporary folder, removed with everything in it.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        char temp[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, temp);
-        static int serial = 0;
-        path_ = std::string(temp) + "morovin-settings-" + std::to_string(::GetCurrentProcessId()) + "-" +
-                std::to_string(++serial);
-        RemoveTree(path_);
-        ::CreateDirectoryA(path_.c_str(), nullptr);
-    }
-    ~ScratchFolder() { RemoveTree(path_); }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const std::string& path() const { return path_; }
-    std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
-
-private:
-    std::string path_;
-};
 
 IniDocument SampleDocument() {
     IniDocument doc;
@@ -105,7 +33,7 @@ IniDocument SampleDocument() {
 
 // The write is refused with the one message the user sees, and leaves `watched` as it was.
 void ExpectRefused(const std::string& path, const std::string& watched) {
-    const std::vector<std::string> before = Names(watched);
+    const std::vector<std::string> before = NamesIn(watched);
     const std::string oldBytes = FileBytes(path);
     try {
         WriteSettingsDocument(path, SampleDocument());
@@ -114,19 +42,13 @@ void ExpectRefused(const std::string& path, const std::string& watched) {
         EXPECT_EQ(std::string(e.what()), InsertText("%s に書き込めません", path));
     }
     EXPECT_EQ(FileBytes(path), oldBytes) << "the old file is untouched";
-    EXPECT_EQ(Names(watched), before) << "no temporary file is left behind";
-}
-
-std::string ProgramPath() {
-    char path[MAX_PATH * 2] = {};
-    ::GetModuleFileNameA(nullptr, path, sizeof path);
-    return path;
+    EXPECT_EQ(NamesIn(watched), before) << "no temporary file is left behind";
 }
 
 } // namespace
 
 TEST(SettingsFile, IsTheProgramPathWithIni) {
-    const std::string program = ProgramPath();
+    const std::string program = TestProgramPath();
     ASSERT_GE(program.size(), 4u);
     ASSERT_EQ(program.substr(program.size() - 4), ".exe");
     EXPECT_EQ(SettingsFile(), program.substr(0, program.size() - 4) + ".ini");
@@ -138,7 +60,7 @@ TEST(SettingsFile, WriteCreatesTheFile) {
     WriteSettingsDocument(path, SampleDocument());
     EXPECT_EQ(FileBytes(path),
               "[Form]\r\nLeft=198\r\n[Prop]\r\nMove=1\r\n[Timer]\r\nSound=C:\\表\\ソ.wav\r\n");
-    EXPECT_EQ(Names(folder.path()), std::vector<std::string>{"Morovin.ini"});
+    EXPECT_EQ(NamesIn(folder.Path()), std::vector<std::string>{"Morovin.ini"});
     EXPECT_EQ(::GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
 }
 
@@ -150,7 +72,7 @@ TEST(SettingsFile, WriteReplacesTheWholeFile) {
     doc.Set("Form", "Left", "1");
     WriteSettingsDocument(path, doc);
     EXPECT_EQ(FileBytes(path), "[Form]\r\nLeft=1\r\n") << "nothing of the longer old file is left";
-    EXPECT_EQ(Names(folder.path()), std::vector<std::string>{"Morovin.ini"});
+    EXPECT_EQ(NamesIn(folder.Path()), std::vector<std::string>{"Morovin.ini"});
 }
 
 TEST(SettingsFile, UnknownKeysSurviveARoundTrip) {
@@ -171,7 +93,7 @@ TEST(SettingsFile, UnknownKeysSurviveARoundTrip) {
 TEST(SettingsFile, MissingOrUnreadableFileReadsAsEmpty) {
     ScratchFolder folder;
     EXPECT_EQ(ReadSettingsDocument(folder / "none.ini").Serialize(), "");
-    EXPECT_EQ(ReadSettingsDocument(folder.path()).Serialize(), ""); // a folder
+    EXPECT_EQ(ReadSettingsDocument(folder.Path()).Serialize(), ""); // a folder
 }
 
 TEST(SettingsFile, RefusedWritesLeaveEverythingAsItWas) {
@@ -179,14 +101,14 @@ TEST(SettingsFile, RefusedWritesLeaveEverythingAsItWas) {
     const std::string readOnly = folder / "ReadOnly.ini";
     PutFile(readOnly, "[Form]\r\nLeft=10\r\n");
     ASSERT_TRUE(::SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
-    ExpectRefused(readOnly, folder.path());
+    ExpectRefused(readOnly, folder.Path());
 
     const std::string directory = folder / "Folder.ini";
     ASSERT_TRUE(::CreateDirectoryA(directory.c_str(), nullptr));
-    ExpectRefused(directory, folder.path());
+    ExpectRefused(directory, folder.Path());
     EXPECT_EQ(::GetFileAttributesA(directory.c_str()) & FILE_ATTRIBUTE_DIRECTORY, FILE_ATTRIBUTE_DIRECTORY);
 
-    ExpectRefused(folder / "missing\\Morovin.ini", folder.path());
+    ExpectRefused(folder / "missing\\Morovin.ini", folder.Path());
 
     // Held open by someone who lets nobody replace it: the temporary file is made, then removed.
     const std::string held = folder / "Held.ini";
@@ -194,7 +116,7 @@ TEST(SettingsFile, RefusedWritesLeaveEverythingAsItWas) {
     const HANDLE h = ::CreateFileA(held.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                    FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
-    ExpectRefused(held, folder.path());
+    ExpectRefused(held, folder.Path());
     ::CloseHandle(h);
 }
 
@@ -213,7 +135,7 @@ TEST(SettingsFile, ProgramInAFolderEndingInA5CSecondByte) {
     const std::string hyou = folder / "表";
     ASSERT_TRUE(::CreateDirectoryA(hyou.c_str(), nullptr));
     const std::string copy = hyou + "\\表.exe";
-    ASSERT_TRUE(::CopyFileA(ProgramPath().c_str(), copy.c_str(), TRUE));
+    ASSERT_TRUE(::CopyFileA(TestProgramPath().c_str(), copy.c_str(), TRUE));
 
     std::string command = "\"" + copy + "\" --gtest_brief=1 " +
                           "--gtest_filter=SettingsFile.ProgramInAFolderEndingInA5CSecondByte";
@@ -235,8 +157,8 @@ TEST(SettingsFile, ProgramInAFolderEndingInA5CSecondByte) {
 
     const std::string expected = hyou + "\\表.ini";
     EXPECT_EQ(FileBytes(expected), "[Probe]\r\nPath=" + expected + "\r\n");
-    EXPECT_EQ(Names(hyou), (std::vector<std::string>{"表.exe", "表.ini"}));
-    EXPECT_EQ(Names(folder.path()), std::vector<std::string>{"表"}) << "nothing beside the folder";
+    EXPECT_EQ(NamesIn(hyou), (std::vector<std::string>{"表.exe", "表.ini"}));
+    EXPECT_EQ(NamesIn(folder.Path()), std::vector<std::string>{"表"}) << "nothing beside the folder";
 }
 
 TEST(SettingsFile, WriteInAFolderEndingInA5CSecondByte) {
@@ -244,9 +166,9 @@ TEST(SettingsFile, WriteInAFolderEndingInA5CSecondByte) {
     const std::string hyou = folder / "予定表";
     ASSERT_TRUE(::CreateDirectoryA(hyou.c_str(), nullptr));
     WriteSettingsDocument(hyou + "\\表", SampleDocument()); // no extension, name ending in 0x5C too
-    EXPECT_EQ(Names(hyou), std::vector<std::string>{"表"});
+    EXPECT_EQ(NamesIn(hyou), std::vector<std::string>{"表"});
     EXPECT_EQ(FileBytes(hyou + "\\表"), SampleDocument().Serialize());
-    EXPECT_EQ(Names(folder.path()), std::vector<std::string>{"予定表"});
+    EXPECT_EQ(NamesIn(folder.Path()), std::vector<std::string>{"予定表"});
 }
 
 namespace {
@@ -254,10 +176,8 @@ namespace {
 // Starts a program of the machine under Wine (e.g. "/usr/bin/chattr"); Wine hands out no process
 // handle for it, so callers wait for its effect.
 bool StartUnixProgram(const std::string& program, const std::string& arguments) {
-    std::string application = "Z:" + program;
-    std::replace(application.begin(), application.end(), '/', '\\');
-    return reinterpret_cast<INT_PTR>(::ShellExecuteA(nullptr, nullptr, application.c_str(), arguments.c_str(),
-                                                     nullptr, SW_HIDE)) > 32;
+    return reinterpret_cast<INT_PTR>(::ShellExecuteA(nullptr, nullptr, WindowsPathOf(program).c_str(),
+                                                     arguments.c_str(), nullptr, SW_HIDE)) > 32;
 }
 
 std::string UnixPathOf(const std::string& path) {
@@ -321,22 +241,22 @@ TEST(SettingsFile, ReplacingKeepsTheFilesAttributes) {
     WriteSettingsDocument(path, SampleDocument());
     EXPECT_EQ(FileBytes(path), SampleDocument().Serialize());
     EXPECT_EQ(::GetFileAttributesA(path.c_str()) & kept, kept);
-    EXPECT_EQ(Names(folder.path()), std::vector<std::string>{"Morovin.ini"});
+    EXPECT_EQ(NamesIn(folder.Path()), std::vector<std::string>{"Morovin.ini"});
 }
 
 TEST(SettingsFile, FolderThatTakesNoNewFileGetsTheFileWrittenInPlace) {
     ScratchFolder folder;
     const std::string path = folder / "Morovin.ini";
     PutFile(path, "[Old]\r\n" + std::string(3000, 'x') + "\r\n");
-    LockedFolder lock(folder.path());
+    LockedFolder lock(folder.Path());
     if (!lock.Locked())
         GTEST_SKIP() << "this machine cannot make a folder refuse new files (chattr +i)";
 
     WriteSettingsDocument(path, SampleDocument());
     EXPECT_EQ(FileBytes(path), SampleDocument().Serialize()) << "nothing of the longer old file is left";
-    EXPECT_EQ(Names(folder.path()), std::vector<std::string>{"Morovin.ini"});
+    EXPECT_EQ(NamesIn(folder.Path()), std::vector<std::string>{"Morovin.ini"});
     // With no file there, nothing can be written: refused as usual.
-    ExpectRefused(folder / "Other.ini", folder.path());
+    ExpectRefused(folder / "Other.ini", folder.Path());
 }
 
 TEST(SettingsFile, FileThatCannotBeReadIsNeverTheBaseOfASave) {
@@ -361,7 +281,7 @@ TEST(SettingsFile, FileThatCannotBeReadIsNeverTheBaseOfASave) {
     EXPECT_EQ(ReadSettingsDocumentToUpdate(path).Get("Form", "Mine"), "kept");
     EXPECT_EQ(ReadSettingsDocumentToUpdate(folder / "none.ini").Serialize(), "")
         << "a missing file is no error";
-    EXPECT_EQ(Names(folder.path()), std::vector<std::string>{"Morovin.ini"});
+    EXPECT_EQ(NamesIn(folder.Path()), std::vector<std::string>{"Morovin.ini"});
 }
 
 namespace {
@@ -486,7 +406,7 @@ TEST(SettingsFile, AFailedReplaceNeverLosesTheFile) {
         EXPECT_LE(slept, 250u) << "a refusal costs at most about a quarter of a second";
         EXPECT_EQ(FileBytes(path), bytesOf(c.underTheName));
         std::vector<std::string> beside;
-        for (const std::string& name : Names(folder.path()))
+        for (const std::string& name : NamesIn(folder.Path()))
             if (name != "Morovin.ini")
                 beside.push_back(FileBytes(folder / name));
         std::vector<std::string> expected;

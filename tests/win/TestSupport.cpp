@@ -1,8 +1,8 @@
 #include "TestSupport.h"
+#include "support/Files.h"
+#include "support/WindowInfo.h"
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 namespace wintest {
 
@@ -27,49 +27,30 @@ SYSTEMTIME MakeTime(int year, int month, int day, int dayOfWeek, int hour, int m
     return st;
 }
 
+std::string TestProgramPath() {
+    char path[MAX_PATH * 2] = {};
+    ::GetModuleFileNameA(nullptr, path, sizeof path);
+    return path;
+}
+
 std::string TestSettingsFile() {
-    char path[MAX_PATH];
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string s = path;
+    const std::string s = TestProgramPath();
     return s.substr(0, s.rfind('.')) + ".ini";
 }
 
 void RemoveTestSettingsFile() {
-    ::SetFileAttributesA(TestSettingsFile().c_str(), FILE_ATTRIBUTE_NORMAL);
-    ::DeleteFileA(TestSettingsFile().c_str());
+    testsupport::RemoveTree(TestSettingsFile());
 }
 
 std::string TestSettingsBytes() {
-    std::ifstream in(TestSettingsFile(), std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return testsupport::FileBytes(TestSettingsFile(), "");
 }
-
-namespace {
-struct DialogSearch {
-    const char* caption;
-    HWND found = nullptr;
-};
-BOOL CALLBACK FindDialogWindow(HWND hwnd, LPARAM lp) {
-    auto* search = reinterpret_cast<DialogSearch*>(lp);
-    char className[32] = {};
-    ::GetClassNameA(hwnd, className, sizeof(className));
-    if (std::string(className) != "#32770" || !::IsWindowVisible(hwnd))
-        return TRUE;
-    char text[256] = {};
-    ::GetWindowTextA(hwnd, text, sizeof(text));
-    if (search->caption && std::string(text) != search->caption)
-        return TRUE;
-    search->found = hwnd;
-    return FALSE;
-}
-} // namespace
 
 HWND OpenDialogOfThisThread(const char* caption) {
-    DialogSearch search{caption};
-    ::EnumThreadWindows(::GetCurrentThreadId(), &FindDialogWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND w : testsupport::ThreadWindows("#32770"))
+        if (::IsWindowVisible(w) && (!caption || testsupport::TextOf(w) == caption))
+            return w;
+    return nullptr;
 }
 
 bool AnswerOpenDialog(int id) {

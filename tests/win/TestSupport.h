@@ -13,7 +13,8 @@ namespace wintest {
 
 ui::Application& TestApplication();
 SYSTEMTIME MakeTime(int year, int month, int day, int dayOfWeek, int hour, int minute, int second);
-// The settings file the clock code uses when it runs inside the test program.
+// The test program's own path, and the settings file the clock code uses when it runs inside it.
+std::string TestProgramPath();
 std::string TestSettingsFile();
 void RemoveTestSettingsFile();
 // The settings file's bytes; empty when there is none.
