@@ -1,6 +1,6 @@
 # make run   builds Morovin.exe and starts the clock under Wine
 # make test  builds everything and runs the unit, Windows-side and end-to-end tests
-# make bench builds everything and runs the benchmarks (figures in the README)
+# make bench builds everything and runs the benchmarks (figures in docs/performance.md)
 # make fuzz  builds the libFuzzer targets and runs each for FUZZ_SECONDS (default 60)
 # make dist  builds the release program and packs build/dist/Morovin-<version>.zip, then checks it
 # Each installs the Debian packages it needs first (scripts/bootstrap).

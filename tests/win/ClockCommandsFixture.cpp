@@ -24,25 +24,6 @@ LRESULT CALLBACK MoveRecorder::Hook(int code, WPARAM wp, LPARAM lp) {
     return ::CallNextHookEx(nullptr, code, wp, lp);
 }
 
-std::vector<HWND> ThreadWindowsOfClass(const char* className) {
-    struct State {
-        const char* name;
-        std::vector<HWND> found;
-    } state{className, {}};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND h, LPARAM lp) -> BOOL {
-            auto* s = reinterpret_cast<State*>(lp);
-            char name[64] = {};
-            ::GetClassNameA(h, name, sizeof(name));
-            if (lstrcmpiA(name, s->name) == 0)
-                s->found.push_back(h);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&state));
-    return state.found;
-}
-
 void ClockCommandsTest::SetUp() {
     ClockFixture::SetUp();
     MakeClock();
@@ -61,7 +42,7 @@ void ClockCommandsTest::WhileDialogOpen(const char* className, const std::functi
     int openedAt = -1;
     bool closing = false;
     testsupport::Script script([&](int n) {
-        const std::vector<HWND> open = ThreadWindowsOfClass(className);
+        const std::vector<HWND> open = testsupport::ThreadWindows(className);
         if (openedAt < 0 && !open.empty() && ::IsWindowVisible(open.front())) {
             openedAt = n;
             whenOpen(open.front());

@@ -2,6 +2,7 @@
 // A shown clock in-process for its commands, with what their tests share: the clock's moves,
 // the windows of a class on this thread, and a dialog command driven while its dialog is open.
 #include "ClockFixture.h"
+#include "support/WindowInfo.h"
 
 #include <functional>
 #include <vector>
@@ -22,9 +23,6 @@ private:
     static inline HWND target = nullptr;
     HHOOK hook_ = nullptr;
 };
-
-// Windows of this thread whose class is `className` (case-insensitive), hidden ones too.
-std::vector<HWND> ThreadWindowsOfClass(const char* className);
 
 class ClockCommandsTest : public ClockFixture {
 protected:

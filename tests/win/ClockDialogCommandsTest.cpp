@@ -7,11 +7,9 @@
 #include "dialogs/PosForm.h"
 #include "dialogs/PropForm.h"
 #include "support/ClockProcess.h"
+#include "support/Files.h"
 
 #include <gtest/gtest.h>
-
-#include <fstream>
-#include <sstream>
 
 using namespace testsupport;
 using namespace wintest;
@@ -37,7 +35,7 @@ TEST_F(ClockCommandsTest, VersionCommandShowsOneAboutBoxModallyThenReleasesItAnd
             during.clockDisabled = !::IsWindowEnabled(ClockHwnd());
             // The tray menu answers meanwhile: the same command again is refused.
             Clock().KA1Click();
-            during.secondRefused = AboutBox == first && ThreadWindowsOfClass("TAboutBox").size() == 1;
+            during.secondRefused = AboutBox == first && ThreadWindows("TAboutBox").size() == 1;
             during.movesWhileOpen = MoveRecorder::lefts.size();
             TickBehindTheDialog();
         },
@@ -53,7 +51,7 @@ TEST_F(ClockCommandsTest, VersionCommandShowsOneAboutBoxModallyThenReleasesItAnd
     EXPECT_EQ(during.movesWhileOpen, 0u) << "a refused opening nudges nothing";
     EXPECT_TRUE(during.ticked);
     EXPECT_EQ(AboutBox, nullptr);
-    EXPECT_TRUE(ThreadWindowsOfClass("TAboutBox").empty()) << "the box is destroyed, not only hidden";
+    EXPECT_TRUE(ThreadWindows("TAboutBox").empty()) << "the box is destroyed, not only hidden";
     EXPECT_TRUE(::IsWindowEnabled(ClockHwnd()));
     EXPECT_EQ(MoveRecorder::lefts, (std::vector<int>{left + 1, left}));
 }
@@ -90,7 +88,7 @@ TEST_F(ClockCommandsTest, PropertiesCommandOpensTheClocksStateThenReleasesTheDia
     EXPECT_TRUE(during.offsetShown);
     EXPECT_TRUE(during.ticked);
     EXPECT_EQ(PropForm, nullptr);
-    EXPECT_TRUE(ThreadWindowsOfClass("TPropForm").empty()) << "the dialog is destroyed, not only hidden";
+    EXPECT_TRUE(ThreadWindows("TPropForm").empty()) << "the dialog is destroyed, not only hidden";
     EXPECT_EQ(Clock().Settings.PropPage, 2);
     EXPECT_EQ(MoveRecorder::lefts, (std::vector<int>{left + 1, left}));
 }
@@ -116,7 +114,7 @@ TEST_F(ClockCommandsTest, PositionCommandMovesTheClockOnEachChoiceThenReleasesTh
 
     EXPECT_TRUE(openOverDisabledClock) << "no dialog named while open over a disabled clock";
     EXPECT_EQ(PosForm, nullptr);
-    EXPECT_TRUE(ThreadWindowsOfClass("TPosForm").empty()) << "the dialog is destroyed, not only hidden";
+    EXPECT_TRUE(ThreadWindows("TPosForm").empty()) << "the dialog is destroyed, not only hidden";
     // The left and then the top, each a move; then the nudge. Where it stood moved nothing.
     EXPECT_EQ(MoveRecorder::lefts,
               (std::vector<int>{corner.left, corner.left, corner.left + 1, corner.left}));
@@ -137,10 +135,8 @@ TEST_F(ClockCommandsTest, QuitClosesThroughTheClosePathEvenWithTheAboutBoxOpen) 
     EXPECT_TRUE(closedDuring);
     EXPECT_TRUE(boxStillOpen);
     EXPECT_EQ(AboutBox, nullptr);
-    std::ifstream ini(TestSettingsFile(), std::ios::binary);
-    std::ostringstream s;
-    s << ini.rdbuf();
-    EXPECT_NE(s.str().find("[Form]"), std::string::npos) << "the close path saved the settings";
+    EXPECT_NE(FileBytes(TestSettingsFile(), "").find("[Form]"), std::string::npos)
+        << "the close path saved the settings";
 }
 
 } // namespace

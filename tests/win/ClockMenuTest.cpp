@@ -59,7 +59,7 @@ private:
 };
 
 void CloseEveryAboutBox() {
-    for (HWND box : ThreadWindowsOfClass("TAboutBox"))
+    for (HWND box : ThreadWindows("TAboutBox"))
         ::PostMessageA(box, WM_LBUTTONDOWN, MK_LBUTTON, 0);
 }
 
@@ -130,7 +130,7 @@ TEST_F(ClockCommandsTest, MenuOpensAtThePointWithTheScreenSaverStateOfThatMoment
     auto openAt = [&](POINT p) {
         Seen seen;
         Script script([&](int n) {
-            const std::vector<HWND> menus = ThreadWindowsOfClass("#32768");
+            const std::vector<HWND> menus = ThreadWindows("#32768");
             for (HWND m : menus) {
                 if (::IsWindowVisible(m) && !seen.shown) {
                     seen.shown = true;
@@ -173,7 +173,7 @@ TEST_F(ClockCommandsTest, TrayMenuOverAnOpenAboutBoxBelongsToTheBox) {
             if (AboutBox)
                 ::PostMessageA(AboutBox->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10));
         } else if (!seen.shown) {
-            for (HWND m : ThreadWindowsOfClass("#32768")) {
+            for (HWND m : ThreadWindows("#32768")) {
                 if (::IsWindowVisible(m) && !seen.shown) {
                     seen.shown = true;
                     seen.foreground = ::GetForegroundWindow();
