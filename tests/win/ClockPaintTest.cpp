@@ -30,10 +30,10 @@ constexpr COLORREF kMagenta = RGB(230, 0, 230);
 bool Composed() {
     return ui::Compositor::Instance().IsComposited();
 }
-// The capture path's picture is checked where the desktop does not compose windows. Under
-// composition its copy relies on the compositor having shown the repainted windows (DwmFlush)
-// and on no exposure arriving after the show; under Wine with a compositing X manager neither
-// holds (docs/painting.md).
+// The capture path is checked where the desktop does not compose windows. Under composition its
+// copy relies on the compositor having shown the repainted windows (DwmFlush) and on no exposure
+// arriving after the show; under Wine with a compositing X manager neither holds: the copy is
+// stale and every show brings an exposure, so the clock reveals again and again (docs/painting.md).
 constexpr char kCaptureUnderComposition[] =
     "the capture path under desktop composition is not checked here (docs/painting.md)";
 
@@ -108,6 +108,8 @@ protected:
         ClockPaintTest::SetUp();
         allowLayered_ = GetParam() != ScreenPath::Capture;
         keyed_ = GetParam() == ScreenPath::Keyed;
+        if (GetParam() == ScreenPath::Capture && Composed())
+            GTEST_SKIP() << kCaptureUnderComposition;
     }
     // The path the clock takes: a key only where the desktop does not compose windows.
     ScreenPath Expected() const {
@@ -118,8 +120,6 @@ INSTANTIATE_TEST_SUITE_P(LayeredAndCapture, ScreenModePaths,
                          ::testing::Values(ScreenPath::Keyed, ScreenPath::Alpha, ScreenPath::Capture));
 
 TEST_P(ScreenModePaths, ScreenModeShowsTheWindowBeneathBetweenTheLettersAndOnlyThere) {
-    if (Expected() == ScreenPath::Capture && Composed())
-        GTEST_SKIP() << kCaptureUnderComposition;
     Open(false);
     ColourWindow green(UnderLeftHalf(), kGreen);
     ShowClockAgain();
@@ -173,6 +173,8 @@ TEST_F(ClockPaintTest, ScreenModeShowsAChangeBeneathAtTheNextRepaintOnly) {
 }
 
 TEST_F(ClockPaintTest, RevealRepaintsTheWindowsBeneathWhileTheClockIsHidden) {
+    if (Composed())
+        GTEST_SKIP() << kCaptureUnderComposition;
     allowLayered_ = false; // the capture path
     TWobToke& clock = Open(false);
     ColourWindow under(UnderLeftHalf(), kGreen, true, ColourWindow::Loop::SentOnly);
@@ -190,6 +192,8 @@ TEST_F(ClockPaintTest, RevealRepaintsTheWindowsBeneathWhileTheClockIsHidden) {
 }
 
 TEST_F(ClockPaintTest, OnlyScreenModeRevealsAndRepaintsAtOnceWhenMoved) {
+    if (Composed())
+        GTEST_SKIP() << kCaptureUnderComposition;
     allowLayered_ = false; // the capture path
     TWobToke& clock = Open(true);
     ColourWindow under(UnderLeftHalf(), kGreen, true, ColourWindow::Loop::SentOnly);
@@ -278,6 +282,8 @@ TEST_F(ClockPaintTest, RepaintWindowsUnderRepaintsEveryVisibleWindowThatMeetsThe
 }
 
 TEST_F(ClockPaintTest, RevealKeepsForegroundZOrderAndTopmost) {
+    if (Composed())
+        GTEST_SKIP() << kCaptureUnderComposition;
     allowLayered_ = false; // the capture path
     TWobToke& clock = Open(false);
     ASSERT_TRUE(::GetWindowLongA(clock.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
@@ -346,8 +352,6 @@ TEST_F(ClockPaintTest, NudgeEndsWhereItStartedAndShowsWhatLiesBeneathAtOnce) {
 }
 
 TEST_P(ScreenModePaths, ADragKeepsTheBackgroundCurrentAtEveryPlace) {
-    if (Expected() == ScreenPath::Capture && Composed())
-        GTEST_SKIP() << kCaptureUnderComposition;
     TWobToke& clock = Open(false, 100, 300);
     const RECT c = ClockRect();
     const int width = c.right - c.left, boundary = 100 + width;
