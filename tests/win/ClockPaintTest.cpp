@@ -386,6 +386,8 @@ TEST_F(ClockPaintTest, AThousandPaintsInEachModeLeaveNoHandleBehind) {
         bool wallpaper, layered, keyed;
     } paths[] = {{false, true, true}, {false, true, false}, {false, false, false}, {true, true, true}};
     for (const auto& path : paths) {
+        if (!path.wallpaper && !path.layered && Composed())
+            continue; // kCaptureUnderComposition
         SCOPED_TRACE(path.wallpaper  ? "wallpaper"
                      : !path.layered ? "capture"
                      : path.keyed    ? "keyed"
