@@ -91,8 +91,13 @@ if(MOROVIN_HAVE_GTEST)
     target_link_libraries(test_support PUBLIC ${GTEST_LIB} ${WIN32_LIBS})
     target_link_options(test_support PUBLIC -static)
 
+    # Every test program is per-monitor DPI aware from its start (tests/PerMonitorAware.cpp), so
+    # it sees physical pixels at any DPI where the platform honours awareness.
+    add_library(test_dpi_aware OBJECT tests/PerMonitorAware.cpp)
+
     file(GLOB WIN_TEST_SOURCES CONFIGURE_DEPENDS tests/win/*.cpp)
-    add_executable(win_tests ${WIN_TEST_SOURCES} $<TARGET_OBJECTS:morovin_resources>)
+    add_executable(win_tests ${WIN_TEST_SOURCES} $<TARGET_OBJECTS:morovin_resources>
+                   $<TARGET_OBJECTS:test_dpi_aware>)
     target_link_libraries(win_tests PRIVATE morovin_core test_support ${GTEST_MAIN_LIB})
     add_test(NAME win COMMAND win_tests --gtest_brief=1)
 
@@ -100,7 +105,7 @@ if(MOROVIN_HAVE_GTEST)
     file(GLOB E2E_SOURCES CONFIGURE_DEPENDS tests/e2e/*_test.cpp)
     foreach(src ${E2E_SOURCES})
         get_filename_component(name ${src} NAME_WE)
-        add_executable(e2e_${name} ${src})
+        add_executable(e2e_${name} ${src} $<TARGET_OBJECTS:test_dpi_aware>)
         target_link_libraries(e2e_${name} PRIVATE test_support ${GTEST_MAIN_LIB})
         add_dependencies(e2e_${name} Morovin)
         add_test(NAME e2e_${name} COMMAND e2e_${name} --gtest_brief=1)

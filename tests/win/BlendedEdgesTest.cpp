@@ -25,14 +25,22 @@ void Shell(std::string command) {
     ::CreateProcessA("Z:\\bin\\sh", command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
 }
 
-// xcompmgr while the object lives; a file notes its process while it runs.
+// xcompmgr while the object lives; a file notes its process while it runs. A display that has one
+// for the whole session (MOROVIN_DISPLAY_COMPOSITED, scripts/test-session) keeps it.
 class CompositingManager {
 public:
     CompositingManager() {
+        if (std::getenv("MOROVIN_DISPLAY_COMPOSITED")) {
+            started = true;
+            return;
+        }
+        own_ = true;
         Shell("xcompmgr >/dev/null 2>&1 & echo $! >" + pid_ + ".new && mv " + pid_ + ".new " + pid_);
         started = PumpUntil([&] { return Running(); }, 3000);
     }
     ~CompositingManager() {
+        if (!own_)
+            return;
         Shell("kill $(cat " + pid_ + ") && rm -f " + pid_);
         PumpUntil([&] { return !Running(); }, 3000);
     }
@@ -40,6 +48,7 @@ public:
     bool started = false;
 
 private:
+    bool own_ = false;
     const std::string pid_ = "/tmp/morovin-xcompmgr-" + std::to_string(::GetCurrentProcessId());
 };
 
