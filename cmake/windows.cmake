@@ -3,6 +3,23 @@
 enable_language(RC)
 
 set(WIN32_LIBS user32 gdi32 shell32 winmm comdlg32 comctl32 advapi32 psapi)
+
+# Libraries only a dialog or the sound needs are delay-loaded: the clock maps them the first time
+# it opens a picker or plays a sound, not at start (ui::RequireLibrary checks they load before
+# the first call). Each cmake/delayload/<dll>.def lists the functions the program may call there;
+# a call to one that is not listed falls back to the normal import and maps the library at start.
+set(MOROVIN_DELAY_LOADED comdlg32 winmm)
+set(MOROVIN_DELAY_LIBS)
+foreach(dll ${MOROVIN_DELAY_LOADED})
+    set(def ${PROJECT_SOURCE_DIR}/cmake/delayload/${dll}.def)
+    set(lib ${CMAKE_BINARY_DIR}/delayload/libdelay_${dll}.a)
+    add_custom_command(OUTPUT ${lib}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/delayload
+        COMMAND ${CMAKE_DLLTOOL} --input-def ${def} --dllname ${dll}.dll --output-delaylib ${lib}
+        DEPENDS ${def})
+    list(APPEND MOROVIN_DELAY_LIBS ${lib})
+endforeach()
+add_custom_target(morovin_delay_libs DEPENDS ${MOROVIN_DELAY_LIBS})
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 
 file(GLOB_RECURSE WIN_SOURCES CONFIGURE_DEPENDS
@@ -12,7 +29,8 @@ list(FILTER WIN_SOURCES EXCLUDE REGEX "src/app/Main\\.cpp$")
 
 add_library(morovin_core STATIC ${PORTABLE_SOURCES} ${WIN_SOURCES})
 target_include_directories(morovin_core PUBLIC ${PROJECT_SOURCE_DIR}/src)
-target_link_libraries(morovin_core PUBLIC ${WIN32_LIBS})
+add_dependencies(morovin_core morovin_delay_libs)
+target_link_libraries(morovin_core PUBLIC ${MOROVIN_DELAY_LIBS} ${WIN32_LIBS} delayimp)
 target_link_options(morovin_core PUBLIC -static)
 
 # The program icon is drawn as text in resources/MAINICON.txt and turned into an .ico by a host tool
@@ -99,6 +117,7 @@ if(MOROVIN_HAVE_GTEST)
     add_executable(win_tests ${WIN_TEST_SOURCES} $<TARGET_OBJECTS:morovin_resources>
                    $<TARGET_OBJECTS:test_dpi_aware>)
     target_link_libraries(win_tests PRIVATE morovin_core test_support ${GTEST_MAIN_LIB})
+    target_compile_definitions(win_tests PRIVATE MOROVIN_DELAY_DEF_DIR="${PROJECT_SOURCE_DIR}/cmake/delayload")
     add_test(NAME win COMMAND win_tests --gtest_brief=1)
 
     # End-to-end: each test file is one executable that drives the real Morovin.exe.

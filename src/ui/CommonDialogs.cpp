@@ -1,6 +1,7 @@
 #include "ui/CommonDialogs.h"
 
 #include "base/Sjis.h"
+#include "ui/DelayLoad.h"
 
 #include <cstring>
 #include <vector>
@@ -17,6 +18,7 @@ CHOOSEFONTA FontDialog::Options(HWND owner, LOGFONTA& font) const {
 }
 
 bool FontDialog::Execute(HWND owner, LOGFONTA& font) const {
+    RequireLibrary(L"comdlg32.dll");
     // The picker writes into its own copy: a cancel leaves `font` untouched whatever it did.
     LOGFONTA working = font;
     working.lfFaceName[LF_FACESIZE - 1] = '\0';
@@ -46,6 +48,7 @@ CHOOSECOLORA ColourDialog::Options(HWND owner, COLORREF colour) {
 }
 
 bool ColourDialog::Execute(HWND owner, COLORREF& colour) {
+    RequireLibrary(L"comdlg32.dll");
     CHOOSECOLORA options = Options(owner, colour);
     if (!::ChooseColorA(&options))
         return false;
@@ -65,6 +68,7 @@ std::string OpenDialog::PlatformFilter() const {
 }
 
 bool OpenDialog::Execute(HWND owner) {
+    RequireLibrary(L"comdlg32.dll");
     const std::string filter = PlatformFilter();
     std::vector<char> file(MAX_PATH * 4, '\0');
     fileName_.copy(file.data(), file.size() - 1);

@@ -1,6 +1,7 @@
 #include "ui/MediaPlayer.h"
 
 #include "base/AppError.h"
+#include "ui/DelayLoad.h"
 
 #include <vector>
 
@@ -26,6 +27,7 @@ MediaPlayer::~MediaPlayer() {
 }
 
 void MediaPlayer::Open() {
+    RequireLibrary(L"winmm.dll");
     if (open_)
         Close();
     MCI_OPEN_PARMSA parms{};
