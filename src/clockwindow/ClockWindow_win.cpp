@@ -280,6 +280,9 @@ LRESULT TWobToke::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DWMCOMPOSITIONCHANGED: // a layered clock's edges may blend or be cut from now on
         see_.RetryLayered();
         return 0;
+    case WM_SYSCOLORCHANGE: // the desktop colour under the wallpaper mode's picture
+        see_.RepaintWhole();
+        return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: {

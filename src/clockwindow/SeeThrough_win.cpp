@@ -48,7 +48,8 @@ void SeeThrough::Owe(const RECT& area) {
 }
 
 void SeeThrough::RepaintWhole() {
-    Owe(Client()); // the layered window gets no paint area
+    wallpaperKept_ = false; // a new wallpaper, display or mode: the desktop paints it again
+    Owe(Client());          // the layered window gets no paint area
 }
 
 void SeeThrough::RetryLayered() {
@@ -117,20 +118,27 @@ bool SeeThrough::PaintLayered(const DrawLabels& draw) {
 
 void SeeThrough::PaintComposed(bool wallpaper, const DrawLabels& draw) {
     const HWND hwnd = window_.Handle();
+    const RECT client = Client();
+    if (wallpaper && !WallpaperKeptFor(client))
+        ::InvalidateRect(hwnd, nullptr, TRUE); // the desktop paints all of it once, to be kept
     if (!wallpaper) {
         RevealBeneath();
         // The reveal has renewed the whole background: all of the window is composed again.
         ::InvalidateRect(hwnd, nullptr, TRUE);
     }
-    ui::PaintDc paint(hwnd); // erases first: the wallpaper in wallpaper mode, nothing otherwise
+    // Erases first: the wallpaper in wallpaper mode while none is kept, nothing otherwise.
+    ui::PaintDc paint(hwnd);
+    if (wallpaper && !WallpaperKeptFor(client))
+        KeepWallpaper(paint.get(), client);
 
-    const RECT client = Client();
     RECT area{};
     if (!::IntersectRect(&area, &paint.area(), &client))
         return;
     const int x = area.left, y = area.top, width = area.right - area.left, height = area.bottom - area.top;
     HDC back = backBuffer_.Prepare(client.right, client.bottom);
-    HDC background = wallpaper ? paint.get() : beneath_.Prepare(client.right, client.bottom);
+    HDC background = wallpaper && WallpaperKeptFor(client) ? beneath_.Dc()
+                     : wallpaper                           ? paint.get()
+                                                           : beneath_.Prepare(client.right, client.bottom);
     ::BitBlt(back, x, y, width, height, background, x, y, SRCCOPY);
     // The clip is put back alone: a whole saved state would select the font once more.
     ::IntersectClipRect(back, area.left, area.top, area.right, area.bottom);
@@ -139,7 +147,31 @@ void SeeThrough::PaintComposed(bool wallpaper, const DrawLabels& draw) {
     ::BitBlt(paint.get(), x, y, width, height, back, x, y, SRCCOPY);
 }
 
+bool SeeThrough::WallpaperKeptFor(const RECT& client) const {
+    return wallpaperKept_ && keptSize_.cx == client.right && keptSize_.cy == client.bottom;
+}
+
+void SeeThrough::KeepWallpaper(HDC painted, const RECT& client) {
+    // Only what reached the window can be read back: where the desktop does not compose windows,
+    // a part covered by another window or off the screen holds that window's pixels or none.
+    ui::unique_hrgn visible(::CreateRectRgn(0, 0, 0, 0));
+    if (::GetRandomRgn(painted, visible.get(), SYSRGN) != 1)
+        return;
+    POINT origin{0, 0};
+    ::ClientToScreen(window_.Handle(), &origin);
+    ui::unique_hrgn whole(
+        ::CreateRectRgn(origin.x, origin.y, origin.x + client.right, origin.y + client.bottom));
+    if (!::EqualRgn(visible.get(), whole.get()))
+        return;
+    HDC kept = beneath_.Prepare(client.right, client.bottom);
+    ::BitBlt(kept, 0, 0, client.right, client.bottom, painted, 0, 0, SRCCOPY);
+    wallpaperKept_ = true;
+    keptSize_ = SIZE{client.right, client.bottom};
+}
+
 LRESULT SeeThrough::EraseBackground(HDC dc, bool wallpaper) {
+    if (wallpaper && WallpaperKeptFor(Client()))
+        return 1; // the paint that follows lays the kept wallpaper under all it owes
     if (wallpaper) {
         // The desktop colour first, for where the desktop paints nothing into other windows
         // (Wine); the desktop then paints its pattern or wallpaper over it.
@@ -155,6 +187,7 @@ void SeeThrough::Moved(bool wallpaper) {
     const HWND hwnd = window_.Handle();
     if (!hwnd)
         return;
+    wallpaperKept_ = false; // another part of the wallpaper lies behind it now
     if (!wallpaper && IsLayered())
         return; // the picture moves with the window; the system shows what lies beneath
     ::InvalidateRect(hwnd, nullptr, TRUE);

@@ -22,7 +22,9 @@
 //
 // Wallpaper mode: the desktop paints its background into the window's own DC, whose origin is
 // the window's place on the screen, so the wallpaper lines up with the rest of the desktop. That
-// background is read back into the back buffer and the labels are drawn over it there.
+// background is read back once and kept until the window moves or a whole repaint is asked for
+// (a new wallpaper, display or mode); each repaint lays the kept wallpaper into the back buffer
+// and draws the labels over it there, with no erase and no read from the screen.
 #include "clockwindow/KeyedSurface_win.h"
 #include "clockwindow/LayeredSurface_win.h"
 #include "ui/DibBuffer.h"
@@ -84,6 +86,8 @@ private:
     void PaintComposed(bool wallpaper, const DrawLabels& draw);
     bool SetLayeredStyle(bool on);
     RECT TakeOwedArea();
+    bool WallpaperKeptFor(const RECT& client) const;
+    void KeepWallpaper(HDC painted, const RECT& client);
     RECT Client() const;
 
     const ui::Window& window_;
@@ -92,7 +96,11 @@ private:
     // the display driver every font selection costs a call into that driver (under Wine an X
     // resource lookup), three a label.
     ui::DibBuffer backBuffer_;
-    ui::DibBuffer beneath_; // screen mode: what lay under the window at the last reveal
+    // Screen mode: what lay under the window at the last reveal; wallpaper mode: the wallpaper
+    // behind the whole client area, while wallpaperKept_.
+    ui::DibBuffer beneath_;
+    bool wallpaperKept_ = false;
+    SIZE keptSize_{};
     LayeredSurface layered_;
     KeyedSurface keyed_;
     int layeredRefusals_ = 0; // in a row

@@ -135,6 +135,28 @@ TEST_F(ClockPaintTest, EraseAnswersOneAndPaintsTheDesktopOnlyInWallpaperMode) {
     ::ReleaseDC(nullptr, screen);
 }
 
+TEST_F(ClockPaintTest, WallpaperIsReadOnceAndAgainOnlyAfterAMoveOrAWholeRepaint) {
+    TWobToke& clock = Open(true);
+    ui::DibBuffer probe;
+    // Whether an erase now paints the desktop (none is owed while the kept wallpaper serves).
+    const auto erasePaints = [&] {
+        HDC dc = probe.Prepare(8, 8);
+        const RECT all{0, 0, 8, 8};
+        ui::unique_hbrush magenta(::CreateSolidBrush(kMagenta));
+        ::FillRect(dc, &all, magenta.get());
+        ::SendMessageA(clock.Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+        return ::GetPixel(dc, 4, 4) != kMagenta;
+    };
+    Repaint();
+    EXPECT_FALSE(erasePaints()) << "a repaint of a clock that has not moved read the desktop again";
+    clock.SetWindowLeft(ClockRect().left + 9);
+    EXPECT_TRUE(erasePaints()) << "the wallpaper of the old place was kept after a move";
+    Repaint();
+    EXPECT_FALSE(erasePaints());
+    clock.Painting().RepaintWhole();
+    EXPECT_TRUE(erasePaints()) << "a whole repaint (a new wallpaper or display) kept the old picture";
+}
+
 TEST_F(ClockPaintTest, WallpaperModeShowsTheDesktopNotTheWindowsInBetween) {
     Open(true);
     const RECT c = ClockRect();
