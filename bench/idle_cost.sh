@@ -9,7 +9,8 @@
 #   - CPU per minute of the program, the wineserver, the X server and Wine's other processes,
 #     and the total net of the idle run, as a ratio to the bare window's;
 #   - X window maps and unmaps per minute (every child of the root window);
-#   - resident memory at the end of each run and start-up (launch to its window on the screen);
+#   - resident memory at the end of each run and start-up (launch to its window on the screen),
+#     and the median start-up of IDLE_COST_STARTS (default 7) starts of each in turn;
 #   - the size of the release Morovin.exe and whether it is stripped.
 # Usage: bench/idle_cost.sh [seconds per run] [rounds]   (defaults 60 and 2, about 11 minutes:
 # Wine's own background swings too much over shorter runs).
@@ -120,6 +121,43 @@ measure() {
                 printf "  %-10s program %6.1f  wineserver %6.1f  X %6.1f  other Wine %6.1f ms/min;  maps %d unmaps %d;  RSS %d kB;  start-up %d ms\n",
                        f[1], f[2] * k, f[3] * k, f[4] * k, f[5] * k, f[6], f[7], f[8], f[9] }'
 }
+
+# started NAME EXE TITLE [ARGUMENTS]: milliseconds from launch to its window on the screen; the
+# program is closed again at once.
+started() {
+    local name=$1 exe=$2 title=$3 pid t0 t1 tries=0
+    shift 3
+    t0=$(date +%s%N)
+    "$root/scripts/wine-run" "$exe" "$@" >/dev/null 2>&1 </dev/null &
+    pid=$!
+    until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do
+        if [ $((tries += 1)) -gt 1500 ] || ! kill -0 "$pid" 2>/dev/null; then
+            echo "idle_cost: $name never showed its window" >&2
+            kill "$pid" 2>/dev/null || true
+            return 1
+        fi
+        sleep 0.01
+    done
+    t1=$(date +%s%N)
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    echo $(((t1 - t0) / 1000000))
+}
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
+
+# Start-up alone, many times in turn (one start is too noisy to compare): the median of each.
+starts=${IDLE_COST_STARTS:-7}
+started bare "$win/bare_window_win.exe" BareClock >/dev/null # the first start of any program warms Wine
+: >"$work/starts-bare"
+: >"$work/starts-clock"
+for i in $(seq "$starts"); do
+    started bare "$win/bare_window_win.exe" BareClock >>"$work/starts-bare"
+    started clock "$work/wallpaper/Morovin.exe" Morovin >>"$work/starts-clock"
+done
+bare_start=$(median <"$work/starts-bare")
+clock_start=$(median <"$work/starts-clock")
+echo "start-up, median of $starts: bare $bare_start ms, Morovin $clock_start ms," \
+    "$(awk -v a="$clock_start" -v b="$bare_start" 'BEGIN { printf "%.2fx", a / b }') the bare window's"
 
 echo "idle cost: $rounds rounds of $seconds s per run, $(nproc) cores"
 for round in $(seq "$rounds"); do
