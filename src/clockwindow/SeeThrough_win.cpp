@@ -34,7 +34,7 @@ void SeeThrough::Paint(bool wallpaper, const DrawLabels& draw) {
     if (!hwnd)
         return;
     if (!wallpaper && AllowLayered && layeredRefusals_ >= kLayeredRefusalsToGiveUp &&
-        Ticks() - gaveUpAt_ >= kLayeredRetryMs)
+        ::GetTickCount64() - gaveUpAt_ >= kLayeredRetryMs)
         layeredRefusals_ = kLayeredRefusalsToGiveUp - 1; // its cause may have passed unannounced
     if (!wallpaper && AllowLayered && layeredRefusals_ < kLayeredRefusalsToGiveUp && PaintLayered(draw))
         return;
@@ -113,7 +113,7 @@ bool SeeThrough::PaintLayered(const DrawLabels& draw) {
     // A refusal can pass (a display mode being changed): giving up at once would leave the clock
     // hiding and showing itself at every repaint for the rest of the session.
     if (++layeredRefusals_ == kLayeredRefusalsToGiveUp)
-        gaveUpAt_ = Ticks();
+        gaveUpAt_ = ::GetTickCount64();
     return false;
 }
 

@@ -74,8 +74,6 @@ public:
     // How long after giving up the layered window is tried once more by itself; a refusal then
     // gives it up again at once.
     static constexpr ULONGLONG kLayeredRetryMs = 60000;
-    // Milliseconds since the system started (tests pass a minute at once).
-    std::function<ULONGLONG()> Ticks = [] { return ::GetTickCount64(); };
     // Screen mode draws into a layered window unless the system refuses it; off, it reveals and
     // captures what lies beneath at every repaint (the tests reach that path this way).
     bool AllowLayered = true;
@@ -104,7 +102,7 @@ private:
     LayeredSurface layered_;
     KeyedSurface keyed_;
     int layeredRefusals_ = 0; // in a row
-    ULONGLONG gaveUpAt_ = 0;  // Ticks() when the refusals last reached kLayeredRefusalsToGiveUp
+    ULONGLONG gaveUpAt_ = 0;  // GetTickCount64() when the refusals last reached kLayeredRefusalsToGiveUp
     // What the layered window owes since its last update: Wine hands a window drawn with
     // UpdateLayeredWindowIndirect an empty paint rectangle, so the area asked for is kept here.
     RECT owed_{};

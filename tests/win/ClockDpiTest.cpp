@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <string>
 
 using namespace wintest;
 using ClockDpiTest = ClockFixture;
@@ -69,48 +68,37 @@ TEST_F(ClockDpiTest, AtEachDpiTheClockScalesItsStoredValuesAndTakesTheSuggestedP
 
 namespace {
 
-// Sends the clock WM_DPICHANGED for `dpi` with a suggested place far off, as Windows would when
-// the clock's own move first brings it to a monitor of that scale; once, at the move to `left`.
-struct DpiChangeOnMove {
-    static inline int left = 0, dpi = 0;
-    static inline bool sent = false;
-    HHOOK hook = ::SetWindowsHookExA(WH_CALLWNDPROCRET, &Hook, nullptr, ::GetCurrentThreadId());
-    ~DpiChangeOnMove() { ::UnhookWindowsHookEx(hook); }
-    static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp) {
-        const auto* m = reinterpret_cast<const CWPRETSTRUCT*>(lp);
-        char name[16] = {};
-        if (code == HC_ACTION && !sent && m->message == WM_WINDOWPOSCHANGED &&
-            ::GetClassNameA(m->hwnd, name, sizeof(name)) && std::string(name) == "TWobToke") {
-            const auto* pos = reinterpret_cast<const WINDOWPOS*>(m->lParam);
-            if (!(pos->flags & SWP_NOMOVE) && pos->x == left) {
-                sent = true;
-                RECT suggested{5, 5, 400, 60};
-                ::SendMessageA(m->hwnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
-                               reinterpret_cast<LPARAM>(&suggested));
-            }
-        }
-        return ::CallNextHookEx(nullptr, code, wp, lp);
+// Sends the clock WM_DPICHANGED for 144 dpi with a suggested place far off, once, at the load's
+// move to `loadLeft`, as Windows does when that move brings it to a monitor of that scale.
+int loadLeft = 0;
+bool sent = false;
+LRESULT CALLBACK DpiChangeAtLoad(int code, WPARAM wp, LPARAM lp) {
+    const auto* m = reinterpret_cast<const CWPRETSTRUCT*>(lp);
+    if (code == HC_ACTION && !sent && m->message == WM_WINDOWPOSCHANGED && m->hwnd == WobToke->Handle() &&
+        reinterpret_cast<const WINDOWPOS*>(m->lParam)->x == loadLeft) {
+        sent = true;
+        RECT suggested{5, 5, 400, 60};
+        ::SendMessageA(m->hwnd, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
     }
-};
+    return ::CallNextHookEx(nullptr, code, wp, lp);
+}
 
 } // namespace
 
 TEST_F(ClockDpiTest, SavedInTheLowerRightAt96AndStartedAt144TheClockStaysInThatCorner) {
     RECT work{};
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    // The default clock's size at 96 dpi, touching the work area's right and bottom.
+    loadLeft = work.right - 294; // the default clock at 96 dpi, touching the right and the bottom
     std::ofstream(TestSettingsFile(), std::ios::binary)
-        << "[Form]\r\nLeft=" << work.right - 294 << "\r\nTop=" << work.bottom - 29
+        << "[Form]\r\nLeft=" << loadLeft << "\r\nTop=" << work.bottom - 29
         << "\r\nWidth=294\r\nHeight=29\r\n";
-    DpiChangeOnMove change;
-    DpiChangeOnMove::left = work.right - 294;
-    DpiChangeOnMove::dpi = 144;
-    DpiChangeOnMove::sent = false;
+    const HHOOK hook =
+        ::SetWindowsHookExA(WH_CALLWNDPROCRET, &DpiChangeAtLoad, nullptr, ::GetCurrentThreadId());
     TWobToke& clock = MakeClock();
-    ASSERT_TRUE(DpiChangeOnMove::sent) << "the load moved the clock to its saved place";
-    EXPECT_EQ(clock.Dpi(), 144);
+    ::UnhookWindowsHookEx(hook);
+    ASSERT_TRUE(sent) << "the load moved the clock to its saved place";
     const RECT r = clock.BoundsRect();
-    EXPECT_GT(r.right - r.left, 294 * 14 / 10) << "laid out at 144 dpi";
+    EXPECT_GT(r.right - r.left, 400) << "laid out at 144 dpi";
     EXPECT_EQ(r.right, work.right) << "not at the suggested place, and not past the edge";
     EXPECT_EQ(r.bottom, work.bottom);
 }

@@ -3,10 +3,7 @@
 // either path, letters in the key colour stay, and a change beneath shows at once.
 #include "ClockPaintFixture.h"
 
-#include <wtsapi32.h>
-
 #include <algorithm>
-#include <functional>
 #include <string>
 
 using namespace testsupport;
@@ -96,57 +93,6 @@ TEST_F(ClockPaintTest, TheLayeredWindowIsGivenUpOnlyAfterThreeRefusalsInARowAndT
         ::UpdateWindow(clock.Handle());
         EXPECT_TRUE(clock.Painting().IsLayered());
     }
-}
-
-TEST_F(ClockPaintTest, AGivenUpLayeredWindowIsTriedAgainAtResumeAtUnlockAndAfterAMinute) {
-    keyed_ = false;
-    TWobToke& clock = Open(false);
-    bool refuse = false;
-    ULONGLONG ms = 5000000;
-    clock.Painting().Ticks = [&] { return ms; };
-    clock.Painting().Layered().UpdateCall = [&](HWND hwnd, const UPDATELAYEREDWINDOWINFO* info) {
-        if (!refuse)
-            return ::UpdateLayeredWindowIndirect(hwnd, info);
-        ::SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-        return FALSE;
-    };
-    int second = 0;
-    auto tick = [&] {
-        now_ = MakeTime(2026, 1, 5, 1, 13, 31 + second / 60, second % 60);
-        ++second;
-        clock.Timer1Timer();
-        ::UpdateWindow(clock.Handle());
-    };
-    auto send = [&](UINT msg, WPARAM wp) {
-        return [&clock, msg, wp] { ::SendMessageA(clock.Handle(), msg, wp, 0); };
-    };
-    const std::pair<const char*, std::function<void()>> triggers[] = {
-        {"resume", send(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC)},
-        {"unlock", send(WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK)},
-        {"a minute", [&] { ms += SeeThrough::kLayeredRetryMs; }},
-    };
-    for (const auto& [what, trigger] : triggers) {
-        SCOPED_TRACE(what);
-        refuse = true;
-        for (int i = 0; i < SeeThrough::kLayeredRefusalsToGiveUp; ++i)
-            tick();
-        refuse = false;
-        ms += SeeThrough::kLayeredRetryMs - 1;
-        tick();
-        ASSERT_FALSE(clock.Painting().IsLayered()) << "given up, and not tried again within the minute";
-        trigger();
-        tick();
-        EXPECT_TRUE(clock.Painting().IsLayered());
-    }
-    // Tried again after a minute and refused once: given up again at once, for another minute.
-    refuse = true;
-    for (int i = 0; i < SeeThrough::kLayeredRefusalsToGiveUp; ++i)
-        tick();
-    ms += SeeThrough::kLayeredRetryMs;
-    tick();
-    refuse = false;
-    tick();
-    EXPECT_FALSE(clock.Painting().IsLayered());
 }
 
 TEST_F(ClockPaintTest, ATickShowsTheNewTimeOnTheLayeredWindowAndInWallpaperMode) {

@@ -135,20 +135,6 @@ TEST_F(ClockPaintTest, EraseAnswersOneAndPaintsTheDesktopOnlyInWallpaperMode) {
     ::ReleaseDC(nullptr, screen);
 }
 
-TEST_F(ClockPaintTest, ANewWallpaperRepaintsAllOfTheClockInWallpaperModeOnly) {
-    for (const bool wallpaper : {true, false}) {
-        SCOPED_TRACE(wallpaper ? "wallpaper" : "screen");
-        TWobToke& clock = Open(wallpaper);
-        PumpMessages();
-        ::SendMessageA(clock.Handle(), WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER, 0);
-        RECT owed{}, client{};
-        ::GetUpdateRect(clock.Handle(), &owed, FALSE);
-        ::GetClientRect(clock.Handle(), &client);
-        EXPECT_EQ(::EqualRect(&owed, &client) != FALSE, wallpaper);
-        EXPECT_EQ(::IsRectEmpty(&owed) != FALSE, !wallpaper);
-    }
-}
-
 TEST_F(ClockPaintTest, WallpaperModeShowsTheDesktopNotTheWindowsInBetween) {
     Open(true);
     const RECT c = ClockRect();
