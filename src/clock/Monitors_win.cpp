@@ -7,9 +7,13 @@ namespace {
 BOOL CALLBACK AddSecondaryMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM lp) {
     MONITORINFO info{};
     info.cbSize = sizeof(info);
-    if (::GetMonitorInfoA(monitor, &info) && !(info.dwFlags & MONITORINFOF_PRIMARY))
-        reinterpret_cast<DesktopLayout*>(lp)->monitors.push_back(
-            MonitorWithWorkArea(ToScreenRect(info.rcMonitor), ToScreenRect(info.rcWork)));
+    auto& monitors = reinterpret_cast<DesktopLayout*>(lp)->monitors;
+    if (!::GetMonitorInfoA(monitor, &info))
+        return TRUE;
+    if (info.dwFlags & MONITORINFOF_PRIMARY)
+        monitors.front().work = ToScreenRect(info.rcWork); // its bounds and T stay the metrics'
+    else
+        monitors.push_back(MonitorWithWorkArea(ToScreenRect(info.rcMonitor), ToScreenRect(info.rcWork)));
     return TRUE;
 }
 
@@ -46,4 +50,8 @@ ScreenReport ReadScreenReport() {
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     s.workArea = ToScreenRect(work);
     return s;
+}
+
+PlacementArea ReadPlacementArea(const RECT& clock) {
+    return PlacementAreaFor(CurrentDesktop(clock.left, clock.top), ReadScreenReport(), ToScreenRect(clock));
 }

@@ -15,3 +15,5 @@ ScreenRect ToScreenRect(const RECT& r);
 // The primary screen from the system metrics (as it has always been measured), then every other
 // monitor with its work area; `windowLeft` / `windowTop` are where the window stands now.
 DesktopLayout CurrentDesktop(int windowLeft, int windowTop);
+// What the Position dialog places a clock whose window is `clock` by: its monitor now.
+PlacementArea ReadPlacementArea(const RECT& clock);

@@ -22,6 +22,16 @@ TaskBarEdge EdgeFromWorkArea(const ScreenReport& screen) {
     return TaskBarEdge::Bottom;
 }
 
+// A corner of a work area for items 0, 1, 3 and 4.
+PlacementPoint WorkAreaCorner(int item, int width, int height, const ScreenRect& work) {
+    const bool right = item == kUpperRight || item == kLowerRight;
+    const bool lower = item == kLowerLeft || item == kLowerRight;
+    return PlacementPoint{right ? Saturate(std::int64_t{work.right} - width) : work.left,
+                          lower ? Saturate(std::int64_t{work.bottom} - height) : work.top};
+}
+
+constexpr int kCornerItems[] = {kUpperLeft, kLowerLeft, kUpperRight, kLowerRight};
+
 } // namespace
 
 TaskBarEdge JudgeTaskBarEdge(const ScreenReport& screen) {
@@ -88,4 +98,33 @@ PlacementPoint PlaceForItem(int item, int width, int height, const ScreenReport&
         return opening;
     }
     return PlacementPoint{Saturate(x), Saturate(y)};
+}
+
+PlacementArea PlacementAreaFor(const DesktopLayout& desktop, const ScreenReport& primary,
+                               const ScreenRect& clock) {
+    const MonitorArea& m =
+        NearestMonitor(desktop, clock.left, clock.top, std::int64_t{clock.right} - clock.left,
+                       std::int64_t{clock.bottom} - clock.top);
+    if (&m == &desktop.monitors.front())
+        return PlacementArea{primary, std::nullopt};
+    return PlacementArea{primary, m.work};
+}
+
+int InitialItem(PlacementPoint at, int width, int height, const PlacementArea& area) {
+    if (!area.otherWork)
+        return InitialItem(at, width, height, area.primary);
+    for (const int item : kCornerItems) {
+        if (at == WorkAreaCorner(item, width, height, *area.otherWork))
+            return item;
+    }
+    return kOpeningPosition;
+}
+
+PlacementPoint PlaceForItem(int item, int width, int height, const PlacementArea& area,
+                            PlacementPoint opening) {
+    if (!area.otherWork)
+        return PlaceForItem(item, width, height, area.primary, opening);
+    if (item == kOpeningPosition || item < kUpperLeft || item > kLowerRight)
+        return opening;
+    return WorkAreaCorner(item, width, height, *area.otherWork);
 }

@@ -3,6 +3,7 @@
 // where the clock stood when the dialog opened. Plain arithmetic over what the system reports, so
 // that every arrangement of screen, task bar and metrics can be tried without a desktop.
 #include "clock/ScreenMetrics.h"
+#include "clock/ScreenPlacement.h"
 
 #include <optional>
 
@@ -39,6 +40,22 @@ int InitialItem(PlacementPoint at, int width, int height, const ScreenReport& sc
 
 // The clock's new left and top for `item`; `opening` is where it stood when the dialog opened.
 PlacementPoint PlaceForItem(int item, int width, int height, const ScreenReport& screen,
+                            PlacementPoint opening);
+
+// The monitor the clock is on, as the dialog places by it. The primary screen is placed on by its
+// metrics and task bar as above (so with one monitor nothing differs); any other monitor by its
+// work area, whose corners are clear of a task bar the system reports on it.
+struct PlacementArea {
+    ScreenReport primary;
+    std::optional<ScreenRect> otherWork; // the other monitor's work area, in desktop coordinates
+};
+
+// The area for a clock whose window is `clock`: the monitor of `desktop` (the primary first)
+// that shares the most with it, or the nearest one.
+PlacementArea PlacementAreaFor(const DesktopLayout& desktop, const ScreenReport& primary,
+                               const ScreenRect& clock);
+int InitialItem(PlacementPoint at, int width, int height, const PlacementArea& area);
+PlacementPoint PlaceForItem(int item, int width, int height, const PlacementArea& area,
                             PlacementPoint opening);
 
 // The upper-left corner is reached by setting the top first; every other item sets the left first.

@@ -7,6 +7,7 @@
 
 struct ScreenRect {
     int left, top, right, bottom;
+    friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
 };
 
 // GetSystemMetrics values: SM_CXSCREEN, SM_CYSCREEN, SM_CXFULLSCREEN, SM_CYFULLSCREEN, SM_CYCAPTION.

@@ -19,6 +19,14 @@ std::int64_t Overlap(std::int64_t from1, std::int64_t to1, std::int64_t from2, s
     return std::max<std::int64_t>(0, std::min(to1, to2) - std::max(from1, from2));
 }
 
+// One axis of KeepOnWorkArea: the new start of a window `size` long that spanned
+// [before, beforeEnd), on [start, end).
+std::int64_t KeepWithin(std::int64_t start, std::int64_t end, std::int64_t before, std::int64_t beforeEnd,
+                        std::int64_t size) {
+    const std::int64_t placed = beforeEnd >= end ? end - size : std::min(before, end - size);
+    return std::max(placed, start);
+}
+
 std::int64_t Gap(std::int64_t from1, std::int64_t to1, std::int64_t from2, std::int64_t to2) {
     return std::max<std::int64_t>({0, from2 - to1, from1 - to2});
 }
@@ -26,13 +34,15 @@ std::int64_t Gap(std::int64_t from1, std::int64_t to1, std::int64_t from2, std::
 } // namespace
 
 MonitorArea PrimaryMonitor(const ScreenMetrics& s) {
-    return MonitorArea{ScreenRect{0, 0, s.width, s.height}, BottomReserve(s)};
+    const int reserve = BottomReserve(s);
+    return MonitorArea{ScreenRect{0, 0, s.width, s.height}, reserve,
+                       ScreenRect{0, 0, s.width, Saturate(std::int64_t{s.height} - reserve)}};
 }
 
 MonitorArea MonitorWithWorkArea(const ScreenRect& monitor, const ScreenRect& work) {
     const std::int64_t lacking =
         (std::int64_t{monitor.bottom} - monitor.top) - (std::int64_t{work.bottom} - work.top);
-    return MonitorArea{monitor, Saturate(std::max<std::int64_t>(0, lacking))};
+    return MonitorArea{monitor, Saturate(std::max<std::int64_t>(0, lacking)), work};
 }
 
 const MonitorArea& NearestMonitor(const DesktopLayout& desktop, std::int64_t left, std::int64_t top,
@@ -65,4 +75,11 @@ int ClampLeftEdge(const MonitorArea& m, std::int32_t left, std::int32_t width) {
 int ClampTopEdge(const MonitorArea& m, std::int32_t top, std::int32_t height) {
     const std::int64_t limit = std::int64_t{m.bounds.bottom} - height - m.taskBar;
     return ClampEdge(top, m.bounds.top, limit, limit);
+}
+
+ScreenRect KeepOnWorkArea(const DesktopLayout& desktop, const ScreenRect& before, int width, int height) {
+    const ScreenRect& work = NearestMonitor(desktop, before.left, before.top, width, height).work;
+    const std::int64_t left = KeepWithin(work.left, work.right, before.left, before.right, width);
+    const std::int64_t top = KeepWithin(work.top, work.bottom, before.top, before.bottom, height);
+    return ScreenRect{Saturate(left), Saturate(top), Saturate(left + width), Saturate(top + height)};
 }

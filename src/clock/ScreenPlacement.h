@@ -11,6 +11,7 @@
 struct MonitorArea {
     ScreenRect bounds; // in desktop coordinates; the primary screen's top left is 0, 0
     int taskBar;       // T: rows kept free above the monitor's bottom, never below 0
+    ScreenRect work;   // its work area: what no task bar or other desktop bar covers
 };
 
 // The monitors a loaded position is kept on, the primary first (never empty), and where the
@@ -20,7 +21,8 @@ struct DesktopLayout {
     int windowLeft = 0, windowTop = 0;
 };
 
-// The primary screen as its metrics describe it: T is its bottom reserve B.
+// The primary screen as its metrics describe it: T is its bottom reserve B; its work area is the
+// screen less T at the bottom until the system's own is known.
 MonitorArea PrimaryMonitor(const ScreenMetrics& screen);
 // Any other monitor: T is the part of its height that its work area lacks.
 MonitorArea MonitorWithWorkArea(const ScreenRect& monitor, const ScreenRect& workArea);
@@ -37,3 +39,10 @@ int ClampLeftEdge(const MonitorArea& monitor, std::int32_t left, std::int32_t wi
 // A top edge beyond the monitor's bottom minus the height minus T goes there; one above the
 // monitor goes to its top.
 int ClampTopEdge(const MonitorArea& monitor, std::int32_t top, std::int32_t height);
+
+// Where a window that stood at `before` goes once it measures `width` x `height` (after its first
+// layout, or at a new DPI): wholly on the work area of the monitor it now shares the most with.
+// An edge that touched or passed the work area's right or bottom keeps to it, so a clock in a
+// lower corner stays there whether it grew or shrank; otherwise its left and top stay where they
+// can. Where the window is larger than the work area its left or top edge shows.
+ScreenRect KeepOnWorkArea(const DesktopLayout& desktop, const ScreenRect& before, int width, int height);

@@ -76,6 +76,10 @@ std::vector<std::string> LoadSettingsFrom(const IniDocument& doc, const DesktopL
         target.SetWindowLeft(ClampLeftEdge(monitor, left, width));
     if (top != kMissingInt)
         target.SetWindowTop(ClampTopEdge(monitor, top, height));
+    const auto stored = [](std::int32_t edge, std::int32_t size) {
+        return edge != kMissingInt && size != kMissingInt ? std::optional<int>(size) : std::nullopt;
+    };
+    target.SetStoredSize(stored(left, width), stored(top, height));
 
     const std::int32_t page = ReadInteger(doc, "Prop", "Page", kMissingInt);
     settings.PropPage = page == kMissingInt ? 0 : page;

@@ -7,6 +7,7 @@
 #include "clock/ClockSettings.h"
 #include "clock/ScreenPlacement.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,10 @@ public:
     virtual void SetWindowLeft(int) = 0;
     virtual void SetWindowTop(int) = 0;
     virtual void SetStayOnTop(bool) = 0;
+    // The width and height stored with the position (each only with its Left or Top), the size the
+    // window had where it was saved: whether it reached a right or bottom edge is judged by it
+    // once the window has its size here.
+    virtual void SetStoredSize(std::optional<int> /*width*/, std::optional<int> /*height*/) {}
 };
 
 struct WindowBounds {

@@ -6,13 +6,21 @@
 
 namespace {
 
-// Where the settings file's window values go.
+// Where the settings file's window values go. The place is kept until the whole file is read and
+// then taken in one move: two, the first with only one edge, could cross a monitor of another
+// scale on the way.
 class ClockWindowTarget : public SettingsTarget {
 public:
     explicit ClockWindowTarget(TWobToke& clock) : clock_(clock) {}
-    void SetWindowLeft(int left) override { clock_.SetWindowLeft(left); }
-    void SetWindowTop(int top) override { clock_.SetWindowTop(top); }
+    void SetWindowLeft(int left) override { left_ = left; }
+    void SetWindowTop(int top) override { top_ = top; }
     void SetStayOnTop(bool topmost) override { clock_.SetStayOnTop(topmost); }
+    void SetStoredSize(std::optional<int> width, std::optional<int> height) override {
+        width_ = width;
+        height_ = height;
+    }
+
+    std::optional<int> left_, top_, width_, height_;
 
 private:
     TWobToke& clock_;
@@ -26,6 +34,9 @@ void TWobToke::LoadSettings() {
     const RECT r = BoundsRect();
     const std::vector<std::string> errors =
         LoadSettingsFrom(document, CurrentDesktop(r.left, r.top), Settings, target, face_);
+    MoveWindowTo(target.left_.value_or(r.left), target.top_.value_or(r.top));
+    storedWidth_ = target.width_;
+    storedHeight_ = target.height_;
     // A bad colour text is reported once; everything else in the file has been applied.
     if (!errors.empty())
         app_.ShowError(errors.front());

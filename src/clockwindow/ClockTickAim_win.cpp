@@ -20,6 +20,8 @@ void TWobToke::OnTimeChange() {
 }
 
 void TWobToke::OnPowerBroadcast(WPARAM event) {
-    if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND)
+    if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND) {
         timer1_.Rearm(USER_TIMER_MINIMUM);
+        see_.RetryLayered(); // what refused the layered window before the sleep may be gone
+    }
 }

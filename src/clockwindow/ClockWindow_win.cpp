@@ -27,6 +27,7 @@ TWobToke::TWobToke(ui::Application& app, ClockSource clock) : app_(app), see_(*t
     CreateParams p{"TWobToke"};
     p.caption = "Morovin";
     p.style = WS_POPUP | WS_CLIPSIBLINGS;
+    p.exStyle = WS_EX_TOOLWINDOW; // shown on every virtual desktop, never in the task bar
     p.left = kClockDesignLeft;
     p.top = kClockDesignTop;
     p.width = 250;
@@ -42,6 +43,7 @@ TWobToke::TWobToke(ui::Application& app, ClockSource clock) : app_(app), see_(*t
     BuildPopupMenu();
     tray_.emplace(TrayIconMessage);
     LoadTrayIconImage();
+    sessions_.emplace(Handle());
     // The first tick too comes just after a turn of the second.
     timer1_.Start(Handle(), kTimer1, NextTickDelayMs(LocalClock().wMilliseconds));
 
@@ -67,14 +69,20 @@ ClockTime TWobToke::Now() const {
 // --- Clock face ------------------------------------------------------------------------------
 
 void TWobToke::OnDpiChanged(int dpi, const RECT& suggested) {
+    RECT before = BoundsRect();
     if (dpi > 0 && dpi != Dpi()) {
         see_.Fonts().SetDpi(dpi);
         face_.Rescale(dpi);
-        LoadTrayIconImage();
     }
-    ::SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (ownMoves_ == 0) {
+        ::OffsetRect(&before, suggested.left - before.left, suggested.top - before.top);
+        MoveWindowTo(suggested.left, suggested.top);
+    }
     LayoutLabels();
+    if (userMoving_)
+        dpiChangedWhileMoving_ = true;
+    else if (!loading_)
+        KeepOnMonitor(before);
 }
 
 void TWobToke::RefreshClockText() {
@@ -127,21 +135,23 @@ RECT TWobToke::BoundsRect() const {
 }
 
 void TWobToke::SetWindowLeft(int left) {
-    const RECT r = BoundsRect();
-    if (r.left != left)
-        ::SetWindowPos(Handle(), nullptr, left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveWindowTo(left, BoundsRect().top);
 }
 
 void TWobToke::SetWindowTop(int top) {
+    MoveWindowTo(BoundsRect().left, top);
+}
+
+void TWobToke::MoveWindowTo(int left, int top) {
     const RECT r = BoundsRect();
-    if (r.top != top)
-        ::SetWindowPos(Handle(), nullptr, r.left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (r.left != left || r.top != top)
+        SetOwnWindowPos(nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TWobToke::SetWindowSize(int width, int height) {
     const RECT r = BoundsRect();
     if (r.right - r.left != width || r.bottom - r.top != height)
-        ::SetWindowPos(Handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetOwnWindowPos(nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TWobToke::SetStayOnTop(bool topmost) {
@@ -163,12 +173,15 @@ bool TWobToke::IsTopmost() const {
 }
 
 void TWobToke::LoadTrayIconImage() {
-    // The small-icon size at the clock's DPI; the resource holds an image drawn for each common one.
-    const int dpi = Dpi();
-    if (tray_)
-        tray_->SetImage(ui::unique_hicon(static_cast<HICON>(::LoadImageA(
-            ui::ModuleInstance(), "MAINICON", IMAGE_ICON, ui::SystemMetricForDpi(SM_CXSMICON, dpi),
-            ui::SystemMetricForDpi(SM_CYSMICON, dpi), LR_DEFAULTCOLOR))));
+    // The small-icon size at the task bar's DPI, not the clock's; the resource holds an image drawn
+    // for each common one. Asked again when the display or a setting changes: only a new DPI loads.
+    const int dpi = TrayIcon::TaskBarDpi();
+    if (tray_ && tray_->ImageDpi() != dpi)
+        tray_->SetImage(
+            ui::unique_hicon(static_cast<HICON>(::LoadImageA(
+                ui::ModuleInstance(), "MAINICON", IMAGE_ICON, ui::SystemMetricForDpi(SM_CXSMICON, dpi),
+                ui::SystemMetricForDpi(SM_CYSMICON, dpi), LR_DEFAULTCOLOR))),
+            dpi);
 }
 
 void TWobToke::DeleteTrayIcon() {
@@ -209,9 +222,20 @@ TShadowLabel* TWobToke::LabelAt(POINT p) {
 // --- Start-up and shutdown -----------------------------------------------------------------------
 
 void TWobToke::FormCreate() {
+    loading_ = true;
+    struct Loaded {
+        bool& loading;
+        ~Loaded() { loading = false; }
+    } loaded{loading_};
     LoadSettings();
     face_.ShowTexts(Settings, Now());
     LayoutLabels();
+    loading_ = false;
+    // Only now is the size at this DPI known; the file's place was kept on a monitor with the
+    // size stored beside it.
+    const RECT r = BoundsRect();
+    KeepOnMonitor(RECT{r.left, r.top, r.left + storedWidth_.value_or(r.right - r.left),
+                       r.top + storedHeight_.value_or(r.bottom - r.top)});
 }
 
 bool TWobToke::FormCloseQuery() {
@@ -248,6 +272,7 @@ void TWobToke::CloseClock(CloseReport report) {
 
 LRESULT TWobToke::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == TrayIcon::TaskbarCreatedMessage()) {
+        LoadTrayIconImage();
         if (tray_)
             tray_->ShellRestarted(Handle());
         return 0;
@@ -275,10 +300,26 @@ LRESULT TWobToke::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DPICHANGED:
         if (lp)
             OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
+        LoadTrayIconImage();
+        return 0;
+    case WM_ENTERSIZEMOVE:
+    case WM_EXITSIZEMOVE:
+        OnSizeMoveLoop(msg == WM_ENTERSIZEMOVE);
         return 0;
     case WM_DISPLAYCHANGE:
+        LoadTrayIconImage();
+        [[fallthrough]];
     case WM_DWMCOMPOSITIONCHANGED: // a layered clock's edges may blend or be cut from now on
-        see_.RetryLayered();
+        see_.RetryLayered();       // and repaints all of it, the wallpaper too
+        return 0;
+    case WM_WTSSESSION_CHANGE:
+        if (SessionNotices::DesktopBack(wp))
+            see_.RetryLayered();
+        return 0;
+    case WM_SETTINGCHANGE:
+        LoadTrayIconImage(); // a new scale of the task bar's monitor comes as a setting
+        if (wp == SPI_SETDESKWALLPAPER && Settings.WallpaperMode)
+            see_.RepaintWhole(); // a tick repaints only the time label's box
         return 0;
     case WM_SYSCOLORCHANGE: // the desktop colour under the wallpaper mode's picture
         see_.RepaintWhole();
@@ -322,6 +363,7 @@ LRESULT TWobToke::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_DESTROY:
         tray_.reset(); // the registration never outlives the window it is bound to
+        sessions_.reset();
         timer1_.Stop();
         app_.MainWindowDestroyed(Handle());
         return 0;

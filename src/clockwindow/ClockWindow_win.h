@@ -6,8 +6,10 @@
 //   SeeThrough_win          painting state and paths: layered, keyed, captured, wallpaper
 //   Chime_win               the alarm and time-signal checks and the wave player
 //   TrayIcon_win            the tray icon's registration and picture
+//   SessionNotices_win      the session's lock and unlock notices
 // Its handlers are spread over files by concern:
 //   ClockWindow_win.cpp     creation, layout, tick, geometry, closing, message routing
+//   ClockPlacement_win.cpp  keeping the clock on its monitor's work area as its size changes
 //   ClockTickAim_win.cpp    aiming each tick at the turn of the second; clock changes and resume
 //   ClockSettingsIo_win.cpp LoadSettings / SaveSettings against the settings file
 //   ClockCommands_win.cpp   mouse, tray icon callback, popup menu and its commands
@@ -18,6 +20,7 @@
 #include "clock/PropertyValues.h"
 #include "clockwindow/Chime_win.h"
 #include "clockwindow/SeeThrough_win.h"
+#include "clockwindow/SessionNotices_win.h"
 #include "clockwindow/TrayIcon_win.h"
 #include "ui/Application.h"
 #include "ui/PopupMenu.h"
@@ -65,9 +68,14 @@ public:
     // WM_DPICHANGED brought. Fonts, offsets and label boxes are at this DPI; the settings keep
     // the 96-dpi values.
     int Dpi() const { return see_.Fonts().Dpi(); }
-    // WM_DPICHANGED: lays the labels out again at `dpi`, reloads the tray icon at its size and
-    // moves to the suggested place; the size follows the labels.
+    // WM_DPICHANGED: lays the labels out again at `dpi` and moves to the suggested place, unless
+    // the clock is moving itself (loading its place, the Position dialog), where it keeps the
+    // place it asked for; the size follows the labels. Then the clock is kept on its monitor's
+    // work area, except during the user's drag, after which that is done once.
     void OnDpiChanged(int dpi, const RECT& suggested);
+    // Keeps the clock wholly on the work area of its monitor now that it has its size; `before`
+    // is where it stood, with the size it had there (KeepOnWorkArea, src/clock).
+    void KeepOnMonitor(const RECT& before);
 
     // Settings file
     void LoadSettings();
@@ -115,6 +123,8 @@ public:
     RECT BoundsRect() const;
     void SetWindowLeft(int left);
     void SetWindowTop(int top);
+    // Left and top in one move.
+    void MoveWindowTo(int left, int top);
     void SetStayOnTop(bool topmost);
     void DeleteTrayIcon();
 
@@ -136,6 +146,10 @@ private:
     void SetWindowSize(int width, int height);
     bool IsTopmost() const;
     void LoadTrayIconImage();
+    // The clock's own SetWindowPos, counted so that a WM_DPICHANGED it brings keeps its place.
+    void SetOwnWindowPos(HWND after, int left, int top, int width, int height, UINT flags);
+    // WM_ENTERSIZEMOVE (true) and WM_EXITSIZEMOVE (false): the user's drag.
+    void OnSizeMoveLoop(bool entering);
 
     ui::Application& app_;
     SeeThrough see_; // before the face, whose labels measure with its fonts
@@ -145,6 +159,13 @@ private:
     Chime chime_;
     ui::WindowTimer timer1_;
     bool closing_ = false;
+    std::optional<SessionNotices> sessions_; // while the window lives
+    int ownMoves_ = 0;                       // SetOwnWindowPos calls under way
+    bool loading_ = false;                   // FormCreate before its first layout is kept on the monitor
+    bool userMoving_ = false;                // between WM_ENTERSIZEMOVE and WM_EXITSIZEMOVE
+    bool dpiChangedWhileMoving_ = false;
+    // The size the settings file stored with the place, for the first KeepOnMonitor.
+    std::optional<int> storedWidth_, storedHeight_;
 };
 
 // The one clock window, set before its creation handler runs.

@@ -33,6 +33,9 @@ void SeeThrough::Paint(bool wallpaper, const DrawLabels& draw) {
     const HWND hwnd = window_.Handle();
     if (!hwnd)
         return;
+    if (!wallpaper && AllowLayered && layeredRefusals_ >= kLayeredRefusalsToGiveUp &&
+        ::GetTickCount64() - gaveUpAt_ >= kLayeredRetryMs)
+        layeredRefusals_ = kLayeredRefusalsToGiveUp - 1; // its cause may have passed unannounced
     if (!wallpaper && AllowLayered && layeredRefusals_ < kLayeredRefusalsToGiveUp && PaintLayered(draw))
         return;
     SetLayeredStyle(false);
@@ -110,7 +113,8 @@ bool SeeThrough::PaintLayered(const DrawLabels& draw) {
     }
     // A refusal can pass (a display mode being changed): giving up at once would leave the clock
     // hiding and showing itself at every repaint for the rest of the session.
-    ++layeredRefusals_;
+    if (++layeredRefusals_ == kLayeredRefusalsToGiveUp)
+        gaveUpAt_ = ::GetTickCount64();
     return false;
 }
 

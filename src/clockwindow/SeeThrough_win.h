@@ -8,7 +8,9 @@
 // between the letters; a repaint draws only the labels that changed, with per-pixel alpha where
 // the desktop composes windows and with a colour key where it does not. Where the system refuses
 // the layered window several times in a row, the capture path takes over until the display or the
-// composition changes; a single refusal costs one repaint on that path.
+// composition changes, the session is unlocked or connected again, or the system resumes; and
+// about once a minute the layered window is tried once more. A single refusal costs one repaint
+// on that path.
 //
 // Otherwise every repaint composes the area it owes in the back buffer (background, then the
 // labels) and copies it to the window once, so no label is ever seen half drawn.
@@ -53,7 +55,8 @@ public:
     // `area` changed: it is repainted, on whichever path paints next.
     void Owe(const RECT& area);
     void RepaintWhole();
-    // A new display mode or composition: the layered window is tried again.
+    // A new display mode or composition, an unlocked session, a resume: the layered window is
+    // tried again.
     void RetryLayered();
 
     // The capture path's look beneath the window: hides it, lets what lies under it repaint,
@@ -70,6 +73,9 @@ public:
 
     // Refusals of the layered window in a row after which the capture path takes over.
     static constexpr int kLayeredRefusalsToGiveUp = 3;
+    // How long after giving up the layered window is tried once more by itself; a refusal then
+    // gives it up again at once.
+    static constexpr ULONGLONG kLayeredRetryMs = 60000;
     // Screen mode draws into a layered window unless the system refuses it; off, it reveals and
     // captures what lies beneath at every repaint (the tests reach that path this way).
     bool AllowLayered = true;
@@ -104,6 +110,7 @@ private:
     LayeredSurface layered_;
     KeyedSurface keyed_;
     int layeredRefusals_ = 0; // in a row
+    ULONGLONG gaveUpAt_ = 0;  // GetTickCount64() when the refusals last reached kLayeredRefusalsToGiveUp
     // What the layered window owes since its last update: Wine hands a window drawn with
     // UpdateLayeredWindowIndirect an empty paint rectangle, so the area asked for is kept here.
     RECT owed_{};

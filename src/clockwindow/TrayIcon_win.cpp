@@ -1,5 +1,7 @@
 #include "clockwindow/TrayIcon_win.h"
 
+#include "ui/Dpi.h"
+
 namespace {
 constexpr UINT kTrayIconId = 1;
 }
@@ -27,7 +29,12 @@ BOOL TrayIcon::Call(DWORD what) {
     return ::Shell_NotifyIconA(what, &data_);
 }
 
-void TrayIcon::SetImage(ui::unique_hicon image) {
+int TrayIcon::TaskBarDpi() {
+    return ui::DpiForMonitor(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
+}
+
+void TrayIcon::SetImage(ui::unique_hicon image, int dpi) {
+    imageDpi_ = dpi;
     data_.hIcon = image.get();
     if (registered_ && !Call(NIM_MODIFY))
         registered_ = false;   // the next layout adds it again

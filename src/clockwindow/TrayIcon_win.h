@@ -17,8 +17,14 @@ public:
     ~TrayIcon();
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;
-    // The icon's picture from now on, kept until the next one; a registered icon shows it at once.
-    void SetImage(ui::unique_hicon image);
+    // The icon's picture from now on, drawn for `dpi`, kept until the next one; a registered icon
+    // shows it at once.
+    void SetImage(ui::unique_hicon image, int dpi);
+    // The DPI the picture was drawn for; 0 before the first.
+    int ImageDpi() const { return imageDpi_; }
+    // The DPI the shell shows the icon at: the task bar's with the notification area, on the
+    // primary monitor, whichever monitor the clock is on.
+    static int TaskBarDpi();
 
     // Registers the icon for `owner` unless it is registered for it already.
     void EnsureRegistered(HWND owner);
@@ -40,6 +46,7 @@ private:
 
     NOTIFYICONDATAA data_{};
     ui::unique_hicon image_;
+    int imageDpi_ = 0;
     bool registered_ = false;
     long shellCalls_ = 0;
 };

@@ -23,16 +23,13 @@ void TPosForm::FormCreate() {
     const RECT r = clock_.bounds();
     // Taken before the initial item is selected, so that item 2 as the initial item moves nothing.
     OpeningPosition = PlacementPoint{r.left, r.top};
-    RadioGroup1.SetItemIndex(InitialItem(OpeningPosition, r.right - r.left, r.bottom - r.top, screen_()));
+    RadioGroup1.SetItemIndex(InitialItem(OpeningPosition, r.right - r.left, r.bottom - r.top, screen_(r)));
 }
 
-void TPosForm::RadioGroup1Click() {
-    const int item = RadioGroup1.ItemIndex();
-    if (item < 0)
-        return;
+SIZE TPosForm::Place(int item) {
     const RECT r = clock_.bounds();
-    const PlacementPoint p =
-        PlaceForItem(item, r.right - r.left, r.bottom - r.top, screen_(), OpeningPosition);
+    const SIZE size{r.right - r.left, r.bottom - r.top};
+    const PlacementPoint p = PlaceForItem(item, size.cx, size.cy, screen_(r), OpeningPosition);
     if (SetsTopFirst(item)) {
         clock_.setTop(p.top);
         clock_.setLeft(p.left);
@@ -40,6 +37,19 @@ void TPosForm::RadioGroup1Click() {
         clock_.setLeft(p.left);
         clock_.setTop(p.top);
     }
+    return size;
+}
+
+void TPosForm::RadioGroup1Click() {
+    const int item = RadioGroup1.ItemIndex();
+    if (item < 0)
+        return;
+    const SIZE placedBy = Place(item);
+    // A move onto a part of the desktop of another scale gives the clock another size, which
+    // the corner was not computed for: it is computed once more, for the size now.
+    const RECT r = clock_.bounds();
+    if (r.right - r.left != placedBy.cx || r.bottom - r.top != placedBy.cy)
+        Place(item);
 }
 
 void TPosForm::Button1Click() {

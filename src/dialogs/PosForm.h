@@ -1,7 +1,7 @@
 #pragma once
 // TPosForm: the Position dialog "表示位置調整". Choosing an item of its radio group moves the clock
-// window at once to a corner of the screen clear of the task bar, or back where it stood when
-// the dialog opened; its button only closes it. It never writes the settings file.
+// window at once to a corner of the monitor it is on, clear of the task bar, or back where it
+// stood when the dialog opened; its button only closes it. It never writes the settings file.
 #include "clock/Monitors_win.h"
 #include "clock/PositionPlacement.h"
 #include "ui/Buttons.h"
@@ -20,9 +20,10 @@ struct ClockWindowMover {
 
 class TPosForm : public ui::Form {
 public:
-    using ScreenReader = std::function<ScreenReport()>;
+    // The monitor a clock whose window is at the given rectangle is placed on.
+    using ScreenReader = std::function<PlacementArea(const RECT& clock)>;
     // `screen` is asked afresh for every placement.
-    TPosForm(ui::Application& app, ClockWindowMover clock, ScreenReader screen = ReadScreenReport);
+    TPosForm(ui::Application& app, ClockWindowMover clock, ScreenReader screen = ReadPlacementArea);
     // The form's window goes first, so no control's end is seen by a live dialog.
     ~TPosForm() override;
 
@@ -39,6 +40,9 @@ public:
     static constexpr int kClientHeight = 111;
 
 private:
+    // Moves the clock for `item` by its size now; returns that size.
+    SIZE Place(int item);
+
     ClockWindowMover clock_;
     ScreenReader screen_;
 };

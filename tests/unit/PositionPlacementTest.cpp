@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -69,6 +70,34 @@ TEST(PositionPlacement, EveryItemForEveryTaskBarReport) {
         }
         EXPECT_EQ(PlaceForItem(kOpeningPosition, kW, kH, c.screen, kOpening), kOpening);
         EXPECT_EQ(InitialItem(kOpening, kW, kH, c.screen), kOpeningPosition);
+    }
+}
+
+// The screen above with a task bar at the bottom, and a taller monitor right of it with its task bar on top.
+const ScreenReport kPrimaryReport = Report(30, 0, Rect{-2, 738, kSW + 2, kSH + 2});
+const MonitorArea kSecond = MonitorWithWorkArea({1024, -200, 2944, 880}, {1024, -152, 2944, 880});
+
+TEST(PositionPlacement, CornersAreThoseOfTheMonitorTheClockIsOn) {
+    constexpr std::array<int, 8> kSecondCorners{1024, -152, 1024, 840, 2744, -152, 2744, 840};
+    const struct {
+        std::vector<MonitorArea> monitors;
+        Rect clock; // 200 x 40
+        std::array<int, 8> places;
+    } rows[] = {
+        {{PrimaryMonitor(kPrimaryReport), kSecond}, {1500, 300, 1700, 340}, kSecondCorners},
+        {{PrimaryMonitor(kPrimaryReport), kSecond}, {900, 300, 1100, 340}, kAboveBottom.places},
+        {{PrimaryMonitor(kPrimaryReport)}, {1500, 300, 1700, 340}, kAboveBottom.places}, // one monitor
+    };
+    constexpr int kItems[] = {kUpperLeft, kLowerLeft, kUpperRight, kLowerRight};
+    for (const auto& row : rows) {
+        const PlacementArea area = PlacementAreaFor({row.monitors, 0, 0}, kPrimaryReport, row.clock);
+        for (int i = 0; i < 4; ++i) {
+            const PlacementPoint p = PlaceForItem(kItems[i], kW, kH, area, PlacementPoint{1, 2});
+            EXPECT_EQ(p, (PlacementPoint{row.places[2 * i], row.places[2 * i + 1]}))
+                << row.clock.left << " " << i;
+            EXPECT_EQ(InitialItem(p, kW, kH, area), kItems[i]) << "reopened at item " << kItems[i];
+        }
+        EXPECT_EQ(InitialItem(PlacementPoint{1500, 301}, kW, kH, area), kOpeningPosition);
     }
 }
 

@@ -24,6 +24,10 @@ public:
         stayOnTop = value;
         calls += "S";
     }
+    std::pair<std::optional<int>, std::optional<int>> stored;
+    void SetStoredSize(std::optional<int> width, std::optional<int> height) override {
+        stored = {width, height};
+    }
 };
 
 // T = 768 - 740 - 18 = 10 pixels of task bar.
@@ -127,9 +131,10 @@ TEST(SettingsStore, TopEdgeClampsAboveTheTaskBar) {
     EXPECT_EQ(LoadedTop("Top=700\r\nHeight=100\r\n", ScreenMetrics{1024, 768, 1024, 779, 18}), 668);
     // Height is read only with Top, Width only with Left.
     Clock clock;
-    clock.Load("[Form]\r\nTop=5\r\nWidth=5000\r\n");
+    clock.Load("[Form]\r\nTop=5\r\nWidth=5000\r\nHeight=40\r\n");
     EXPECT_EQ(clock.target.calls, "TS");
     EXPECT_EQ(clock.target.top, 5);
+    EXPECT_EQ(clock.target.stored, std::make_pair(std::optional<int>(), std::optional<int>(40)));
 }
 
 // Primary 1920x1080 with T = 40; a second monitor left of it (side by side, reaching above it) or
@@ -171,6 +176,28 @@ TEST(SettingsStore, PositionIsKeptOnTheMonitorNearestTheStoredRectangle) {
         EXPECT_EQ(clock.target.left, row.left) << row.what;
         EXPECT_EQ(clock.target.top, row.top) << row.what;
     }
+}
+
+TEST(SettingsStore, OnceTheSizeIsKnownTheClockIsKeptOnItsMonitorsWorkArea) {
+    const struct {
+        const char* what;
+        const DesktopLayout& desktop;
+        ScreenRect before;            // where it stood, with the size it had
+        int width, height, left, top; // its size now, and where it goes
+    } rows[] = {
+        {"lower right, grown", kSideBySide, {1620, 1010, 1920, 1040}, 450, 45, 1470, 995},
+        {"lower right, shrunk", kSideBySide, {1470, 995, 1920, 1040}, 300, 30, 1620, 1010},
+        {"clear of the edges, grown past the right", kSideBySide, {1600, 500, 1900, 530}, 450, 45, 1470, 500},
+        {"clear of the edges, shrunk", kSideBySide, {1500, 500, 1800, 530}, 200, 20, 1500, 500},
+        {"lower right of the left monitor, grown", kSideBySide, {-300, 740, 0, 770}, 450, 45, -450, 725},
+        {"over the left monitor's task bar", kSideBySide, {-1000, 760, -700, 790}, 300, 30, -1000, 740},
+        {"wider than the work area", kSideBySide, {100, 100, 400, 130}, 2000, 30, 0, 100},
+        {"under the upper monitor's top task bar", kStacked, {100, -1080, 400, -1050}, 300, 30, 100, -1040},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(KeepOnWorkArea(row.desktop, row.before, row.width, row.height),
+                  (ScreenRect{row.left, row.top, row.left + row.width, row.top + row.height}))
+            << row.what;
 }
 
 TEST(SettingsStore, TaskBarAllowanceIsNeverNegative) {

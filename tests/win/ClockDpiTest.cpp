@@ -58,9 +58,47 @@ TEST_F(ClockDpiTest, AtEachDpiTheClockScalesItsStoredValuesAndTakesTheSuggestedP
         EXPECT_EQ(size().cx, clock.Face().TimeLbl.Left() + clock.Face().TimeLbl.Width());
         EXPECT_NEAR(static_cast<double>(size().cx) / at96.cx, row.dpi / 96.0, 0.05);
         EXPECT_NEAR(static_cast<double>(size().cy) / at96.cy, row.dpi / 96.0, 0.05);
-        EXPECT_EQ(iconWidth(), ui::SystemMetricForDpi(SM_CXSMICON, row.dpi)) << "the tray icon at its size";
+        EXPECT_EQ(iconWidth(), ui::SystemMetricForDpi(SM_CXSMICON, TrayIcon::TaskBarDpi()))
+            << "the tray icon at the task bar's DPI, whatever the clock's";
         EXPECT_TRUE(clock.Tray().Registered());
     }
     EXPECT_EQ(size().cx, at96.cx) << "back at 96 dpi, the size is what it was";
     EXPECT_EQ(size().cy, at96.cy);
+}
+
+namespace {
+
+// Sends the clock WM_DPICHANGED for 144 dpi with a suggested place far off, once, at the load's
+// move to `loadLeft`, as Windows does when that move brings it to a monitor of that scale.
+int loadLeft = 0;
+bool sent = false;
+LRESULT CALLBACK DpiChangeAtLoad(int code, WPARAM wp, LPARAM lp) {
+    const auto* m = reinterpret_cast<const CWPRETSTRUCT*>(lp);
+    if (code == HC_ACTION && !sent && m->message == WM_WINDOWPOSCHANGED && m->hwnd == WobToke->Handle() &&
+        reinterpret_cast<const WINDOWPOS*>(m->lParam)->x == loadLeft) {
+        sent = true;
+        RECT suggested{5, 5, 400, 60};
+        ::SendMessageA(m->hwnd, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    }
+    return ::CallNextHookEx(nullptr, code, wp, lp);
+}
+
+} // namespace
+
+TEST_F(ClockDpiTest, SavedInTheLowerRightAt96AndStartedAt144TheClockStaysInThatCorner) {
+    RECT work{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    loadLeft = work.right - 294; // the default clock at 96 dpi, touching the right and the bottom
+    std::ofstream(TestSettingsFile(), std::ios::binary)
+        << "[Form]\r\nLeft=" << loadLeft << "\r\nTop=" << work.bottom - 29
+        << "\r\nWidth=294\r\nHeight=29\r\n";
+    const HHOOK hook =
+        ::SetWindowsHookExA(WH_CALLWNDPROCRET, &DpiChangeAtLoad, nullptr, ::GetCurrentThreadId());
+    TWobToke& clock = MakeClock();
+    ::UnhookWindowsHookEx(hook);
+    ASSERT_TRUE(sent) << "the load moved the clock to its saved place";
+    const RECT r = clock.BoundsRect();
+    EXPECT_GT(r.right - r.left, 400) << "laid out at 144 dpi";
+    EXPECT_EQ(r.right, work.right) << "not at the suggested place, and not past the edge";
+    EXPECT_EQ(r.bottom, work.bottom);
 }

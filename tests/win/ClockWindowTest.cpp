@@ -35,6 +35,8 @@ TEST_F(ClockWindowTest, FirstStartShowsDateWeekdayAndTimeInAWindowOfTheFacesSize
     EXPECT_EQ(r.bottom - r.top, clock.Face().DateLbl.Height());
     EXPECT_EQ(r.left, 198);
     EXPECT_EQ(r.top, 103);
+    EXPECT_TRUE(::GetWindowLongA(clock.Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW)
+        << "on every virtual desktop";
 }
 
 TEST_F(ClockWindowTest, TickFollowsTheClockAndCostsNothingWhenNothingChanged) {

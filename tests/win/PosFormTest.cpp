@@ -16,19 +16,22 @@ namespace {
 using Moves = std::vector<std::string>;
 
 // A 1024 x 768 screen with a task bar 30 high on top: every corner differs from the flush one.
-ScreenReport TopTaskBar() {
-    return ScreenReport{
-        {1024, 768, 1024, 719, 19}, ScreenRect{-2, -2, 1026, 30}, ScreenRect{0, 30, 1024, 768}};
+PlacementArea TopTaskBar(const RECT&) {
+    return PlacementArea{
+        {{1024, 768, 1024, 719, 19}, ScreenRect{-2, -2, 1026, 30}, ScreenRect{0, 30, 1024, 768}}, {}};
 }
 
 // Stands in for a 200 x 40 clock window: notes each move asked for, "L<left>" or "T<top>".
 struct FakeClock {
     RECT rect{0, 0, 200, 40};
     Moves moves;
+    int growOnMove = 0; // moves after which the clock is 300 x 60, as on a monitor at 150 %
     ClockWindowMover Mover() {
         auto note = [this](const char* what, int value, int dx, int dy) {
             moves.push_back(what + std::to_string(value));
             ::OffsetRect(&rect, dx, dy);
+            if (growOnMove > 0 && --growOnMove == 0)
+                rect = RECT{rect.left, rect.top, rect.left + 300, rect.top + 60};
         };
         return ClockWindowMover{[this] { return rect; }, [=, this](int l) { note("L", l, l - rect.left, 0); },
                                 [=, this](int t) { note("T", t, 0, t - rect.top); }};
@@ -54,6 +57,16 @@ TEST(PosForm, TheInitialItemIsPlacedAtOnceAndEachNewChoiceMovesTheClock) {
         ::SendMessageA(form.RadioGroup1.ItemHandle(item), BM_CLICK, 0, 0); // the user's click
         EXPECT_EQ(clock.Take(), moves) << "item " << item;
     }
+}
+
+TEST(PosForm, AMoveThatChangesTheClocksSizePlacesItOnceMore) {
+    FakeClock clock;
+    clock.rect = RECT{100, 100, 300, 140}; // not in a corner: nothing moves at the start
+    TPosForm form(TestApplication(), clock.Mover(), TopTaskBar);
+    EXPECT_EQ(clock.Take(), (Moves{"L100", "T100"})); // the opening position: where it stands
+    clock.growOnMove = 1;
+    ::SendMessageA(form.RadioGroup1.ItemHandle(kLowerRight), BM_CLICK, 0, 0);
+    EXPECT_EQ(clock.Take(), (Moves{"L824", "T698", "L724", "T678"})) << "the corner for 300 x 60";
 }
 
 TEST(PosForm, EveryItemShowsItsWholeCaptionBelowTheGroupsCaptionAndTheButtonIsBelowTheGroup) {
