@@ -26,6 +26,7 @@ void TWobToke::LoadSettings() {
     const RECT r = BoundsRect();
     const std::vector<std::string> errors =
         LoadSettingsFrom(document, CurrentDesktop(r.left, r.top), Settings, target, face_);
+    ApplyOptions();
     // A bad colour text is reported once; everything else in the file has been applied.
     if (!errors.empty())
         app_.ShowError(errors.front());
