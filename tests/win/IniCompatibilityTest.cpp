@@ -38,12 +38,6 @@ constexpr KeyRef kProgramKeys[] = {
     {"Font", "Style"},        {"Font", "Pitch"},    {"Timer", "ON/OFF"},      {"Timer", "Sound"},
     {"Timer", "Time"},        {"Timer", "Minutes"}, {"Timer", "Dialog"},      {"Timer", "DialogText"},
 };
-constexpr KeyRef kOptionKeys[] = {{"Option", "HideFullScreen"}, {"Option", "ClickThrough"}};
-std::vector<KeyRef> ProgramKeys() {
-    std::vector<KeyRef> keys(std::begin(kProgramKeys), std::end(kProgramKeys));
-    keys.insert(keys.end(), std::begin(kOptionKeys), std::end(kOptionKeys));
-    return keys;
-}
 
 // A folder of our own under the temporary folder. Every file gets a name never used before:
 // the platform keeps recently used INI files cached by name.
@@ -90,7 +84,7 @@ void ExpectSameReading(IniFolder& folder, const std::string& name, const std::st
     SCOPED_TRACE(name);
     const std::string file = folder.NewFile(bytes);
     const IniDocument doc = IniDocument::Parse(bytes);
-    for (const KeyRef& k : ProgramKeys())
+    for (const KeyRef& k : kProgramKeys)
         EXPECT_EQ(Show(doc.Get(k.section, k.key)), Show(PlatformGet(file, k.section, k.key)))
             << k.section << "/" << k.key;
     for (const Expected& e : expected) {
@@ -107,8 +101,7 @@ const std::string kSavedFile = "[Form]\r\nLeft=198\r\nTop=103\r\nWidth=316\r\nHe
                                "TColor=clWhite\r\nShadowDColor=clBlack\r\nShadowWColor=clBlack\r\n"
                                "ShadowTColor=clBtnShadow\r\nXInt=3\r\nYInt=-2\r\nSize=20\r\nStyle=3\r\n"
                                "Pitch=0\r\n[Timer]\r\nON/OFF=1\r\nSound=C:\\表\\ソフト\\能.wav\r\nTime=7\r\n"
-                               "Minutes=30\r\nDialog=0\r\nDialogText=起きる時間です\r\n"
-                               "[Option]\r\nHideFullScreen=1\r\nClickThrough=0\r\n";
+                               "Minutes=30\r\nDialog=0\r\nDialogText=起きる時間です\r\n";
 
 TEST(IniCompatibility, PlatformCodePageIsShiftJis) {
     ASSERT_EQ(::GetACP(), 932u) << "the comparisons below need the Japanese code page";
@@ -335,9 +328,7 @@ std::vector<SetCall> FirstSave() {
             {"Timer", "Time", "7"},
             {"Timer", "Minutes", "  30 "},
             {"Timer", "Dialog", "1"},
-            {"Timer", "DialogText", "\"起きて\""},
-            {"Option", "HideFullScreen", "1"},
-            {"Option", "ClickThrough", "0"}};
+            {"Timer", "DialogText", "\"起きて\""}};
 }
 
 // Some values as before, some changed, some emptied, one long.
@@ -367,7 +358,7 @@ void ExpectSameWriting(IniFolder& folder, const std::string& start,
                        const std::vector<std::vector<SetCall>>& saves) {
     IniDocument doc = IniDocument::Parse(start);
     const std::string theirs = folder.NewFile(start);
-    std::vector<KeyRef> keys = ProgramKeys();
+    std::vector<KeyRef> keys(std::begin(kProgramKeys), std::end(kProgramKeys));
     keys.push_back({"Mine", "key"});
     keys.push_back({"", "Left"});
     for (std::size_t pass = 0; pass < saves.size(); ++pass) {
