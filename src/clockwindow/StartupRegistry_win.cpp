@@ -1,5 +1,8 @@
 #include "clockwindow/StartupRegistry_win.h"
 
+#include "base/AppError.h"
+#include "ui/WideText.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -11,14 +14,21 @@ constexpr wchar_t kApprovedKey[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
 constexpr wchar_t kValueName[] = L"Morovin";
 
+// A refused write (a policy, a locked-down profile) is reported, or the check mark would merely
+// stay as it was.
+void ExpectWritten(LSTATUS status, const wchar_t* path) {
+    if (status != ERROR_SUCCESS)
+        throw AppError(InsertText("HKEY_CURRENT_USER\\%s に書き込めません", ui::Narrow(path)));
+}
+
 class UserKey {
 public:
     // Opens `path` for `access`; with `create` the key is made when missing.
     UserKey(const wchar_t* path, REGSAM access, bool create = false) {
-        const LSTATUS status = create ? ::RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, 0, access,
-                                                          nullptr, &key_, nullptr)
-                                      : ::RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, access, &key_);
-        if (status != ERROR_SUCCESS)
+        status_ = create ? ::RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, 0, access, nullptr, &key_,
+                                             nullptr)
+                         : ::RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, access, &key_);
+        if (status_ != ERROR_SUCCESS)
             key_ = nullptr;
     }
     ~UserKey() {
@@ -28,6 +38,7 @@ public:
     UserKey(const UserKey&) = delete;
     UserKey& operator=(const UserKey&) = delete;
     HKEY get() const { return key_; }
+    LSTATUS Status() const { return status_; }
 
     // The value's bytes and type; nullopt when it cannot be read.
     std::optional<std::vector<BYTE>> Read(DWORD& type) const {
@@ -41,8 +52,16 @@ public:
         return bytes;
     }
 
+    void Write(DWORD type, const void* data, std::size_t size, const wchar_t* path) const {
+        ExpectWritten(status_, path);
+        ExpectWritten(::RegSetValueExW(key_, kValueName, 0, type, static_cast<const BYTE*>(data),
+                                       static_cast<DWORD>(size)),
+                      path);
+    }
+
 private:
     HKEY key_ = nullptr;
+    LSTATUS status_ = ERROR_SUCCESS;
 };
 
 } // namespace
@@ -61,16 +80,14 @@ std::optional<std::wstring> UserStartupRegistry::ReadRun() {
 }
 
 void UserStartupRegistry::WriteRun(const std::wstring& command) {
-    const UserKey key(kRunKey, KEY_SET_VALUE, true);
-    if (key.get())
-        ::RegSetValueExW(key.get(), kValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                         static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+    UserKey(kRunKey, KEY_SET_VALUE, true)
+        .Write(REG_SZ, command.c_str(), (command.size() + 1) * sizeof(wchar_t), kRunKey);
 }
 
 void UserStartupRegistry::DeleteRun() {
     const UserKey key(kRunKey, KEY_SET_VALUE);
-    if (key.get())
-        ::RegDeleteValueW(key.get(), kValueName);
+    const LSTATUS status = key.get() ? ::RegDeleteValueW(key.get(), kValueName) : key.Status();
+    ExpectWritten(status == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : status, kRunKey); // gone already
 }
 
 std::optional<std::vector<std::uint8_t>> UserStartupRegistry::ReadApproved() {
@@ -79,10 +96,7 @@ std::optional<std::vector<std::uint8_t>> UserStartupRegistry::ReadApproved() {
 }
 
 void UserStartupRegistry::WriteApproved(const std::vector<std::uint8_t>& bytes) {
-    const UserKey key(kApprovedKey, KEY_SET_VALUE, true);
-    if (key.get())
-        ::RegSetValueExW(key.get(), kValueName, 0, REG_BINARY, bytes.data(),
-                         static_cast<DWORD>(bytes.size()));
+    UserKey(kApprovedKey, KEY_SET_VALUE, true).Write(REG_BINARY, bytes.data(), bytes.size(), kApprovedKey);
 }
 
 std::wstring ThisProgramPath() {

@@ -1,6 +1,7 @@
 #pragma once
 // The start-with-Windows rule's registry values in the current user's hive, through the W
-// functions (the program's path may hold characters no ANSI code page can spell).
+// functions (the program's path may hold characters no ANSI code page can spell). A refused write
+// raises AppError.
 #include "clock/StartupEntry.h"
 
 class UserStartupRegistry : public StartupRegistry {
