@@ -23,6 +23,9 @@ struct ClockSettings {
     std::string AlarmHour;
     std::string AlarmMinute;
     std::string DialogText;
+    // Section "Option": the clock steps aside for full-screen programs; it lets the mouse through.
+    bool HideFullScreen = false;
+    bool ClickThrough = false;
 
     bool operator==(const ClockSettings&) const = default;
 };

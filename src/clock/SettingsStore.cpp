@@ -141,6 +141,9 @@ std::vector<std::string> LoadSettingsFrom(const IniDocument& doc, const DesktopL
 
     forEachLabel([&](TShadowLabel& l) { l.SetFontStyle(style); });
     forEachLabel([&](TShadowLabel& l) { l.SetFontPitch(pitch); });
+
+    settings.HideFullScreen = ReadBoolean(doc, "Option", "HideFullScreen", true);
+    settings.ClickThrough = ReadBoolean(doc, "Option", "ClickThrough", false);
     return errors;
 }
 
@@ -194,4 +197,7 @@ void SaveSettingsTo(IniDocument& doc, const ClockSettings& settings, const Windo
     text("Timer", "Minutes", settings.AlarmMinute);
     boolean("Timer", "Dialog", settings.AlarmByDialog);
     text("Timer", "DialogText", settings.DialogText);
+
+    boolean("Option", "HideFullScreen", settings.HideFullScreen);
+    boolean("Option", "ClickThrough", settings.ClickThrough);
 }

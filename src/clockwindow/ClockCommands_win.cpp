@@ -41,6 +41,10 @@ void TWobToke::BuildPopupMenu() {
     m.AddSeparator(); // N2
     menu_.KS1 = m.Add("スクリーンセーバー起動", [this] { KS1Click(); });
     menu_.N4 = m.Add("画面のプロパティ", [this] { N4Click(); });
+    m.AddSeparator();
+    menu_.StartWithWindows = m.Add("Windows起動時に実行", [this] { StartWithWindowsClick(); });
+    menu_.HideFullScreen = m.Add("全画面表示中は隠す", [this] { HideFullScreenClick(); });
+    menu_.ClickThrough = m.Add("クリックを透過する", [this] { ClickThroughClick(); });
     m.AddSeparator(); // N1
     menu_.N3 = m.Add("ヘルプ", [this] { N3Click(); });
     menu_.KA1 = m.Add("バージョン情報", [this] { KA1Click(); });
@@ -49,7 +53,8 @@ void TWobToke::BuildPopupMenu() {
 }
 
 void TWobToke::FormMouseDown(TMouseButton button) {
-    if (Settings.Movable && button == TMouseButton::Left) {
+    // A clock that lets clicks through is never dragged, should a click still reach it.
+    if (Settings.Movable && !Settings.ClickThrough && button == TMouseButton::Left) {
         // Drag as if by a caption bar; returns once the button is released.
         ::ReleaseCapture();
         ::SendMessageA(Handle(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
@@ -89,6 +94,7 @@ void TWobToke::PopupMenu1Popup() {
     char value[1024] = {};
     ::GetPrivateProfileStringA("Boot", "SCRNSAVE.EXE", "A", value, sizeof(value), "System.INI");
     menu_.PopupMenu1.SetEnabled(menu_.KS1, std::string(value) != "A");
+    CheckOptionItems();
 }
 
 void TWobToke::KP1Click() {

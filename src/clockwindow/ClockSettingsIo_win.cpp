@@ -37,6 +37,7 @@ void TWobToke::LoadSettings() {
     MoveWindowTo(target.left_.value_or(r.left), target.top_.value_or(r.top));
     storedWidth_ = target.width_;
     storedHeight_ = target.height_;
+    ApplyOptions();
     // A bad colour text is reported once; everything else in the file has been applied.
     if (!errors.empty())
         app_.ShowError(errors.front());

@@ -15,10 +15,12 @@
 //   ClockCommands_win.cpp   mouse, tray icon callback, popup menu and its commands
 //   ClockChime_win.cpp      the tick's alarm and signal hook, the alarm box (src/dialogs)
 //   ClockApply_win.cpp      the Properties dialog's values into the settings and the face
+//   ClockOptions_win.cpp    start with Windows, stepping aside for full screen, click-through
 #include "clock/ClockFace.h"
 #include "clock/ClockSettings.h"
 #include "clock/PropertyValues.h"
 #include "clockwindow/Chime_win.h"
+#include "clockwindow/FullScreenWatch_win.h"
 #include "clockwindow/SeeThrough_win.h"
 #include "clockwindow/SessionNotices_win.h"
 #include "clockwindow/TrayIcon_win.h"
@@ -37,6 +39,7 @@ inline constexpr int kClockDesignTop = 103;
 struct ClockMenu {
     ui::PopupMenu PopupMenu1;
     UINT KP1 = 0, K1 = 0, KS1 = 0, N4 = 0, N3 = 0, KA1 = 0, KC1 = 0;
+    UINT StartWithWindows = 0, HideFullScreen = 0, ClickThrough = 0; // check items, between N4 and N3
 };
 
 class TWobToke : public ui::Window, private LabelHost {
@@ -108,6 +111,15 @@ public:
     void KA1Click();
     void KC1Click();
     const ClockMenu& Menu() const { return menu_; }
+    // The check items (ClockOptions_win.cpp). Start with Windows lives in the registry; the
+    // other two in Settings, saved when chosen.
+    void StartWithWindowsClick();
+    void HideFullScreenClick();
+    void ClickThroughClick();
+    void CheckOptionItems();
+    // Puts Settings' HideFullScreen and ClickThrough in force.
+    void ApplyOptions();
+    FullScreenWatch& FullScreen() { return fullScreen_; }
     // While the window lives.
     const TrayIcon& Tray() const { return *tray_; }
 
@@ -158,6 +170,7 @@ private:
     ClockMenu menu_;
     Chime chime_;
     ui::WindowTimer timer1_;
+    FullScreenWatch fullScreen_{[this] { return Handle(); }, [this] { see_.RepaintWhole(); }};
     bool closing_ = false;
     std::optional<SessionNotices> sessions_; // while the window lives
     int ownMoves_ = 0;                       // SetOwnWindowPos calls under way

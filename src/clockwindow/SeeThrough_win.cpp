@@ -38,7 +38,7 @@ void SeeThrough::Paint(bool wallpaper, const DrawLabels& draw) {
         layeredRefusals_ = kLayeredRefusalsToGiveUp - 1; // its cause may have passed unannounced
     if (!wallpaper && AllowLayered && layeredRefusals_ < kLayeredRefusalsToGiveUp && PaintLayered(draw))
         return;
-    SetLayeredStyle(false);
+    SetComposedStyle();
     PaintComposed(wallpaper, draw);
 }
 
@@ -68,11 +68,29 @@ bool SeeThrough::SetLayeredStyle(bool on) {
     if (((style & WS_EX_LAYERED) != 0) == on)
         return false;
     ::SetWindowLongA(hwnd, GWL_EXSTYLE, on ? style | WS_EX_LAYERED : style & ~WS_EX_LAYERED);
+    opaque_ = false;
     layered_.Forget();
     keyed_.Forget();
     if (!on)
         ::InvalidateRect(hwnd, nullptr, TRUE); // its picture went with the style
     return true;
+}
+
+void SeeThrough::SetComposedStyle() {
+    if (opaque_ == ClickThrough) {
+        SetLayeredStyle(ClickThrough); // drops screen mode's layered window, keeps an opaque one
+        return;
+    }
+    // Clicks pass through only a layered window (WS_EX_TRANSPARENT does nothing to a plain one), so
+    // the window is layered anew at full opacity, which the system paints as a plain one.
+    const HWND hwnd = window_.Handle();
+    SetLayeredStyle(false);
+    if (ClickThrough) {
+        SetLayeredStyle(true);
+        ::SetLayeredWindowAttributes(hwnd, 0, 255, LWA_ALPHA);
+        opaque_ = true;
+        ::InvalidateRect(hwnd, nullptr, TRUE); // the new layer holds no picture yet
+    }
 }
 
 bool SeeThrough::IsLayered() const {
@@ -97,8 +115,8 @@ bool SeeThrough::PaintLayered(const DrawLabels& draw) {
     const bool keyed = KeyWhereNotComposed && !composited;
     ScreenSurface& surface = keyed ? static_cast<ScreenSurface&>(keyed_) : layered_;
     ScreenSurface& other = keyed ? static_cast<ScreenSurface&>(layered_) : keyed_;
-    if (other.Shown())
-        SetLayeredStyle(false); // a key and per-pixel alpha do not mix: the window is layered anew
+    if (other.Shown() || opaque_)
+        SetLayeredStyle(false); // a key, per-pixel alpha and full opacity do not mix: layered anew
     SetLayeredStyle(true);
     const RECT area = TakeOwedArea();
     const RECT client = Client();
@@ -192,7 +210,7 @@ void SeeThrough::Moved(bool wallpaper) {
     if (!hwnd)
         return;
     wallpaperKept_ = false; // another part of the wallpaper lies behind it now
-    if (!wallpaper && IsLayered())
+    if (!wallpaper && IsLayered() && !opaque_)
         return; // the picture moves with the window; the system shows what lies beneath
     ::InvalidateRect(hwnd, nullptr, TRUE);
     if (!wallpaper)
@@ -203,8 +221,8 @@ void SeeThrough::Moved(bool wallpaper) {
 
 void SeeThrough::RevealBeneath() {
     const HWND hwnd = window_.Handle();
-    if (!hwnd)
-        return;
+    if (!hwnd || !::IsWindowVisible(hwnd))
+        return; // a hidden clock (kept out of a full-screen program) is not shown by its paint
     if (transitionsOffFor_ != hwnd) {
         ui::Compositor::Instance().DisableTransitions(hwnd);
         transitionsOffFor_ = hwnd;

@@ -86,11 +86,15 @@ public:
     // does not; on, it blends them all the same (a display whose compositing the system does not
     // report, as a compositing X manager under Wine).
     bool BlendWhereNotComposed = false;
+    // The clock lets clicks through (WS_EX_TRANSPARENT, set by its owner): the paths that paint a
+    // plain window keep it layered at full opacity, for only a layered window lets them through.
+    bool ClickThrough = false;
 
 private:
     bool PaintLayered(const DrawLabels& draw);
     void PaintComposed(bool wallpaper, const DrawLabels& draw);
     bool SetLayeredStyle(bool on);
+    void SetComposedStyle();
     RECT TakeOwedArea();
     bool WallpaperKeptFor(const RECT& client) const;
     void KeepWallpaper(HDC painted, const RECT& client);
@@ -111,6 +115,7 @@ private:
     KeyedSurface keyed_;
     int layeredRefusals_ = 0; // in a row
     ULONGLONG gaveUpAt_ = 0;  // GetTickCount64() when the refusals last reached kLayeredRefusalsToGiveUp
+    bool opaque_ = false;     // layered at full opacity for a composed path (ClickThrough)
     // What the layered window owes since its last update: Wine hands a window drawn with
     // UpdateLayeredWindowIndirect an empty paint rectangle, so the area asked for is kept here.
     RECT owed_{};

@@ -24,6 +24,15 @@ bool PopupMenu::IsEnabled(UINT id) const {
     return state != static_cast<UINT>(-1) && !(state & (MF_GRAYED | MF_DISABLED));
 }
 
+void PopupMenu::SetChecked(UINT id, bool checked) {
+    ::CheckMenuItem(menu_.get(), id, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+bool PopupMenu::IsChecked(UINT id) const {
+    const UINT state = ::GetMenuState(menu_.get(), id, MF_BYCOMMAND);
+    return state != static_cast<UINT>(-1) && (state & MF_CHECKED);
+}
+
 void PopupMenu::Popup(HWND owner, POINT p) {
     if (OnPopup)
         OnPopup();

@@ -17,6 +17,8 @@ public:
     void AddSeparator();
     void SetEnabled(UINT id, bool enabled);
     bool IsEnabled(UINT id) const;
+    void SetChecked(UINT id, bool checked);
+    bool IsChecked(UINT id) const;
     HMENU Handle() const { return menu_.get(); }
 
     // Runs before every showing.

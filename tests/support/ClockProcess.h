@@ -94,7 +94,10 @@ std::string IniValue(const std::string& ini, const std::string& key);
 // The message the clock's tray icon sends its window (the shell's callback).
 constexpr UINT kTrayIconMessage = WM_USER + 101;
 // The clock's popup menu items, counted from the top with the down key (separators skipped).
-enum MenuKey { kProperties = 1, kPosition, kScreenSaver, kDisplay, kHelp, kVersion, kQuit };
+// clang-format off
+enum MenuKey { kProperties = 1, kPosition, kScreenSaver, kDisplay, kStartWithWindows, kHideFullScreen,
+               kClickThrough, kHelp, kVersion, kQuit };
+// clang-format on
 // What the shell does on a right click on the clock window `hwnd`'s tray icon, the pointer
 // already at `pointer`: the process's popup menu, once it takes keys; null if none opened in 5 s.
 HWND OpenTrayMenu(const ClockProcess& clock, HWND hwnd, POINT pointer = {300, 300});

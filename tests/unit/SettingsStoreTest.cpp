@@ -265,7 +265,8 @@ TEST(SettingsStore, EachFlagHasItsKey) {
     Clock clock;
     clock.Load(
         "[Prop]\r\nMove=0\r\nYear=0\r\nFront=0\r\nSecond=0\r\n24ON=0\r\nEnglish=0\r\nBack=0\r\nJihou=0\r\n"
-        "30=0\r\n60=0\r\nShadow=0\r\nPage=2\r\n[Timer]\r\nON/OFF=0\r\nDialog=0\r\n");
+        "30=0\r\n60=0\r\nShadow=0\r\nPage=2\r\n[Timer]\r\nON/OFF=0\r\nDialog=0\r\n"
+        "[Option]\r\nHideFullScreen=0\r\nClickThrough=0\r\n");
     ClockSettings expected;
     expected.PropPage = 2;
     EXPECT_EQ(clock.settings, expected);
@@ -375,7 +376,8 @@ TEST(SettingsStore, ANewFileHoldsEveryKeyInTableOrder) {
         "ShadowDColor=clBlack\r\nShadowWColor=$80000019\r\nShadowTColor=clBlack\r\nXInt=3\r\nYInt=3\r\n"
         "Size=24\r\nStyle=3\r\nPitch=2\r\n"
         "[Timer]\r\nON/OFF=1\r\nSound=C:\\音\\ding.wav\r\nTime=7\r\nMinutes=05\r\nDialog=1\r\n"
-        "DialogText=起きて\r\n");
+        "DialogText=起きて\r\n"
+        "[Option]\r\nHideFullScreen=1\r\nClickThrough=0\r\n");
 }
 
 TEST(SettingsStore, SavingKeepsUnknownKeysAndReplacesInPlace) {
@@ -410,7 +412,8 @@ TEST(SettingsStore, SaveLoadSaveGivesTheSameBytes) {
                                    .SoundFile = "D:\\表\\a b.wav",
                                    .AlarmHour = "",
                                    .AlarmMinute = "30",
-                                   .DialogText = "\"%s\" 時間です"};
+                                   .DialogText = "\"%s\" 時間です",
+                                   .ClickThrough = true};
     for (TShadowLabel* l : {&first.date, &first.week, &first.time}) {
         l->SetFontName("ＭＳ 明朝");
         l->SetFontSizePoints(37);

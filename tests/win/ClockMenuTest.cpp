@@ -63,9 +63,9 @@ void CloseEveryAboutBox() {
         ::PostMessageA(box, WM_LBUTTONDOWN, MK_LBUTTON, 0);
 }
 
-TEST_F(ClockCommandsTest, MenuHasTheNineItemsInOrder) {
+TEST_F(ClockCommandsTest, MenuHasItsItemsInOrder) {
     HMENU menu = Clock().Menu().PopupMenu1.Handle();
-    ASSERT_EQ(::GetMenuItemCount(menu), 9);
+    ASSERT_EQ(::GetMenuItemCount(menu), 13);
     const auto& ids = Clock().Menu();
     struct Item {
         const char* caption; // null: separator
@@ -76,10 +76,14 @@ TEST_F(ClockCommandsTest, MenuHasTheNineItemsInOrder) {
                  {"スクリーンセーバー起動", ids.KS1},
                  {"画面のプロパティ", ids.N4},
                  {nullptr, 0},
+                 {"Windows起動時に実行", ids.StartWithWindows},
+                 {"全画面表示中は隠す", ids.HideFullScreen},
+                 {"クリックを透過する", ids.ClickThrough},
+                 {nullptr, 0},
                  {"ヘルプ", ids.N3},
                  {"バージョン情報", ids.KA1},
                  {"Morovinの終了", ids.KC1}};
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < 13; ++i) {
         SCOPED_TRACE(i);
         MENUITEMINFOA info{};
         info.cbSize = sizeof(info);

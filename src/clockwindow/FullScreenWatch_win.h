@@ -1,0 +1,39 @@
+#pragma once
+// Keeps the clock out of full-screen programs: while a window covering the whole of the clock's
+// monitor is in the foreground (FullScreenRule), the clock is hidden; once that window leaves the
+// foreground or the monitor it is shown again where it was, at the level it kept, for the clock's
+// Z order and its stay-on-top level are never touched.
+//
+// It looks when the foreground changes (an out-of-context WinEvent hook: the system posts the
+// event to this thread, nothing runs in other processes) and at every tick of the clock, which
+// catches a window that goes full screen or leaves the monitor while it stays in the foreground.
+#include <windows.h>
+
+#include <functional>
+
+class FullScreenWatch {
+public:
+    // Watches for the window `clock` gives (none yet while it is being made); `shownAgain` runs
+    // after the clock has been shown again, to renew its picture.
+    FullScreenWatch(std::function<HWND()> clock, std::function<void()> shownAgain);
+    ~FullScreenWatch();
+    FullScreenWatch(const FullScreenWatch&) = delete;
+    FullScreenWatch& operator=(const FullScreenWatch&) = delete;
+
+    // Off shows a clock it had hidden at once.
+    void SetEnabled(bool on);
+    // Hides or shows the clock as the foreground window now asks.
+    void Check();
+    // Whether the clock is hidden for a full-screen window.
+    bool SteppedAside() const { return hidden_; }
+
+private:
+    static void CALLBACK ForegroundChanged(HWINEVENTHOOK hook, DWORD event, HWND hwnd, LONG object,
+                                           LONG child, DWORD thread, DWORD time);
+
+    std::function<HWND()> clock_;
+    std::function<void()> shownAgain_;
+    bool enabled_ = false;
+    bool hidden_ = false;
+    HWINEVENTHOOK hook_ = nullptr;
+};
