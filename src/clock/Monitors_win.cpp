@@ -7,7 +7,7 @@ namespace {
 BOOL CALLBACK AddSecondaryMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM lp) {
     MONITORINFO info{};
     info.cbSize = sizeof(info);
-    if (::GetMonitorInfoA(monitor, &info) && !(info.dwFlags & MONITORINFOF_PRIMARY))
+    if (::GetMonitorInfoW(monitor, &info) && !(info.dwFlags & MONITORINFOF_PRIMARY))
         reinterpret_cast<DesktopLayout*>(lp)->monitors.push_back(
             MonitorWithWorkArea(ToScreenRect(info.rcMonitor), ToScreenRect(info.rcWork)));
     return TRUE;
@@ -43,7 +43,7 @@ ScreenReport ReadScreenReport() {
     if (::SHAppBarMessage(ABM_GETTASKBARPOS, &bar))
         s.taskBar = ToScreenRect(bar.rc);
     RECT work{0, 0, s.width, s.height};
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     s.workArea = ToScreenRect(work);
     return s;
 }

@@ -32,7 +32,7 @@ TWobToke::TWobToke(ui::Application& app, ClockSource clock) : app_(app), see_(*t
     p.width = 250;
     p.height = 204;
     p.owner = app.AppWindow();
-    p.icon = ::LoadIconA(ui::ModuleInstance(), "MAINICON");
+    p.icon = ::LoadIconW(ui::ModuleInstance(), L"MAINICON");
     CreateHandle(p);
     app.SetMainWindow(Handle());
     // The labels measure themselves first at EndLoading below, at the DPI of the window's monitor.
@@ -159,15 +159,15 @@ void TWobToke::NudgeWindow() {
 }
 
 bool TWobToke::IsTopmost() const {
-    return (::GetWindowLongA(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    return (::GetWindowLongW(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
 void TWobToke::LoadTrayIconImage() {
     // The small-icon size at the clock's DPI; the resource holds an image drawn for each common one.
     const int dpi = Dpi();
     if (tray_)
-        tray_->SetImage(ui::unique_hicon(static_cast<HICON>(::LoadImageA(
-            ui::ModuleInstance(), "MAINICON", IMAGE_ICON, ui::SystemMetricForDpi(SM_CXSMICON, dpi),
+        tray_->SetImage(ui::unique_hicon(static_cast<HICON>(::LoadImageW(
+            ui::ModuleInstance(), L"MAINICON", IMAGE_ICON, ui::SystemMetricForDpi(SM_CXSMICON, dpi),
             ui::SystemMetricForDpi(SM_CYSMICON, dpi), LR_DEFAULTCOLOR))));
 }
 
