@@ -1,6 +1,6 @@
 #include "app/App.h"
 
 TApp::TApp() {
-    const LONG exStyle = ::GetWindowLongA(AppWindow(), GWL_EXSTYLE);
-    ::SetWindowLongA(AppWindow(), GWL_EXSTYLE, exStyle | WS_EX_TOOLWINDOW);
+    const LONG exStyle = ::GetWindowLongW(AppWindow(), GWL_EXSTYLE);
+    ::SetWindowLongW(AppWindow(), GWL_EXSTYLE, exStyle | WS_EX_TOOLWINDOW);
 }

@@ -3,14 +3,14 @@
 #include "base/Sjis.h"
 #include "clockwindow/ClockWindow_win.h"
 #include "dialogs/AboutBox.h"
+#include "ui/WidePath.h"
 
 namespace {
 
-// The help files live beside the program, wherever the program is started from.
+// The help files live beside the program, wherever the program is started from (in Shift-JIS, as
+// the missing-help box shows them; the help calls find them by the program's wide folder).
 std::string HelpFileBesideProgram(const std::string& name) {
-    char path[MAX_PATH] = {};
-    const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return SiblingPath(std::string_view(path, length), name);
+    return SiblingPath(ui::NarrowProgramPath(), name);
 }
 
 } // namespace
@@ -18,7 +18,7 @@ std::string HelpFileBesideProgram(const std::string& name) {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     try {
         TApp app;
-        if (::FindWindowA("TWobToke", nullptr)) {
+        if (::FindWindowW(L"TWobToke", nullptr)) {
             TAboutBox box(app);
             box.ShowModal();
             return 0;

@@ -1,13 +1,22 @@
 #include "clock/Locale_win.h"
 
+#include "ui/WideText.h"
+
 namespace {
 
+// The locale's value as Shift-JIS; false when it cannot be read.
+bool ReadLocaleText(LCTYPE item, std::string& text) {
+    wchar_t buffer[256] = {};
+    const int got = ::GetLocaleInfoW(::GetThreadLocale(), item, buffer, ARRAYSIZE(buffer));
+    text = got > 0 ? ui::Narrow(buffer) : std::string();
+    return got > 0;
+}
+
 std::string ReadSeparator(LCTYPE item, const char* fallback) {
-    // Room for one character (a double-byte one too) and its terminator: a longer separator
-    // fails the read and the fallback is used.
-    char buffer[3] = {};
-    const int got = ::GetLocaleInfoA(::GetThreadLocale(), item, buffer, sizeof(buffer));
-    return SeparatorOrFallback(got > 0, std::string_view(buffer), fallback);
+    // One character (a double-byte one too); a longer separator gives the fallback.
+    std::string text;
+    const bool read = ReadLocaleText(item, text);
+    return SeparatorOrFallback(read, text, fallback);
 }
 
 } // namespace
@@ -25,9 +34,9 @@ LocaleValues ReadLocaleValues() {
         LOCALE_SABBREVDAYNAME7, LOCALE_SABBREVDAYNAME1, LOCALE_SABBREVDAYNAME2, LOCALE_SABBREVDAYNAME3,
         LOCALE_SABBREVDAYNAME4, LOCALE_SABBREVDAYNAME5, LOCALE_SABBREVDAYNAME6};
     for (int day = 0; day < 7; ++day) {
-        char buffer[256] = {};
-        const int got = ::GetLocaleInfoA(::GetThreadLocale(), kItems[day], buffer, sizeof(buffer));
-        values.dayNames[day] = DayNameOrFallback(got > 0, std::string_view(buffer), day);
+        std::string name;
+        const bool read = ReadLocaleText(kItems[day], name);
+        values.dayNames[day] = DayNameOrFallback(read, name, day);
     }
     return values;
 }

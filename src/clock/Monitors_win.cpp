@@ -8,7 +8,7 @@ BOOL CALLBACK AddSecondaryMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM lp) {
     MONITORINFO info{};
     info.cbSize = sizeof(info);
     auto& monitors = reinterpret_cast<DesktopLayout*>(lp)->monitors;
-    if (!::GetMonitorInfoA(monitor, &info))
+    if (!::GetMonitorInfoW(monitor, &info))
         return TRUE;
     if (info.dwFlags & MONITORINFOF_PRIMARY)
         monitors.front().work = ToScreenRect(info.rcWork); // its bounds and T stay the metrics'
@@ -47,7 +47,7 @@ ScreenReport ReadScreenReport() {
     if (::SHAppBarMessage(ABM_GETTASKBARPOS, &bar))
         s.taskBar = ToScreenRect(bar.rc);
     RECT work{0, 0, s.width, s.height};
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     s.workArea = ToScreenRect(work);
     return s;
 }

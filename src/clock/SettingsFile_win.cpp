@@ -2,6 +2,8 @@
 
 #include "base/AppError.h"
 #include "base/Sjis.h"
+#include "ui/WidePath.h"
+#include "ui/WideText.h"
 
 #include <windows.h>
 
@@ -78,27 +80,16 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
 } // namespace
 
 std::string SettingsFile() {
-    // Paths can be longer than MAX_PATH; grow until the name fits with room for its NUL.
-    std::string buffer(MAX_PATH, '\0');
-    for (;;) {
-        const DWORD length = ::GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length == 0)
-            return ".ini";
-        if (length < buffer.size()) {
-            buffer.resize(length);
-            return SettingsPathFor(buffer);
-        }
-        if (buffer.size() >= 32768 * 4)
-            return SettingsPathFor(buffer);
-        buffer.resize(buffer.size() * 2);
-    }
+    // Shift-JIS, as the error report shows it; the file calls turn its folder back into the
+    // program's wide one (ui::WidePath).
+    return SettingsPathFor(ui::NarrowProgramPath());
 }
 
 namespace {
 
 // The whole file, or nothing when it cannot be opened for reading.
 std::optional<std::string> ReadFileBytes(const std::string& path) {
-    FileHandle file(::CreateFileA(path.c_str(), GENERIC_READ,
+    FileHandle file(::CreateFileW(ui::WidePath(path).c_str(), GENERIC_READ,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid())
@@ -116,7 +107,7 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
 }
 
 bool Exists(const std::string& path) {
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return ::GetFileAttributesW(ui::WidePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool WriteWhole(HANDLE file, const std::string& bytes) {
@@ -126,7 +117,8 @@ bool WriteWhole(HANDLE file, const std::string& bytes) {
 // Used only when no temporary file can be made beside the settings file (a folder the user may
 // not write to, holding a file they may): the file keeps its identity, attributes and rights.
 void WriteInPlace(const std::string& path, const std::string& bytes) {
-    FileHandle file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    FileHandle file(
+        ::CreateFileW(ui::WidePath(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     if (!file.valid())
         RefuseWrite(path);
     const bool written = WriteWhole(file.get(), bytes);
@@ -143,25 +135,27 @@ DWORD LastError() {
 DWORD SystemReplace(const std::string& replaced, const std::string& replacement) {
     // A replace that fails half-way (the file held open by someone who lets nobody remove it) can
     // leave a file of the platform's own beside it, so that case is found out first.
-    if (!FileHandle(::CreateFileA(replaced.c_str(), DELETE,
+    const std::wstring target = ui::WidePath(replaced);
+    if (!FileHandle(::CreateFileW(target.c_str(), DELETE,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, 0, nullptr))
              .valid())
         return LastError();
-    return ::ReplaceFileA(replaced.c_str(), replacement.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                          nullptr, nullptr)
+    return ::ReplaceFileW(target.c_str(), ui::WidePath(replacement).c_str(), nullptr,
+                          REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
                ? 0
                : LastError();
 }
 
 DWORD SystemMove(const std::string& from, const std::string& to) {
-    return ::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+    return ::MoveFileExW(ui::WidePath(from).c_str(), ui::WidePath(to).c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
                ? 0
                : LastError();
 }
 
 DWORD SystemRemove(const std::string& path) {
-    return ::DeleteFileA(path.c_str()) ? 0 : LastError();
+    return ::DeleteFileW(ui::WidePath(path).c_str()) ? 0 : LastError();
 }
 
 // What a virus scanner, the indexer or a sync client gives while it holds the file a moment.
@@ -199,9 +193,10 @@ bool MoveIntoPlace(const SettingsFileOperations& operations, const std::string& 
         error = move();
     if (error != 0)
         return false;
-    // ReplaceFileA keeps the old file's attributes, but a platform's replace or a move may not.
-    if (::GetFileAttributesA(path.c_str()) != attributes)
-        ::SetFileAttributesA(path.c_str(), attributes);
+    // ReplaceFileW keeps the old file's attributes, but a platform's replace or a move may not.
+    const std::wstring file = ui::WidePath(path);
+    if (::GetFileAttributesW(file.c_str()) != attributes)
+        ::SetFileAttributesW(file.c_str(), attributes);
     return true;
 }
 
@@ -227,16 +222,17 @@ IniDocument ReadSettingsDocumentToUpdate(const std::string& path) {
 void WriteSettingsDocument(const std::string& path, const IniDocument& document,
                            const SettingsFileOperations& operations) {
     // Replacing would get past a read-only file (and does under Wine), so check first.
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    const DWORD attributes = ::GetFileAttributesW(ui::WidePath(path).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES &&
         (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
         RefuseWrite(path);
     const std::string bytes = document.Serialize();
 
-    char tempName[MAX_PATH + 1] = {};
-    const bool named = ::GetTempFileNameA(FolderOf(path).c_str(), "mrv", 0, tempName) != 0;
-    TemporaryFile temp(named ? tempName : "", operations); // removed on every way out unless kept
-    FileHandle file(named ? ::CreateFileA(tempName, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+    wchar_t tempName[MAX_PATH + 1] = {};
+    const bool named = ::GetTempFileNameW(ui::WidePath(FolderOf(path)).c_str(), L"mrv", 0, tempName) != 0;
+    // Beside the settings file, so WidePath finds the same file by its Shift-JIS name.
+    TemporaryFile temp(named ? ui::Narrow(tempName) : "", operations); // removed on every way out unless kept
+    FileHandle file(named ? ::CreateFileW(tempName, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
                                           FILE_ATTRIBUTE_NORMAL, nullptr)
                           : INVALID_HANDLE_VALUE);
     if (!file.valid()) {

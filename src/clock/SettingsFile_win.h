@@ -18,9 +18,9 @@ IniDocument ReadSettingsDocumentToUpdate(const std::string& path);
 // The file calls a save makes, each giving 0 or the Win32 error code it failed with: the
 // platform's own by default, others in tests to make the disk or another program refuse.
 struct SettingsFileOperations {
-    // ReplaceFileA with no backup name; a file that nobody may remove is refused before it starts.
+    // ReplaceFileW with no backup name; a file that nobody may remove is refused before it starts.
     std::function<unsigned long(const std::string& replaced, const std::string& replacement)> replace;
-    // MoveFileExA over any file of that name.
+    // MoveFileExW over any file of that name.
     std::function<unsigned long(const std::string& from, const std::string& to)> move;
     std::function<unsigned long(const std::string& path)> remove;
     std::function<void(unsigned long milliseconds)> sleep;
@@ -29,7 +29,7 @@ struct SettingsFileOperations {
 const SettingsFileOperations& SystemFileOperations();
 
 // Writes the whole document to a temporary file beside `path` and replaces the old file with it
-// (ReplaceFileA: its attributes and rights stay), so the file is never half written. A replace
+// (ReplaceFileW: its attributes and rights stay), so the file is never half written. A replace
 // refused for a moment (a scanner or sync client holding the file) is tried again for about a
 // quarter of a second; one that fails half-way (1176, 1177) is finished by moving the new file
 // over the name. When no temporary file can be made there but the file exists, it is written in

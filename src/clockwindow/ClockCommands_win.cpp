@@ -57,7 +57,7 @@ void TWobToke::FormMouseDown(TMouseButton button) {
     if (Settings.Movable && !Settings.ClickThrough && button == TMouseButton::Left) {
         // Drag as if by a caption bar; returns once the button is released.
         ::ReleaseCapture();
-        ::SendMessageA(Handle(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+        ::SendMessageW(Handle(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
     }
     ::ShowWindow(app_.AppWindow(), SW_HIDE);
 }
@@ -91,9 +91,9 @@ void TWobToke::ShowPopupMenu(POINT screenPoint) {
 
 void TWobToke::PopupMenu1Popup() {
     // No path: the profile functions look the file up in the Windows directory.
-    char value[1024] = {};
-    ::GetPrivateProfileStringA("Boot", "SCRNSAVE.EXE", "A", value, sizeof(value), "System.INI");
-    menu_.PopupMenu1.SetEnabled(menu_.KS1, std::string(value) != "A");
+    wchar_t value[1024] = {};
+    ::GetPrivateProfileStringW(L"Boot", L"SCRNSAVE.EXE", L"A", value, ARRAYSIZE(value), L"System.INI");
+    menu_.PopupMenu1.SetEnabled(menu_.KS1, std::wstring(value) != L"A");
     CheckOptionItems();
 }
 
@@ -113,12 +113,12 @@ void TWobToke::K1Click() {
 }
 
 void TWobToke::KS1Click() {
-    ::SendMessageA(Handle(), WM_SYSCOMMAND, SC_SCREENSAVE, 0);
+    ::SendMessageW(Handle(), WM_SYSCOMMAND, SC_SCREENSAVE, 0);
     NudgeWindow();
 }
 
 void TWobToke::N4Click() {
-    ::ShellExecuteA(Handle(), "OPEN", "rundll32.exe", "shell32.dll,Control_RunDLL desk.cpl", "", SW_SHOW);
+    ::ShellExecuteW(Handle(), L"OPEN", L"rundll32.exe", L"shell32.dll,Control_RunDLL desk.cpl", L"", SW_SHOW);
 }
 
 void TWobToke::N3Click() {
@@ -133,5 +133,5 @@ void TWobToke::KA1Click() {
 
 void TWobToke::KC1Click() {
     // The ordinary close path: close query, close, end of the message loop.
-    ::PostMessageA(Handle(), WM_CLOSE, 0, 0);
+    ::PostMessageW(Handle(), WM_CLOSE, 0, 0);
 }

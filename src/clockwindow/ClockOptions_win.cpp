@@ -35,10 +35,10 @@ void TWobToke::ApplyOptions() {
         return;
     // The mouse passes through a layered window with WS_EX_TRANSPARENT; every painting path keeps
     // the window layered while this is on (SeeThrough::ClickThrough). The tray icon is the way back.
-    const LONG style = ::GetWindowLongA(hwnd, GWL_EXSTYLE);
+    const LONG style = ::GetWindowLongW(hwnd, GWL_EXSTYLE);
     const LONG wanted = Settings.ClickThrough ? style | WS_EX_TRANSPARENT : style & ~WS_EX_TRANSPARENT;
     if (wanted != style)
-        ::SetWindowLongA(hwnd, GWL_EXSTYLE, wanted);
+        ::SetWindowLongW(hwnd, GWL_EXSTYLE, wanted);
     if (see_.ClickThrough != Settings.ClickThrough) {
         see_.ClickThrough = Settings.ClickThrough;
         see_.RepaintWhole(); // a composed path is layered or plain from its next paint

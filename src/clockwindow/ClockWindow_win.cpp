@@ -33,7 +33,7 @@ TWobToke::TWobToke(ui::Application& app, ClockSource clock) : app_(app), see_(*t
     p.width = 250;
     p.height = 204;
     p.owner = app.AppWindow();
-    p.icon = ::LoadIconA(ui::ModuleInstance(), "MAINICON");
+    p.icon = ::LoadIconW(ui::ModuleInstance(), L"MAINICON");
     CreateHandle(p);
     app.SetMainWindow(Handle());
     // The labels measure themselves first at EndLoading below, at the DPI of the window's monitor.
@@ -170,7 +170,7 @@ void TWobToke::NudgeWindow() {
 }
 
 bool TWobToke::IsTopmost() const {
-    return (::GetWindowLongA(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    return (::GetWindowLongW(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
 void TWobToke::LoadTrayIconImage() {
@@ -179,8 +179,8 @@ void TWobToke::LoadTrayIconImage() {
     const int dpi = TrayIcon::TaskBarDpi();
     if (tray_ && tray_->ImageDpi() != dpi)
         tray_->SetImage(
-            ui::unique_hicon(static_cast<HICON>(::LoadImageA(
-                ui::ModuleInstance(), "MAINICON", IMAGE_ICON, ui::SystemMetricForDpi(SM_CXSMICON, dpi),
+            ui::unique_hicon(static_cast<HICON>(::LoadImageW(
+                ui::ModuleInstance(), L"MAINICON", IMAGE_ICON, ui::SystemMetricForDpi(SM_CXSMICON, dpi),
                 ui::SystemMetricForDpi(SM_CYSMICON, dpi), LR_DEFAULTCOLOR))),
             dpi);
 }

@@ -64,10 +64,10 @@ void SeeThrough::RetryLayered() {
 
 bool SeeThrough::SetLayeredStyle(bool on) {
     const HWND hwnd = window_.Handle();
-    const LONG style = ::GetWindowLongA(hwnd, GWL_EXSTYLE);
+    const LONG style = ::GetWindowLongW(hwnd, GWL_EXSTYLE);
     if (((style & WS_EX_LAYERED) != 0) == on)
         return false;
-    ::SetWindowLongA(hwnd, GWL_EXSTYLE, on ? style | WS_EX_LAYERED : style & ~WS_EX_LAYERED);
+    ::SetWindowLongW(hwnd, GWL_EXSTYLE, on ? style | WS_EX_LAYERED : style & ~WS_EX_LAYERED);
     opaque_ = false;
     layered_.Forget();
     keyed_.Forget();
@@ -95,7 +95,7 @@ void SeeThrough::SetComposedStyle() {
 
 bool SeeThrough::IsLayered() const {
     const HWND hwnd = window_.Handle();
-    return (::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+    return (::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
 }
 
 RECT SeeThrough::TakeOwedArea() {
@@ -200,7 +200,7 @@ LRESULT SeeThrough::EraseBackground(HDC dc, bool wallpaper) {
         RECT area{};
         ::GetClipBox(dc, &area);
         ::FillRect(dc, &area, ::GetSysColorBrush(COLOR_DESKTOP)); // a system brush, never deleted
-        ::DefWindowProcA(::GetDesktopWindow(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+        ::DefWindowProcW(::GetDesktopWindow(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     }
     return 1;
 }

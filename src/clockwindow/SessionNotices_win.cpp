@@ -13,7 +13,7 @@ template <typename F> F Function(HMODULE module, const char* name) {
 
 } // namespace
 
-SessionNotices::SessionNotices(HWND window) : module_(::LoadLibraryA("wtsapi32.dll")), window_(window) {
+SessionNotices::SessionNotices(HWND window) : module_(::LoadLibraryW(L"wtsapi32.dll")), window_(window) {
     if (const auto add = Function<RegisterFn>(module_, "WTSRegisterSessionNotification"))
         registered_ = add(window_, NOTIFY_FOR_THIS_SESSION) != FALSE;
 }

@@ -7,11 +7,11 @@ constexpr UINT kTrayIconId = 1;
 }
 
 TrayIcon::TrayIcon(UINT callbackMessage) {
-    data_.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data_.cbSize = NOTIFYICONDATAW_V1_SIZE;
     data_.uID = kTrayIconId;
     data_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data_.uCallbackMessage = callbackMessage;
-    lstrcpynA(data_.szTip, "Morovin", sizeof(data_.szTip));
+    lstrcpynW(data_.szTip, L"Morovin", ARRAYSIZE(data_.szTip));
 }
 
 TrayIcon::~TrayIcon() {
@@ -20,13 +20,13 @@ TrayIcon::~TrayIcon() {
 }
 
 UINT TrayIcon::TaskbarCreatedMessage() {
-    static const UINT message = ::RegisterWindowMessageA("TaskbarCreated");
+    static const UINT message = ::RegisterWindowMessageW(L"TaskbarCreated");
     return message;
 }
 
 BOOL TrayIcon::Call(DWORD what) {
     ++shellCalls_;
-    return ::Shell_NotifyIconA(what, &data_);
+    return ::Shell_NotifyIconW(what, &data_);
 }
 
 int TrayIcon::TaskBarDpi() {

@@ -34,7 +34,7 @@ public:
     void Delete();
 
     bool Registered() const { return registered_; }
-    const NOTIFYICONDATAA& Data() const { return data_; }
+    const NOTIFYICONDATAW& Data() const { return data_; }
     // Calls made into the shell so far (to show that a tick makes none).
     long ShellCalls() const { return shellCalls_; }
 
@@ -44,7 +44,7 @@ public:
 private:
     BOOL Call(DWORD what);
 
-    NOTIFYICONDATAA data_{};
+    NOTIFYICONDATAW data_{};
     ui::unique_hicon image_;
     int imageDpi_ = 0;
     bool registered_ = false;

@@ -3,6 +3,7 @@
 #include "base/AppError.h"
 #include "ui/Dispatch.h"
 #include "ui/Dpi.h"
+#include "ui/WideCalls.h"
 
 #include <algorithm>
 #include <utility>
@@ -43,11 +44,11 @@ bool TAlarmBox::Create() {
     tmpl.dialog.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
     tmpl.dialog.dwExtendedStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST;
     // Owned by the hidden application window, so it has no task-bar button.
-    ::CreateDialogIndirectParamA(ui::ModuleInstance(), &tmpl.dialog, app_.AppWindow(), &Procedure,
+    ::CreateDialogIndirectParamW(ui::ModuleInstance(), &tmpl.dialog, app_.AppWindow(), &Procedure,
                                  reinterpret_cast<LPARAM>(this));
     if (!hwnd_)
         return false;
-    ::SetWindowTextA(hwnd_, kCaption);
+    ui::SetTextOf(hwnd_, kCaption);
     try {
         LayOut();
     } catch (const AppError&) {
@@ -65,8 +66,8 @@ void TAlarmBox::Show(ui::Application& app, std::string text) {
     }
     // Owned by the hidden application window, as the box of our own would be; the clock goes on
     // ticking in the message box's loop.
-    ::MessageBoxA(app.AppWindow(), box.text_.c_str(), kCaption,
-                  MB_ICONINFORMATION | MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
+    ui::ShowMessageBox(app.AppWindow(), box.text_, kCaption,
+                       MB_ICONINFORMATION | MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
 }
 
 void TAlarmBox::ShowModal() {
@@ -92,7 +93,7 @@ SIZE TAlarmBox::MeasureText(const std::string& text, UINT flags, int maxWidth) c
     ui::WindowDc dc(hwnd_);
     ui::SelectedObject selected(dc.get(), Font());
     RECT r{0, 0, maxWidth, 0};
-    ::DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &r, flags | DT_CALCRECT);
+    ui::DrawShiftJisText(dc.get(), text, r, flags | DT_CALCRECT);
     return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
@@ -127,7 +128,7 @@ void TAlarmBox::LayOut() {
     // The system's shared icon at its own size; scaled down from its largest image at any other.
     icon_ = iconSize == ::GetSystemMetrics(SM_CXICON) ? ui::unique_hicon()
                                                       : ui::SystemIconForSize(IDI_INFORMATION, iconSize);
-    Image1.SetIcon(icon_ ? icon_.get() : ::LoadIconA(nullptr, IDI_INFORMATION));
+    Image1.SetIcon(icon_ ? icon_.get() : ::LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_INFORMATION)));
     // A text shorter than the icon sits level with the icon's middle.
     const int textTop = margin + (contentHeight - static_cast<int>(textSize.cy)) / 2;
     if (!text_.empty())
@@ -136,13 +137,13 @@ void TAlarmBox::LayOut() {
                       text_, Font());
     Button1.Create(hwnd_, {(clientWidth - buttonWidth) / 2, buttonTop, buttonWidth, buttonHeight},
                    kButtonCaption, Font());
-    ::SendMessageA(hwnd_, DM_SETDEFID, kButtonId, 0);
+    ::SendMessageW(hwnd_, DM_SETDEFID, kButtonId, 0);
     ::SetFocus(Button1.Handle());
 
     // The frame at the DPI the window really has (not that of SetDialogDpi, if it differs).
     RECT frame{0, 0, clientWidth, clientHeight};
-    ui::AdjustWindowRectForDpi(frame, static_cast<DWORD>(::GetWindowLongA(hwnd_, GWL_STYLE)),
-                               static_cast<DWORD>(::GetWindowLongA(hwnd_, GWL_EXSTYLE)),
+    ui::AdjustWindowRectForDpi(frame, static_cast<DWORD>(::GetWindowLongW(hwnd_, GWL_STYLE)),
+                               static_cast<DWORD>(::GetWindowLongW(hwnd_, GWL_EXSTYLE)),
                                ui::DpiForWindow(hwnd_));
     ::SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -152,14 +153,14 @@ INT_PTR CALLBACK TAlarmBox::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     if (msg == WM_INITDIALOG) {
         auto* self = reinterpret_cast<TAlarmBox*>(lp);
         self->hwnd_ = hwnd;
-        ::SetWindowLongPtrA(hwnd, DWLP_USER, lp);
+        ::SetWindowLongPtrW(hwnd, DWLP_USER, lp);
         return FALSE; // the focus is set once the controls are made
     }
-    auto* self = reinterpret_cast<TAlarmBox*>(::GetWindowLongPtrA(hwnd, DWLP_USER));
+    auto* self = reinterpret_cast<TAlarmBox*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
     if (!self)
         return FALSE;
     if (msg == WM_NCDESTROY) {
-        ::SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+        ::SetWindowLongPtrW(hwnd, DWLP_USER, 0);
         self->hwnd_ = nullptr;
         return FALSE;
     }

@@ -2,6 +2,7 @@
 
 #include "base/ErrorText.h"
 #include "base/HelpChoice.h"
+#include "ui/WideCalls.h"
 
 #include <vector>
 
@@ -24,7 +25,7 @@ Application* App() {
 Application::Application() {
     CreateParams p{"TApplication"};
     p.style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX;
-    p.icon = ::LoadIconA(ModuleInstance(), "MAINICON");
+    p.icon = ::LoadIconW(ModuleInstance(), L"MAINICON");
     CreateHandle(p);
     theApplication = this;
 }
@@ -36,7 +37,7 @@ Application::~Application() {
 
 void Application::SetTitle(const std::string& title) {
     title_ = title;
-    ::SetWindowTextA(Handle(), title.c_str());
+    SetTextOf(Handle(), title);
 }
 
 void Application::HelpCommand(UINT command, ULONG_PTR data) {
@@ -49,7 +50,7 @@ void Application::HelpCommand(UINT command, ULONG_PTR data) {
         Help.OpenPage(owner, helpPage_);
         break;
     case HelpChoice::Missing:
-        ::MessageBoxA(owner, MissingHelpText(helpPage_).c_str(), title_.c_str(), MB_OK | MB_ICONWARNING);
+        ShowMessageBox(owner, MissingHelpText(helpPage_), title_, MB_OK | MB_ICONWARNING);
         break;
     }
 }
@@ -61,10 +62,10 @@ int Application::Run() {
     // window's end posts and swallows it, so the main window's end also ends this loop.
     MSG msg{};
     while (!mainWindow_ || ::IsWindow(mainWindow_)) {
-        if (::GetMessageA(&msg, nullptr, 0, 0) <= 0)
+        if (::GetMessageW(&msg, nullptr, 0, 0) <= 0)
             return static_cast<int>(msg.wParam);
         ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+        ::DispatchMessageW(&msg);
     }
     return 0;
 }
@@ -84,7 +85,7 @@ void Application::RunModal(HWND dialog, const std::function<bool()>& done,
 
     MSG msg{};
     while (!done()) {
-        const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+        const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
         if (got <= 0) {
             // The program is ending: leave the quit for the loops outside this one.
             ::PostQuitMessage(static_cast<int>(msg.wParam));
@@ -92,9 +93,9 @@ void Application::RunModal(HWND dialog, const std::function<bool()>& done,
         }
         if (keyFilter && keyFilter(msg))
             continue;
-        if (!::IsDialogMessageA(dialog, &msg)) {
+        if (!::IsDialogMessageW(dialog, &msg)) {
             ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
+            ::DispatchMessageW(&msg);
         }
     }
     for (HWND w : disabled)
@@ -111,7 +112,7 @@ void Application::ShowError(const std::string& message) {
     HWND owner = ::GetActiveWindow();
     if (!owner)
         owner = mainWindow_;
-    ::MessageBoxA(owner, ErrorReportText(message).c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
+    ShowMessageBox(owner, ErrorReportText(message), title_, MB_OK | MB_ICONERROR);
 }
 
 LRESULT Application::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -123,7 +124,7 @@ LRESULT Application::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_CLOSE && mainWindow_ && ::IsWindow(mainWindow_)) {
         // What a task manager's "end task" sends: closing the hidden window would destroy the main
         // window with it and skip its close path, so close the main window instead.
-        ::SendMessageA(mainWindow_, WM_CLOSE, 0, 0);
+        ::SendMessageW(mainWindow_, WM_CLOSE, 0, 0);
         return 0;
     }
     return DefaultHandling(msg, wp, lp);
@@ -134,13 +135,13 @@ void ReportError(const std::string& message) {
         if (theApplication)
             theApplication->ShowError(message);
         else
-            ::MessageBoxA(nullptr, ErrorReportText(message).c_str(), "", MB_OK | MB_ICONERROR);
+            ShowMessageBox(nullptr, ErrorReportText(message), "", MB_OK | MB_ICONERROR);
     } catch (...) {
     }
 }
 
 void ShowFatalError(const std::string& message) {
-    ::MessageBoxA(nullptr, message.c_str(), "ｱﾌﾟﾘｹｰｼｮﾝ ｴﾗｰ", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    ShowMessageBox(nullptr, message, "ｱﾌﾟﾘｹｰｼｮﾝ ｴﾗｰ", MB_OK | MB_ICONERROR | MB_TASKMODAL);
 }
 
 } // namespace ui

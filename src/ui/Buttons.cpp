@@ -2,6 +2,7 @@
 
 #include "ui/Colours.h"
 #include "ui/Handles.h"
+#include "ui/WideCalls.h"
 
 namespace ui {
 
@@ -25,13 +26,13 @@ void CheckBox::Create(HWND parent, const Place& place, std::string_view caption,
 }
 
 bool CheckBox::Checked() const {
-    return ::SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return ::SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void CheckBox::SetChecked(bool checked) {
     if (checked == Checked())
         return;
-    ::SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    ::SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
     if (OnClick)
         OnClick();
 }
@@ -60,13 +61,11 @@ bool ColourButton::DrawItem(const DRAWITEMSTRUCT& item) {
                        DFCS_BUTTONPUSH | DFCS_ADJUSTRECT | (pushed ? DFCS_PUSHED : 0));
     if (pushed)
         ::OffsetRect(&r, 1, 1);
-    const auto font = reinterpret_cast<HFONT>(::SendMessageA(Handle(), WM_GETFONT, 0, 0));
+    const auto font = reinterpret_cast<HFONT>(::SendMessageW(Handle(), WM_GETFONT, 0, 0));
     const SelectedObject selectedFont(item.hDC, font);
     const int previousMode = ::SetBkMode(item.hDC, TRANSPARENT);
     const COLORREF previousColour = ::SetTextColor(item.hDC, ResolveColour(colour_));
-    const std::string caption = Text();
-    ::DrawTextA(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &r,
-                DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    DrawShiftJisText(item.hDC, Text(), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     ::SetTextColor(item.hDC, previousColour);
     ::SetBkMode(item.hDC, previousMode);
     if (item.itemState & ODS_FOCUS) {

@@ -1,6 +1,7 @@
 #include "ui/ByteLimitEdit.h"
 
 #include "base/Sjis.h"
+#include "ui/WideText.h"
 
 namespace ui {
 namespace {
@@ -58,9 +59,9 @@ void ByteLimitEdit::Command(WORD code) {
             const std::string text = before.substr(0, head) + inserted + before.substr(before.size() - tail);
             const std::string upToCaret = text.substr(0, head + inserted.size());
             SetText(text);
-            const int caret = ::MultiByteToWideChar(CP_ACP, 0, upToCaret.data(),
-                                                    static_cast<int>(upToCaret.size()), nullptr, 0);
-            ::SendMessageA(Handle(), EM_SETSEL, static_cast<WPARAM>(caret), caret);
+            // The box counts its caret in UTF-16 units.
+            const auto caret = static_cast<LPARAM>(Wide(upToCaret).size());
+            ::SendMessageW(Handle(), EM_SETSEL, static_cast<WPARAM>(caret), caret);
             ::MessageBeep(MB_OK);
             return;
         }

@@ -2,14 +2,18 @@
 
 #include "base/Sjis.h"
 #include "ui/DelayLoad.h"
+#include "ui/WideCalls.h"
+#include "ui/WidePath.h"
+#include "ui/WideText.h"
 
-#include <cstring>
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace ui {
 
-CHOOSEFONTA FontDialog::Options(HWND owner, LOGFONTA& font) const {
-    CHOOSEFONTA options{};
+CHOOSEFONTW FontDialog::Options(HWND owner, LOGFONTW& font) const {
+    CHOOSEFONTW options{};
     options.lStructSize = sizeof(options);
     options.hwndOwner = owner;
     options.lpLogFont = &font;
@@ -20,16 +24,16 @@ CHOOSEFONTA FontDialog::Options(HWND owner, LOGFONTA& font) const {
 bool FontDialog::Execute(HWND owner, LOGFONTA& font) const {
     RequireLibrary(L"comdlg32.dll");
     // The picker writes into its own copy: a cancel leaves `font` untouched whatever it did.
-    LOGFONTA working = font;
-    working.lfFaceName[LF_FACESIZE - 1] = '\0';
-    CHOOSEFONTA options = Options(owner, working);
-    if (!::ChooseFontA(&options))
+    LOGFONTW working = WideLogFont(font);
+    CHOOSEFONTW options = Options(owner, working);
+    if (!::ChooseFontW(&options))
         return false;
     // Confirmed with no face chosen (a face the picker does not list leaves its box empty): the
     // font keeps its face rather than taking an empty name into the labels and the file.
-    if (working.lfFaceName[0] == '\0')
-        std::memcpy(working.lfFaceName, font.lfFaceName, LF_FACESIZE);
-    font = working;
+    LOGFONTA chosen = NarrowLogFont(working);
+    if (working.lfFaceName[0] == L'\0')
+        std::copy(std::begin(font.lfFaceName), std::end(font.lfFaceName), chosen.lfFaceName);
+    font = chosen;
     return true;
 }
 
@@ -37,8 +41,8 @@ ColourDialog::ColourDialog() {
     custom_.fill(RGB(255, 255, 255)); // unset
 }
 
-CHOOSECOLORA ColourDialog::Options(HWND owner, COLORREF colour) {
-    CHOOSECOLORA options{};
+CHOOSECOLORW ColourDialog::Options(HWND owner, COLORREF colour) {
+    CHOOSECOLORW options{};
     options.lStructSize = sizeof(options);
     options.hwndOwner = owner;
     options.rgbResult = colour;
@@ -49,8 +53,8 @@ CHOOSECOLORA ColourDialog::Options(HWND owner, COLORREF colour) {
 
 bool ColourDialog::Execute(HWND owner, COLORREF& colour) {
     RequireLibrary(L"comdlg32.dll");
-    CHOOSECOLORA options = Options(owner, colour);
-    if (!::ChooseColorA(&options))
+    CHOOSECOLORW options = Options(owner, colour);
+    if (!::ChooseColorW(&options))
         return false;
     colour = options.rgbResult & 0x00FFFFFF;
     return true;
@@ -69,10 +73,10 @@ std::string OpenDialog::PlatformFilter() const {
 
 bool OpenDialog::Execute(HWND owner) {
     RequireLibrary(L"comdlg32.dll");
-    const std::string filter = PlatformFilter();
-    std::vector<char> file(MAX_PATH * 4, '\0');
-    fileName_.copy(file.data(), file.size() - 1);
-    OPENFILENAMEA options{};
+    const std::wstring filter = Wide(PlatformFilter());
+    std::vector<wchar_t> file(MAX_PATH * 4, L'\0');
+    WidePath(fileName_).copy(file.data(), file.size() - 1);
+    OPENFILENAMEW options{};
     options.lStructSize = sizeof(options);
     options.hwndOwner = owner;
     options.lpstrFilter = filter.c_str();
@@ -80,9 +84,9 @@ bool OpenDialog::Execute(HWND owner) {
     options.lpstrFile = file.data();
     options.nMaxFile = static_cast<DWORD>(file.size());
     options.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
-    if (!::GetOpenFileNameA(&options))
+    if (!::GetOpenFileNameW(&options))
         return false;
-    fileName_ = file.data();
+    fileName_ = NarrowPath(file.data());
     return true;
 }
 

@@ -16,7 +16,8 @@ namespace ui {
 class FontDialog {
 public:
     // Screen fonts, no effects section (colour, underline, strike-out), no size limits.
-    CHOOSEFONTA Options(HWND owner, LOGFONTA& font) const;
+    CHOOSEFONTW Options(HWND owner, LOGFONTW& font) const;
+    // `font`'s face name is Shift-JIS, as the program keeps it; the picker sees it as UTF-16.
     bool Execute(HWND owner, LOGFONTA& font) const;
 };
 
@@ -24,7 +25,7 @@ class ColourDialog {
 public:
     ColourDialog();
     // Starts from `colour` (an RGB value).
-    CHOOSECOLORA Options(HWND owner, COLORREF colour);
+    CHOOSECOLORW Options(HWND owner, COLORREF colour);
     bool Execute(HWND owner, COLORREF& colour);
     // The sixteen custom colours; they last as long as this object.
     const std::array<COLORREF, 16>& CustomColours() const { return custom_; }
@@ -37,7 +38,8 @@ class OpenDialog {
 public:
     // Filter as "description|pattern"; the read-only option is hidden.
     explicit OpenDialog(std::string filter) : filter_(std::move(filter)) {}
-    // Starts from the previous choice (nothing the first time); the chosen full path on success.
+    // Starts from the previous choice (nothing the first time); the chosen full path on success,
+    // in Shift-JIS as NarrowPath keeps it.
     bool Execute(HWND owner);
     const std::string& FileName() const { return fileName_; }
     // The filter in the platform's form: pairs of NUL-terminated texts and a final NUL.

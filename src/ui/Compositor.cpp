@@ -7,7 +7,7 @@ Compositor& Compositor::Instance() {
     return compositor;
 }
 
-Compositor::Compositor() : module_(::LoadLibraryA("dwmapi.dll")) {
+Compositor::Compositor() : module_(::LoadLibraryW(L"dwmapi.dll")) {
     if (!module_)
         return;
     flush_ = reinterpret_cast<FlushFn>(Proc("DwmFlush"));

@@ -1,14 +1,14 @@
 #include "ui/Control.h"
 
 #include "base/AppError.h"
+#include "ui/WideCalls.h"
+#include "ui/WideText.h"
 #include "ui/Window.h"
-
-#include <vector>
 
 namespace ui {
 namespace {
 
-constexpr const char* kControlProperty = "MorovinControl";
+constexpr const wchar_t* kControlProperty = L"MorovinControl";
 // Control ids start above IDOK..IDHELP, so the keyboard's Enter and Esc (which the dialog manager
 // turns into IDOK and IDCANCEL) never press one of our buttons by accident.
 int nextControlId = 1000;
@@ -32,24 +32,24 @@ Control::~Control() {
 }
 
 void Control::Unlink() {
-    ::RemovePropA(hwnd_, kControlProperty);
+    ::RemovePropW(hwnd_, kControlProperty);
 }
 
 HWND Control::CreateChild(HWND parent, const char* className, DWORD style, DWORD exStyle, const Place& place,
                           std::string_view caption, HFONT font) {
     const int id = id_ ? id_ : nextControlId++;
-    const std::string text(caption);
     const Place pixels = ScalePlace(place, dpi_);
-    HWND hwnd = ::CreateWindowExA(
-        exStyle, className, text.c_str(), style | WS_CHILD, pixels.left, pixels.top, pixels.width,
-        pixels.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ModuleInstance(), nullptr);
+    HWND hwnd =
+        ::CreateWindowExW(exStyle, Wide(className).c_str(), Wide(caption).c_str(), style | WS_CHILD,
+                          pixels.left, pixels.top, pixels.width, pixels.height, parent,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ModuleInstance(), nullptr);
     if (!hwnd)
         throw AppError(std::string("CreateWindow ") + className);
     // Each new control goes last, so the tab order is the order of creation.
     ::SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    ::SetPropA(hwnd, kControlProperty, this);
+    ::SetPropW(hwnd, kControlProperty, this);
     if (font)
-        ::SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     hwnd_ = hwnd;
     id_ = id;
     place_ = place;
@@ -66,7 +66,7 @@ void Control::SetEnabled(bool enabled) {
 }
 
 bool Control::Visible() const {
-    return (::GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+    return (::GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 void Control::SetVisible(bool visible) {
@@ -74,18 +74,15 @@ void Control::SetVisible(bool visible) {
 }
 
 std::string Control::Text() const {
-    const int length = ::GetWindowTextLengthA(hwnd_);
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
-    const int got = ::GetWindowTextA(hwnd_, buffer.data(), length + 1);
-    return std::string(buffer.data(), static_cast<std::size_t>(got > 0 ? got : 0));
+    return WindowText(hwnd_);
 }
 
 void Control::SetText(std::string_view text) {
-    ::SetWindowTextA(hwnd_, std::string(text).c_str());
+    SetTextOf(hwnd_, text);
 }
 
 Control* ControlOf(HWND hwnd) {
-    return hwnd ? static_cast<Control*>(::GetPropA(hwnd, kControlProperty)) : nullptr;
+    return hwnd ? static_cast<Control*>(::GetPropW(hwnd, kControlProperty)) : nullptr;
 }
 
 bool RouteControlMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {

@@ -11,7 +11,7 @@ DialogScreen DialogScreenOf(const Application& app) {
     DialogScreen screen;
     MONITORINFO info{};
     info.cbSize = sizeof(info);
-    if (monitor && ::GetMonitorInfoA(monitor, &info))
+    if (monitor && ::GetMonitorInfoW(monitor, &info))
         screen.monitor = info.rcMonitor;
     else
         screen.monitor = RECT{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};

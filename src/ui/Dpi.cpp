@@ -3,10 +3,10 @@
 namespace ui {
 namespace {
 
-template <class F> F Lookup(const char* module, const char* name) {
-    HMODULE m = ::GetModuleHandleA(module);
+template <class F> F Lookup(const wchar_t* module, const char* name) {
+    HMODULE m = ::GetModuleHandleW(module);
     if (!m)
-        m = ::LoadLibraryA(module); // shcore is not loaded by the program's own imports
+        m = ::LoadLibraryW(module); // shcore is not loaded by the program's own imports
     return m ? reinterpret_cast<F>(reinterpret_cast<void*>(::GetProcAddress(m, name))) : nullptr;
 }
 
@@ -36,7 +36,7 @@ int SystemDpi() {
 }
 
 int DpiForMonitor(HMONITOR monitor) {
-    static const auto query = Lookup<GetDpiForMonitorFn>("shcore.dll", "GetDpiForMonitor");
+    static const auto query = Lookup<GetDpiForMonitorFn>(L"shcore.dll", "GetDpiForMonitor");
     UINT x = 0, y = 0;
     if (query && monitor && SUCCEEDED(query(monitor, kEffectiveDpi, &x, &y)) && y > 0)
         return static_cast<int>(y);
@@ -48,7 +48,7 @@ int DpiForArea(const RECT& area) {
 }
 
 int DpiForWindow(HWND window) {
-    static const auto query = Lookup<GetDpiForWindowFn>("user32.dll", "GetDpiForWindow");
+    static const auto query = Lookup<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow");
     if (query && window) {
         if (const UINT dpi = query(window))
             return static_cast<int>(dpi);
@@ -57,7 +57,7 @@ int DpiForWindow(HWND window) {
 }
 
 int SystemMetricForDpi(int index, int dpi) {
-    static const auto query = Lookup<GetSystemMetricsForDpiFn>("user32.dll", "GetSystemMetricsForDpi");
+    static const auto query = Lookup<GetSystemMetricsForDpiFn>(L"user32.dll", "GetSystemMetricsForDpi");
     if (query)
         return query(index, static_cast<UINT>(dpi));
     // Before Windows 10 the metrics are those of the system DPI.
@@ -65,7 +65,7 @@ int SystemMetricForDpi(int index, int dpi) {
 }
 
 void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi) {
-    static const auto query = Lookup<AdjustWindowRectExForDpiFn>("user32.dll", "AdjustWindowRectExForDpi");
+    static const auto query = Lookup<AdjustWindowRectExForDpiFn>(L"user32.dll", "AdjustWindowRectExForDpi");
     if (query && query(&rect, style, FALSE, exStyle, static_cast<UINT>(dpi)))
         return;
     ::AdjustWindowRectEx(&rect, style, FALSE, exStyle);
@@ -73,25 +73,25 @@ void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi) {
 
 unique_hfont MessageFontForDpi(int dpi) {
     static const auto query =
-        Lookup<SystemParametersInfoForDpiFn>("user32.dll", "SystemParametersInfoForDpi");
+        Lookup<SystemParametersInfoForDpiFn>(L"user32.dll", "SystemParametersInfoForDpi");
     if (query) {
-        // Only in a wide version; the face name is the same in any code page.
+        // Only in a wide version.
         NONCLIENTMETRICSW metrics{};
         metrics.cbSize = sizeof(metrics);
         if (query(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, static_cast<UINT>(dpi)))
             return unique_hfont(::CreateFontIndirectW(&metrics.lfMessageFont));
     }
-    NONCLIENTMETRICSA metrics{};
+    NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
-    if (!::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
+    if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
         return unique_hfont();
     metrics.lfMessageFont.lfHeight = ::MulDiv(metrics.lfMessageFont.lfHeight, dpi, SystemDpi());
-    return unique_hfont(::CreateFontIndirectA(&metrics.lfMessageFont));
+    return unique_hfont(::CreateFontIndirectW(&metrics.lfMessageFont));
 }
 
 unique_hicon SystemIconForSize(LPCSTR id, int size) {
     // Exported by version 6 of the common controls only, which the program's manifest asks for.
-    static const auto load = Lookup<LoadIconWithScaleDownFn>("comctl32.dll", "LoadIconWithScaleDown");
+    static const auto load = Lookup<LoadIconWithScaleDownFn>(L"comctl32.dll", "LoadIconWithScaleDown");
     HICON icon = nullptr;
     if (!load || FAILED(load(nullptr, reinterpret_cast<PCWSTR>(id), size, size, &icon)))
         return unique_hicon();

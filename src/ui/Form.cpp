@@ -1,6 +1,7 @@
 #include "ui/Form.h"
 
 #include "ui/Buttons.h"
+#include "ui/WideText.h"
 
 namespace ui {
 namespace {
@@ -17,9 +18,10 @@ Form::~Form() {
 void Form::CreateForm(const char* className, const char* caption, int clientWidth, int clientHeight) {
     screen_ = DialogScreenOf(app_);
     const int dpi = screen_.dpi;
-    font_ = unique_hfont(::CreateFontA(-ScaleForDpi(kDialogFontHeight, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+    font_ = unique_hfont(::CreateFontW(-ScaleForDpi(kDialogFontHeight, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
                                        FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                       DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kDialogFontName));
+                                       DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                                       Wide(kDialogFontName).c_str()));
     const int width = ScaleForDpi(clientWidth, dpi), height = ScaleForDpi(clientHeight, dpi);
     RECT frame{0, 0, width, height};
     AdjustWindowRectForDpi(frame, kFormStyle, kFormExStyle, dpi);

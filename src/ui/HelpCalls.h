@@ -16,8 +16,8 @@ struct HelpCalls {
     std::function<void(HWND owner, const std::string& path)> OpenPage;
 };
 
-// The real calls: GetFileAttributesA, WinHelpA and ShellExecuteA "open". Their failures are not
-// reported: the viewer and the browser tell the user about their own troubles.
+// The real calls: GetFileAttributesW, WinHelpW and ShellExecuteW "open", on the wide path. Their failures are
+// not reported: the viewer and the browser tell the user about their own troubles.
 HelpCalls SystemHelpCalls();
 
 } // namespace ui

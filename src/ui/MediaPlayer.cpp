@@ -2,15 +2,17 @@
 
 #include "base/AppError.h"
 #include "ui/DelayLoad.h"
+#include "ui/WidePath.h"
+#include "ui/WideText.h"
 
 #include <vector>
 
 namespace ui {
 
 std::string MciErrorText(MCIERROR code) {
-    std::vector<char> buffer(4096, '\0');
-    if (::mciGetErrorStringA(code, buffer.data(), static_cast<UINT>(buffer.size())) && buffer[0])
-        return buffer.data();
+    std::vector<wchar_t> buffer(4096, L'\0');
+    if (::mciGetErrorStringW(code, buffer.data(), static_cast<UINT>(buffer.size())) && buffer[0])
+        return Narrow(buffer.data());
     return "原因不明のｴﾗｰ";
 }
 
@@ -30,20 +32,21 @@ void MediaPlayer::Open() {
     RequireLibrary(L"winmm.dll");
     if (open_)
         Close();
-    MCI_OPEN_PARMSA parms{};
+    const std::wstring element = WidePath(FileName);
+    MCI_OPEN_PARMSW parms{};
     parms.dwCallback = reinterpret_cast<DWORD_PTR>(Handle());
-    parms.lpstrDeviceType = "WaveAudio";
+    parms.lpstrDeviceType = L"WaveAudio";
     DWORD flags = MCI_OPEN_TYPE | MCI_OPEN_SHAREABLE | MCI_WAIT;
     if (!FileName.empty()) {
-        parms.lpstrElementName = FileName.c_str();
+        parms.lpstrElementName = element.c_str();
         flags |= MCI_OPEN_ELEMENT;
     }
-    lastError_ = ::mciSendCommandA(0, MCI_OPEN, flags, reinterpret_cast<DWORD_PTR>(&parms));
+    lastError_ = ::mciSendCommandW(0, MCI_OPEN, flags, reinterpret_cast<DWORD_PTR>(&parms));
     // Some wave drivers (Wine's among them) cannot share a device and refuse the flag itself;
     // every open makes a device of its own anyway, so the sound then plays unshared.
     if (lastError_ == MCIERR_UNSUPPORTED_FUNCTION)
         lastError_ =
-            ::mciSendCommandA(0, MCI_OPEN, flags & ~MCI_OPEN_SHAREABLE, reinterpret_cast<DWORD_PTR>(&parms));
+            ::mciSendCommandW(0, MCI_OPEN, flags & ~MCI_OPEN_SHAREABLE, reinterpret_cast<DWORD_PTR>(&parms));
     if (lastError_)
         throw AppError(MciErrorText(lastError_));
     device_ = parms.wDeviceID;
@@ -56,27 +59,27 @@ void MediaPlayer::Play() {
         return;
     MCI_PLAY_PARMS parms{};
     parms.dwCallback = reinterpret_cast<DWORD_PTR>(Handle());
-    lastError_ = ::mciSendCommandA(device_, MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&parms));
+    lastError_ = ::mciSendCommandW(device_, MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&parms));
 }
 
 void MediaPlayer::Stop() {
     if (!open_)
         throw AppError("MCI ﾃﾞﾊﾞｲｽがありません");
     MCI_GENERIC_PARMS parms{};
-    lastError_ = ::mciSendCommandA(device_, MCI_STOP, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&parms));
+    lastError_ = ::mciSendCommandW(device_, MCI_STOP, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&parms));
 }
 
 void MediaPlayer::Close() {
     if (!open_)
         return;
     MCI_GENERIC_PARMS parms{};
-    ::mciSendCommandA(device_, MCI_CLOSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&parms));
+    ::mciSendCommandW(device_, MCI_CLOSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&parms));
     open_ = false;
     device_ = 0;
     // The notice of a play cut off by the close is already queued; the next device may get the
     // same identifier, so it must not reach that one.
     MSG stale;
-    while (Handle() && ::PeekMessageA(&stale, Handle(), MM_MCINOTIFY, MM_MCINOTIFY, PM_REMOVE)) {
+    while (Handle() && ::PeekMessageW(&stale, Handle(), MM_MCINOTIFY, MM_MCINOTIFY, PM_REMOVE)) {
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/AppError.h"
 #include "ui/Handles.h"
+#include "ui/WideText.h"
 
 #include <commctrl.h>
 
@@ -37,20 +38,21 @@ void PageControl::Create(HWND parent, const Place& place, std::string_view, HFON
     INITCOMMONCONTROLSEX init{sizeof(init), ICC_TAB_CLASSES};
     ::InitCommonControlsEx(&init);
     parent_ = parent;
-    CreateChild(parent, WC_TABCONTROLA, WS_VISIBLE | WS_TABSTOP | WS_GROUP | WS_CLIPSIBLINGS, 0, place, "",
+    CreateChild(parent, "SysTabControl32", WS_VISIBLE | WS_TABSTOP | WS_GROUP | WS_CLIPSIBLINGS, 0, place, "",
                 font);
     // Tabs as narrow as a designer's: the caption and a few pixels each side, so a row of short
     // captions fits the control's width without scroll arrows.
     const int padding = ScaleForDpi(kTabPadding, Dpi());
-    ::SendMessageA(Handle(), TCM_SETPADDING, 0, MAKELPARAM(padding, padding));
+    ::SendMessageW(Handle(), TCM_SETPADDING, 0, MAKELPARAM(padding, padding));
 }
 
 TabSheet& PageControl::AddPage(const std::string& caption) {
-    TCITEMA item{};
+    std::wstring text = Wide(caption);
+    TCITEMW item{};
     item.mask = TCIF_TEXT;
-    item.pszText = const_cast<char*>(caption.c_str());
+    item.pszText = text.data();
     const int index = PageCount();
-    if (::SendMessageA(Handle(), TCM_INSERTITEMA, static_cast<WPARAM>(index),
+    if (::SendMessageW(Handle(), TCM_INSERTITEMW, static_cast<WPARAM>(index),
                        reinterpret_cast<LPARAM>(&item)) < 0)
         throw AppError("TabCtrl_InsertItem");
 
@@ -58,7 +60,7 @@ TabSheet& PageControl::AddPage(const std::string& caption) {
     // tab strip's height is the system's, for the font; what the page holds is scaled itself).
     const Place& at = PixelBounds();
     RECT area{0, 0, at.width, at.height};
-    ::SendMessageA(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    ::SendMessageW(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
     ::OffsetRect(&area, at.left, at.top);
     auto page = std::make_unique<TabSheet>();
     page->Create(parent_, area);
@@ -89,7 +91,7 @@ void PageControl::SetActivePageIndex(int index) {
     if (index < 0 || index >= PageCount() || index == active_)
         return;
     active_ = index;
-    ::SendMessageA(Handle(), TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+    ::SendMessageW(Handle(), TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
     ShowActivePage();
     if (OnChange)
         OnChange();
@@ -115,7 +117,7 @@ void PageControl::ShowActivePage() {
 
 bool PageControl::Notify(const NMHDR& header, LRESULT& result) {
     if (header.code == static_cast<UINT>(TCN_SELCHANGE)) {
-        SetActivePageIndex(static_cast<int>(::SendMessageA(Handle(), TCM_GETCURSEL, 0, 0)));
+        SetActivePageIndex(static_cast<int>(::SendMessageW(Handle(), TCM_GETCURSEL, 0, 0)));
         result = 0;
         return true;
     }

@@ -1,18 +1,20 @@
 #include "ui/PopupMenu.h"
 
+#include "ui/WideText.h"
+
 namespace ui {
 
 PopupMenu::PopupMenu() : menu_(::CreatePopupMenu()) {}
 
 UINT PopupMenu::Add(const std::string& caption, std::function<void()> onClick) {
     const UINT id = nextId_++;
-    ::AppendMenuA(menu_.get(), MF_STRING, id, caption.c_str());
+    ::AppendMenuW(menu_.get(), MF_STRING, id, Wide(caption).c_str());
     items_.push_back(Item{id, std::move(onClick)});
     return id;
 }
 
 void PopupMenu::AddSeparator() {
-    ::AppendMenuA(menu_.get(), MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(menu_.get(), MF_SEPARATOR, 0, nullptr);
 }
 
 void PopupMenu::SetEnabled(UINT id, bool enabled) {
@@ -44,7 +46,7 @@ void PopupMenu::Popup(HWND owner, POINT p) {
     const UINT id = static_cast<UINT>(
         ::TrackPopupMenu(menu_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, p.x,
                          p.y, 0, owner, nullptr));
-    ::PostMessageA(owner, WM_NULL, 0, 0);
+    ::PostMessageW(owner, WM_NULL, 0, 0);
     if (id != 0)
         RunItem(id);
 }

@@ -25,7 +25,7 @@ public:
         CreateChild(parent, "BUTTON", WS_VISIBLE | group | BS_AUTORADIOBUTTON, 0, place, caption, font);
     }
     void Command(WORD code) override {
-        if (code == BN_CLICKED && ::SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED)
+        if (code == BN_CLICKED && ::SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED)
             group_.ItemClicked(index_);
     }
 
@@ -51,8 +51,8 @@ void RadioGroup::SetItems(const std::vector<std::string>& captions, int columns)
         WindowDc dc(Handle());
         const SelectedObject selected(dc.get(),
                                       font_ ? static_cast<HGDIOBJ>(font_) : ::GetStockObject(SYSTEM_FONT));
-        TEXTMETRICA metrics{};
-        ::GetTextMetricsA(dc.get(), &metrics);
+        TEXTMETRICW metrics{};
+        ::GetTextMetricsW(dc.get(), &metrics);
         // The items are placed at 96 dpi, like the group: the line height too.
         lineHeight = ::MulDiv(metrics.tmHeight, kDesignDpi, Dpi());
     }
@@ -92,10 +92,10 @@ void RadioGroup::ShowChoice() {
     // Tab reaches the group at its chosen item (the first when none is chosen).
     for (int i = 0; i < Count(); ++i) {
         HWND h = items_[static_cast<std::size_t>(i)]->Handle();
-        ::SendMessageA(h, BM_SETCHECK, i == itemIndex_ ? BST_CHECKED : BST_UNCHECKED, 0);
+        ::SendMessageW(h, BM_SETCHECK, i == itemIndex_ ? BST_CHECKED : BST_UNCHECKED, 0);
         const bool stop = i == (itemIndex_ >= 0 ? itemIndex_ : 0);
-        const LONG style = ::GetWindowLongA(h, GWL_STYLE);
-        ::SetWindowLongA(h, GWL_STYLE, stop ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
+        const LONG style = ::GetWindowLongW(h, GWL_STYLE);
+        ::SetWindowLongW(h, GWL_STYLE, stop ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "ui/TextControls.h"
 
 #include "ui/Colours.h"
+#include "ui/WideCalls.h"
 
 namespace ui {
 
@@ -9,18 +10,16 @@ void StaticText::Create(HWND parent, const Place& place, std::string_view captio
 }
 
 void StaticText::SetFont(const LOGFONTA& font) {
-    unique_hfont made(::CreateFontIndirectA(&font));
-    ::SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(made.get()), TRUE);
+    unique_hfont made = CreateFontFrom(font);
+    ::SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(made.get()), TRUE);
     ownFont_ = std::move(made); // the previous one is released only once the control no longer uses it
 }
 
 LOGFONTA StaticText::Font() const {
-    LOGFONTA font{};
-    auto handle = reinterpret_cast<HGDIOBJ>(::SendMessageA(Handle(), WM_GETFONT, 0, 0));
+    auto handle = reinterpret_cast<HGDIOBJ>(::SendMessageW(Handle(), WM_GETFONT, 0, 0));
     if (!handle)
         handle = ::GetStockObject(SYSTEM_FONT);
-    ::GetObjectA(handle, sizeof(font), &font);
-    return font;
+    return FontRecordOf(handle);
 }
 
 void StaticText::SetColours(TColor text, TColor background) {
@@ -54,7 +53,7 @@ void IconImage::Create(HWND parent, const Place& place, std::string_view caption
 }
 
 void IconImage::SetIcon(HICON icon) {
-    ::SendMessageA(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    ::SendMessageW(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
 }
 
 void Edit::Create(HWND parent, const Place& place, std::string_view caption, HFONT font) {
@@ -63,7 +62,7 @@ void Edit::Create(HWND parent, const Place& place, std::string_view caption, HFO
 }
 
 void Edit::SetMaxLength(int characters) {
-    ::SendMessageA(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(characters), 0);
+    ::SendMessageW(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(characters), 0);
 }
 
 void Edit::Command(WORD code) {

@@ -2,11 +2,12 @@
 
 #include "base/AppError.h"
 #include "ui/Dispatch.h"
+#include "ui/WideText.h"
 
 namespace ui {
 
 HINSTANCE ModuleInstance() {
-    return ::GetModuleHandleA(nullptr);
+    return ::GetModuleHandleW(nullptr);
 }
 
 Window::~Window() {
@@ -19,23 +20,25 @@ void Window::Destroy() {
 }
 
 void Window::CreateHandle(const CreateParams& p) {
-    WNDCLASSEXA existing{};
+    // Unicode windows: their texts and characters reach them as UTF-16 in any code page.
+    const std::wstring className = Wide(p.className);
+    WNDCLASSEXW existing{};
     existing.cbSize = sizeof(existing);
-    if (!::GetClassInfoExA(ModuleInstance(), p.className, &existing)) {
-        WNDCLASSEXA wc{};
+    if (!::GetClassInfoExW(ModuleInstance(), className.c_str(), &existing)) {
+        WNDCLASSEXW wc{};
         wc.cbSize = sizeof(wc);
         wc.style = p.classStyle;
         wc.lpfnWndProc = &Window::Procedure;
         wc.hInstance = ModuleInstance();
-        wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+        wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
         wc.hbrBackground = p.background;
         wc.hIcon = p.icon;
-        wc.lpszClassName = p.className;
-        if (!::RegisterClassExA(&wc))
+        wc.lpszClassName = className.c_str();
+        if (!::RegisterClassExW(&wc))
             throw AppError(std::string("RegisterClass ") + p.className);
     }
-    ::CreateWindowExA(p.exStyle, p.className, p.caption, p.style, p.left, p.top, p.width, p.height, p.owner,
-                      nullptr, ModuleInstance(), this);
+    ::CreateWindowExW(p.exStyle, className.c_str(), Wide(p.caption).c_str(), p.style, p.left, p.top, p.width,
+                      p.height, p.owner, nullptr, ModuleInstance(), this);
     if (!hwnd_)
         throw AppError(std::string("CreateWindow ") + p.className);
 }
@@ -47,17 +50,17 @@ LRESULT Window::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     Window* self = nullptr;
     if (msg == WM_NCCREATE) {
-        self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+        self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
         self->hwnd_ = hwnd;
-        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     } else {
-        self = reinterpret_cast<Window*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+        self = reinterpret_cast<Window*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     }
     if (!self)
-        return ::DefWindowProcA(hwnd, msg, wp, lp);
+        return ::DefWindowProcW(hwnd, msg, wp, lp);
     if (msg == WM_NCDESTROY) {
-        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-        const LRESULT r = ::DefWindowProcA(hwnd, msg, wp, lp);
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        const LRESULT r = ::DefWindowProcW(hwnd, msg, wp, lp);
         self->hwnd_ = nullptr;
         self->HandleDestroyed();
         return r;

@@ -34,7 +34,7 @@ protected:
     void CreateHandle(const CreateParams& params);
 
     virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
-    LRESULT DefaultHandling(UINT msg, WPARAM wp, LPARAM lp) { return ::DefWindowProcA(hwnd_, msg, wp, lp); }
+    LRESULT DefaultHandling(UINT msg, WPARAM wp, LPARAM lp) { return ::DefWindowProcW(hwnd_, msg, wp, lp); }
     // Called after WM_NCDESTROY, once the handle is gone.
     virtual void HandleDestroyed() {}
 

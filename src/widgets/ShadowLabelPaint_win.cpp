@@ -1,6 +1,7 @@
 #include "widgets/ShadowLabelPaint_win.h"
 
 #include "base/Sjis.h"
+#include "ui/WideCalls.h"
 
 #include <cstring>
 
@@ -75,17 +76,14 @@ HFONT FontCache::Get(const LabelFont& wanted, BYTE quality) {
     if (entries_.size() == kCapacity)
         entries_.erase(entries_.begin());
     const LOGFONTA lf = ToLogFont(key, dpi_, quality);
-    entries_.push_back(Entry{key, quality, unique_hfont(::CreateFontIndirectA(&lf))});
+    entries_.push_back(Entry{key, quality, CreateFontFrom(lf)});
     return entries_.back().handle.get();
 }
 
 std::vector<LOGFONTA> FontCache::Descriptions() const {
     std::vector<LOGFONTA> fonts;
-    for (const auto& e : entries_) {
-        LOGFONTA lf{};
-        ::GetObjectA(e.handle.get(), sizeof(lf), &lf);
-        fonts.push_back(lf);
-    }
+    for (const auto& e : entries_)
+        fonts.push_back(FontRecordOf(e.handle.get()));
     return fonts;
 }
 
@@ -107,7 +105,7 @@ void PaintShadowLabelBackground(const TShadowLabel& label, HDC dc) {
         return;
     const RECT t{label.Left(), label.Top(), label.Left() + label.Width(), label.Top() + label.Height()};
     const COLORREF previous = ::SetBkColor(dc, ui::ResolveColour(label.Color()));
-    ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &t, nullptr, 0, nullptr); // fills exactly the rectangle
+    ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &t, nullptr, 0, nullptr); // fills exactly the rectangle
     ::SetBkColor(dc, previous);
 }
 
@@ -142,7 +140,7 @@ void PaintShadowLabelText(const TShadowLabel& label, HDC dc, ui::FontCache& font
 
     auto draw = [&](RECT r, COLORREF colour) {
         ::SetTextColor(dc, colour);
-        ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, flags);
+        ui::DrawShiftJisText(dc, text, r, flags);
     };
     if (sh.Visible())
         draw(s, shadowColour);
@@ -156,6 +154,6 @@ LabelRect MeasureLabelText(const std::string& text, const LabelFont& font, unsig
     HDC dc = fonts.MeasuringDc();
     ui::SelectedObject selected(dc, fonts.Get(font));
     RECT r{start.left, start.top, start.right, start.bottom};
-    ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, flags);
+    ui::DrawShiftJisText(dc, text, r, flags);
     return LabelRect{r.left, r.top, r.right, r.bottom};
 }

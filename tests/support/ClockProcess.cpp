@@ -18,7 +18,9 @@ std::string ProgramUnderTest() {
     return path.front() == '/' ? WindowsPathOf(path) : path;
 }
 
-ClockFolder::ClockFolder() {
+ClockFolder::ClockFolder(const std::string& name) : path_(name.empty() ? folder_.Path() : folder_ / name) {
+    if (!name.empty() && !::CreateDirectoryA(path_.c_str(), nullptr))
+        throw std::runtime_error("cannot create " + path_);
     if (!::CopyFileA(ProgramUnderTest().c_str(), ExePath().c_str(), FALSE))
         throw std::runtime_error("cannot copy " + ProgramUnderTest());
 }

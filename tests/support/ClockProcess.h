@@ -18,11 +18,12 @@ std::string ProgramUnderTest();
 
 class ClockFolder {
 public:
-    ClockFolder();
+    // The program in the scratch folder itself, or in a folder `name` made inside it.
+    explicit ClockFolder(const std::string& name = "");
 
-    const std::string& Path() const { return folder_.Path(); }
-    std::string ExePath() const { return folder_ / "Morovin.exe"; }
-    std::string IniPath() const { return folder_ / "Morovin.ini"; }
+    const std::string& Path() const { return path_; }
+    std::string ExePath() const { return path_ + "\\Morovin.exe"; }
+    std::string IniPath() const { return path_ + "\\Morovin.ini"; }
     void WriteIni(const std::string& bytes) const { PutFile(IniPath(), bytes); }
     // A small settings file (a position only), marked read-only so that no save can replace it;
     // returns its bytes.
@@ -33,6 +34,7 @@ public:
 
 private:
     ScratchFolder folder_{"morovin-e2e-"};
+    std::string path_;
 };
 
 class ClockProcess {

@@ -96,10 +96,10 @@ TEST_F(ApplyPropertiesTest, EveryControlReachesTheSettingsTheLabelsAndTheFile) {
             << "laid out";
     }
     // The level changed under the same handle, with exactly one icon: a second delete finds none.
-    NOTIFYICONDATAA icon = clock_->Tray().Data();
+    NOTIFYICONDATAW icon = clock_->Tray().Data();
     EXPECT_EQ(icon.hWnd, hwnd);
-    EXPECT_TRUE(::Shell_NotifyIconA(NIM_DELETE, &icon));
-    EXPECT_FALSE(::Shell_NotifyIconA(NIM_DELETE, &icon));
+    EXPECT_TRUE(::Shell_NotifyIconW(NIM_DELETE, &icon));
+    EXPECT_FALSE(::Shell_NotifyIconW(NIM_DELETE, &icon));
 }
 
 TEST_F(ApplyPropertiesTest, UpdatingTwiceWritesWhatOnceDoesAndARefusedSaveKeepsTheDialog) {

@@ -290,20 +290,20 @@ private:
     static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp) {
         const auto* m = reinterpret_cast<const CWPSTRUCT*>(lp);
         if (code == HC_ACTION && m->hwnd == record.hWnd && m->message == WM_DESTROY) {
-            NOTIFYICONDATAA probe = record;
+            NOTIFYICONDATAW probe = record;
             probe.uFlags = NIF_TIP;
-            present = ::Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE;
+            present = ::Shell_NotifyIconW(NIM_MODIFY, &probe) != FALSE;
         }
         return ::CallNextHookEx(nullptr, code, wp, lp);
     }
-    static inline NOTIFYICONDATAA record{};
+    static inline NOTIFYICONDATAW record{};
     HHOOK hook_ = nullptr;
 };
 
 TEST_F(ClockCommandsTest, QuitSavesAndDeletesTheTrayIconOnTheWayOut) {
-    NOTIFYICONDATAA probe = Clock().Tray().Data();
+    NOTIFYICONDATAW probe = Clock().Tray().Data();
     probe.uFlags = NIF_TIP;
-    ASSERT_TRUE(::Shell_NotifyIconA(NIM_MODIFY, &probe)) << "the icon was never registered";
+    ASSERT_TRUE(::Shell_NotifyIconW(NIM_MODIFY, &probe)) << "the icon was never registered";
     IconAtDestroy icon(Clock());
     Clock().KC1Click();
     for (int i = 0; i < 200 && ::IsWindow(probe.hWnd); ++i) {

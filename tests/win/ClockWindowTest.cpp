@@ -66,12 +66,12 @@ TEST_F(ClockWindowTest, DateAndTimeOfOneTickNeverStraddleMidnight) {
 
 TEST_F(ClockWindowTest, TrayIconRecordNamesTheWindowAndTheCallback) {
     TWobToke& clock = Open();
-    const NOTIFYICONDATAA& nid = clock.Tray().Data();
+    const NOTIFYICONDATAW& nid = clock.Tray().Data();
     EXPECT_EQ(nid.hWnd, clock.Handle());
     EXPECT_EQ(nid.uID, 1u);
     EXPECT_EQ(nid.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
     EXPECT_EQ(nid.uCallbackMessage, 1125u);
-    EXPECT_STREQ(nid.szTip, "Morovin");
+    EXPECT_STREQ(nid.szTip, L"Morovin");
     EXPECT_NE(nid.hIcon, nullptr);
 }
 

@@ -198,8 +198,8 @@ TEST(FormControls, ColourButtonDrawsItsCaptionInItsColour) {
 }
 
 TEST(FormControls, FontPickerAsksForScreenFontsWithoutEffectsAndLeavesTheFontOnCancel) {
-    LOGFONTA font{};
-    const CHOOSEFONTA fontOptions = ui::FontDialog().Options(nullptr, font);
+    LOGFONTW wideFont{};
+    const CHOOSEFONTW fontOptions = ui::FontDialog().Options(nullptr, wideFont);
     EXPECT_EQ(fontOptions.Flags & (CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS | CF_LIMITSIZE),
               static_cast<DWORD>(CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT));
     static const char kWave[] = "WAVEファイル\0*.wav\0";
@@ -214,6 +214,7 @@ TEST(FormControls, FontPickerAsksForScreenFontsWithoutEffectsAndLeavesTheFontOnC
     SampleForm form;
     bool confirmed = true;
     // A face the picker does not list is no reason to fail, and a cancel leaves every byte.
+    LOGFONTA font{};
     font.lfHeight = -20;
     lstrcpynA(font.lfFaceName, "どこにもない書体", LF_FACESIZE);
     const LOGFONTA before = font;

@@ -20,9 +20,9 @@ protected:
     }
     // Whether the shell holds an icon for the clock's record (a change is accepted only then).
     bool IconPresent() const {
-        NOTIFYICONDATAA probe = clock_->Tray().Data();
+        NOTIFYICONDATAW probe = clock_->Tray().Data();
         probe.uFlags = NIF_TIP;
-        return ::Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE;
+        return ::Shell_NotifyIconW(NIM_MODIFY, &probe) != FALSE;
     }
     void Tick(int second) {
         now_ = MakeTime(2026, 1, 5, 1, 13, second / 60 % 60, second % 60);
@@ -56,8 +56,8 @@ TEST_F(TrayIconTest, DeletedIconComesBackOnceAtTheNextLayout) {
 
 TEST_F(TrayIconTest, IconComesBackWhenTheRestartedShellAsksForIt) {
     // The shell restarts: it has lost every icon and broadcasts its registered message.
-    NOTIFYICONDATAA lost = clock_->Tray().Data();
-    ASSERT_TRUE(::Shell_NotifyIconA(NIM_DELETE, &lost));
+    NOTIFYICONDATAW lost = clock_->Tray().Data();
+    ASSERT_TRUE(::Shell_NotifyIconW(NIM_DELETE, &lost));
     ASSERT_FALSE(IconPresent());
     ::SendMessageA(clock_->Handle(), ::RegisterWindowMessageA("TaskbarCreated"), 0, 0);
     EXPECT_TRUE(IconPresent()) << "the icon did not come back after the shell restarted";
