@@ -145,7 +145,7 @@ TEST_F(PropFormTest, PickersChangeOnlyOnConfirmAndGivePlainColours) {
     time.SetFontColor(clBtnShadow);
     LabelFont font;
     font.name = InstalledFace();
-    font.SetSizePoints(18);
+    font.SetSizePoints(20); // 20.5 points at 144 dpi when its 96-dpi height is scaled
     date.SetFont(font);
     const auto form = Open();
     const LabelFont before = form->PreviewFont();
@@ -153,7 +153,7 @@ TEST_F(PropFormTest, PickersChangeOnlyOnConfirmAndGivePlainColours) {
     EXPECT_EQ(form->PreviewFont(), before);
     EXPECT_TRUE(AnswerNextDialog(IDOK, [&] { form->Button1Click(); }));
     EXPECT_EQ(form->PreviewFont().name, font.name);
-    EXPECT_EQ(form->PreviewFont().SizePoints(), 18);
+    EXPECT_EQ(form->PreviewFont().SizePoints(), 20);
     EXPECT_EQ(form->PreviewFont().color, clBlack);
 
     EXPECT_TRUE(AnswerNextDialog(IDCANCEL, [&] { form->TimeBtnClick(); }));
