@@ -4,8 +4,10 @@
 #include "ui/Buttons.h"
 #include "ui/CommonDialogs.h"
 #include "ui/Form.h"
+#include "dialogs/AlarmBox.h"
 #include "ui/RadioGroup.h"
 #include "ui/ScrollBar.h"
+#include "ui/TextControls.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +34,10 @@ public:
         Add(Colour, second, {8, 24, 57, 20}, "日付");
         Add(Ok, Handle(), {16, 153, 57, 25}, "確定");
         Add(Cancel, Handle(), {88, 153, 57, 25}, "閉じる");
+        Add(Note, Handle(), {150, 156, 45, 12}, "注");
+        LOGFONTA own{};
+        own.lfHeight = -20;
+        Note.SetFont(own);
         SetKeyboardPages(&Pages);
     }
     ui::PageControl Pages;
@@ -40,6 +46,35 @@ public:
     ui::ScrollBar Bar;
     ui::ColourButton Colour;
     ui::PushButton Ok, Cancel;
+    ui::StaticText Note; // in a font of its own
+};
+
+// A window's rectangle in its parent's client coordinates (the form's: its client area).
+std::vector<LONG> PlaceOf(HWND hwnd, HWND form) {
+    RECT r{};
+    if (hwnd == form) {
+        ::GetClientRect(hwnd, &r);
+    } else {
+        ::GetWindowRect(hwnd, &r);
+        ::MapWindowPoints(nullptr, ::GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
+    }
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+LONG FontHeightOf(HWND hwnd) {
+    LOGFONTA font{};
+    ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(hwnd, WM_GETFONT, 0, 0)), sizeof(font), &font);
+    return font.lfHeight;
+}
+
+// WM_DPICHANGED as the system sends it, with the frame it suggests.
+void SendDpiChange(HWND hwnd, int dpi, const RECT& suggested) {
+    ::SendMessageA(hwnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+struct DialogDpi {
+    explicit DialogDpi(int dpi) { ui::SetDialogDpi(dpi); }
+    ~DialogDpi() { ui::SetDialogDpi(0); }
 };
 
 TEST(FormControls, CheckBoxRunsItsClickHandlerExactlyWhenTheStateChanges) {
@@ -155,6 +190,78 @@ TEST(FormControls, DialogKeysFollowTheTabOrderTurnPagesMoveTheChoiceAndPressOnly
     EXPECT_EQ(okClicks, 1);
 }
 
+TEST(FormControls, AtAnotherDpiEveryControlIsLaidOutAgainAndBackAtTheFirstItIsWhereItWas) {
+    const DialogDpi at96(96);
+    SampleForm form;
+    const HWND f = form.Handle(), page = form.Pages.Page(0);
+    // In its parent's client coordinates, its design place's edges at 144 dpi, and its font's
+    // height there. (*) The items are placed for the font's line height, 12 or 13 pixels at 96 dpi
+    // from 18 or 19 at 144: either way item 4 is at {97, 61, 81, 19} on the first page.
+    const struct {
+        HWND control;
+        std::vector<LONG> place; // empty: the tab strip's display area, checked below
+        LONG font;
+    } rows[] = {
+        {f, {0, 0, 300, 270}, 0},                             // the client area, 200 x 180
+        {form.Pages.Handle(), {8, 8, 293, 225}, -18},         // {5, 5, 190, 145}
+        {page, {}, 0},                                        //
+        {form.Box.Handle(), {12, 12, 158, 38}, -18},          // {8, 8, 97, 17}
+        {form.Group.Handle(), {12, 42, 270, 156}, -18},       // {8, 28, 172, 76}
+        {form.Group.ItemHandle(4), {146, 92, 267, 120}, -18}, // *
+        {form.Bar.Handle(), {12, 12, 194, 26}, 0},            // {8, 8, 121, 9}
+        {form.Colour.Handle(), {12, 36, 98, 66}, -18},        // {8, 24, 57, 20}
+        {form.Cancel.Handle(), {132, 230, 218, 267}, -18},    // {88, 153, 57, 25}
+        {form.Note.Handle(), {225, 234, 293, 252}, -30},      // {150, 156, 45, 12}, its own -20
+    };
+    std::vector<std::pair<std::vector<LONG>, LONG>> before;
+    for (const auto& row : rows)
+        before.emplace_back(PlaceOf(row.control, f), FontHeightOf(row.control));
+    RECT frame{}, moved{};
+    ::GetWindowRect(f, &frame);
+    const RECT suggested{frame.left + 10, frame.top + 20,
+                         frame.left + 10 + (frame.right - frame.left) * 3 / 2,
+                         frame.top + 20 + (frame.bottom - frame.top) * 3 / 2};
+    SendDpiChange(f, 144, suggested);
+    ::GetWindowRect(f, &moved);
+    EXPECT_EQ(std::pair(moved.left, moved.top), std::pair(suggested.left, suggested.top));
+    for (const auto& row : rows) {
+        EXPECT_EQ(row.place.empty() ? row.place : PlaceOf(row.control, f), row.place)
+            << ::GetDlgCtrlID(row.control);
+        EXPECT_EQ(row.font ? FontHeightOf(row.control) : 0, row.font) << ::GetDlgCtrlID(row.control);
+    }
+    const std::vector<LONG> area = PlaceOf(page, f); // inside the strip, below its taller tabs
+    EXPECT_TRUE(area[0] > 8 && area[1] > before[2].first[1] && area[2] < 293 && area[3] < 225);
+
+    SendDpiChange(f, 96, frame);
+    for (std::size_t i = 0; i < std::size(rows); ++i)
+        EXPECT_EQ(std::pair(PlaceOf(rows[i].control, f), FontHeightOf(rows[i].control)), before[i]) << i;
+}
+
+TEST(FormControls, TheAlarmBoxIsLaidOutAgainAtAnotherDpiAndBackAtTheFirst) {
+    const DialogDpi at96(96);
+    TAlarmBox box(TestApplication(), "起きる時間です。");
+    ASSERT_TRUE(box.Create());
+    const HWND b = box.Handle(),
+               parts[] = {b, box.Image1.Handle(), box.Label1.Handle(), box.Button1.Handle()};
+    std::vector<std::pair<std::vector<LONG>, LONG>> before;
+    for (HWND part : parts)
+        before.emplace_back(PlaceOf(part, b), FontHeightOf(part));
+    RECT frame{};
+    ::GetWindowRect(b, &frame);
+    SendDpiChange(b, 144, RECT{frame.left, frame.top, frame.right + 100, frame.bottom + 50});
+    const std::vector<LONG> client = PlaceOf(b, b), icon = PlaceOf(parts[1], b),
+                            button = PlaceOf(parts[3], b);
+    EXPECT_NEAR(client[2], before[0].first[2] * 3 / 2, before[0].first[2] / 10) << "1.5 times as wide";
+    EXPECT_NEAR(client[3], before[0].first[3] * 3 / 2, before[0].first[3] / 10);
+    EXPECT_EQ(icon, (std::vector<LONG>{18, 18, 18 + ui::SystemMetricForDpi(SM_CXICON, 144),
+                                       18 + ui::SystemMetricForDpi(SM_CXICON, 144)})); // 12-pixel margins
+    EXPECT_NEAR(FontHeightOf(parts[3]), before[3].second * 3 / 2, 1);
+    EXPECT_LE(button[3], client[3]) << "the button inside the client area";
+    SendDpiChange(b, 96, frame);
+    for (std::size_t i = 0; i < std::size(parts); ++i)
+        EXPECT_EQ(std::pair(PlaceOf(parts[i], b), FontHeightOf(parts[i])), before[i]) << i;
+}
+
 TEST(FormControls, AFailingHandlerIsReportedAndTheFormStaysOpen) {
     SampleForm form;
     form.Ok.OnClick = [] { throw std::runtime_error("だめ"); };
@@ -221,7 +328,13 @@ TEST(FormControls, FontPickerAsksForScreenFontsWithoutEffectsAndLeavesTheFontOnC
         AnswerNextDialog(IDCANCEL, [&] { confirmed = ui::FontDialog().Execute(form.Handle(), font); }));
     EXPECT_FALSE(confirmed);
     EXPECT_EQ(std::memcmp(&font, &before, sizeof(font)), 0);
-    EXPECT_TRUE(AnswerNextDialog(IDOK, [&] { ui::FontDialog().Execute(form.Handle(), font); }));
+    // Confirmed as it opened, on a face it could not show: the font keeps its face and size.
+    ui::FontDialog picker;
+    EXPECT_TRUE(AnswerNextDialog(IDOK, [&] { confirmed = picker.Execute(form.Handle(), font); }));
+    EXPECT_TRUE(confirmed);
+    EXPECT_EQ(std::string(font.lfFaceName), "どこにもない書体");
+    EXPECT_EQ(font.lfHeight, -20);
+    EXPECT_EQ(picker.ChosenSizeTenths(), 0);
 }
 
 } // namespace

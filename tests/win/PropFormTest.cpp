@@ -261,7 +261,7 @@ TEST_F(PropFormTest, At144DpiEveryKindOfControlAndTheClientAreaAreTheirDesignPla
         {f.XLabel.Handle(), {204, 276, 255, 294}},           // {136, 184, 34, 12}
         {f.Edit1.Handle(), {12, 42, 290, 72}},               // {8, 28, 185, 20} in a box at 0, 0
     };
-    for (const auto& [control, expected] : rows) {
+    const auto placeOf = [&](HWND control) {
         RECT r{};
         if (control == f.Handle()) {
             ::GetClientRect(control, &r);
@@ -269,9 +269,22 @@ TEST_F(PropFormTest, At144DpiEveryKindOfControlAndTheClientAreaAreTheirDesignPla
             ::GetWindowRect(control, &r);
             ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&r), 2);
         }
-        EXPECT_EQ(std::vector<LONG>({r.left, r.top, r.right, r.bottom}),
-                  std::vector<LONG>({expected.left, expected.top, expected.right, expected.bottom}))
-            << ::GetDlgCtrlID(control);
+        return std::vector<LONG>({r.left, r.top, r.right, r.bottom});
+    };
+    // Made at 144 dpi; then moved to a 96-dpi monitor ("閉じる" at its design place, inside the
+    // client area) and back: laid out as if made there.
+    for (const int dpi : {144, 96, 144}) {
+        RECT frame{};
+        ::GetWindowRect(f.Handle(), &frame);
+        ::SendMessageA(f.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&frame));
+        if (dpi == 96) {
+            EXPECT_EQ(placeOf(f.CloseBtn.Handle()), (std::vector<LONG>{160, 256, 217, 281}));
+            continue;
+        }
+        for (const auto& [control, expected] : rows)
+            EXPECT_EQ(placeOf(control),
+                      std::vector<LONG>({expected.left, expected.top, expected.right, expected.bottom}))
+                << ::GetDlgCtrlID(control);
     }
     LOGFONTA dialogFont{};
     ::GetObjectA(f.DialogFont(), sizeof(dialogFont), &dialogFont);
