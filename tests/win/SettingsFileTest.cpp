@@ -285,7 +285,6 @@ TEST(SettingsFile, FileThatCannotBeReadIsNeverTheBaseOfASave) {
 }
 
 TEST(SettingsFile, AReadRefusedForAMomentIsTriedAgainAsTheReplaceIs) {
-    // (One refused for good is refused as before: FileThatCannotBeReadIsNeverTheBaseOfASave.)
     ScratchFolder folder;
     const std::string path = folder / "Morovin.ini";
     PutFile(path, "[Form]\r\nMine=kept\r\n");
