@@ -3,9 +3,9 @@
 #include "base/Sjis.h"
 
 HelpChoice ChooseHelp(bool hlpExists, bool htmlExists) {
-    if (hlpExists)
-        return HelpChoice::WinHelp;
-    return htmlExists ? HelpChoice::Page : HelpChoice::Missing;
+    if (htmlExists)
+        return HelpChoice::Page;
+    return hlpExists ? HelpChoice::WinHelp : HelpChoice::Missing;
 }
 
 std::string MissingHelpText(std::string_view pagePath) {

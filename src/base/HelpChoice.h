@@ -4,12 +4,14 @@
 #include <string_view>
 
 enum class HelpChoice {
-    WinHelp, // MOROVIN.hlp: the WinHelp viewer, where a Windows still has one
     Page,    // MOROVIN.html: the page shipped with the program, in the default browser
+    WinHelp, // MOROVIN.hlp: the WinHelp viewer, where a Windows still has one
     Missing, // neither: the user is told what was looked for, and where
 };
 
-// A WinHelp file someone put there is asked for first; the shipped page is the usual case.
+// The shipped page whenever it is there: a WinHelp file left in the folder by an old version
+// would only bring Windows 10 and 11's notice that WinHelp is not included. The WinHelp file
+// only where there is no page.
 HelpChoice ChooseHelp(bool hlpExists, bool htmlExists);
 
 // The text that tells the user that the page `pagePath` (a full Shift-JIS path) is not there:

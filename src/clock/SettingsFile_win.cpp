@@ -87,25 +87,6 @@ std::string SettingsFile() {
 
 namespace {
 
-// The whole file, or nothing when it cannot be opened for reading.
-std::optional<std::string> ReadFileBytes(const std::string& path) {
-    FileHandle file(::CreateFileW(ui::WidePath(path).c_str(), GENERIC_READ,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid())
-        return std::nullopt;
-    LARGE_INTEGER size{};
-    if (!::GetFileSizeEx(file.get(), &size) || size.QuadPart < 0)
-        return std::nullopt;
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(size.QuadPart));
-    char chunk[65536];
-    DWORD got = 0;
-    while (::ReadFile(file.get(), chunk, sizeof chunk, &got, nullptr) && got > 0)
-        bytes.append(chunk, got);
-    return bytes;
-}
-
 bool Exists(const std::string& path) {
     return ::GetFileAttributesW(ui::WidePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -130,6 +111,29 @@ void WriteInPlace(const std::string& path, const std::string& bytes) {
 DWORD LastError() {
     const DWORD error = ::GetLastError();
     return error != 0 ? error : ERROR_GEN_FAILURE;
+}
+
+DWORD SystemRead(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    FileHandle file(::CreateFileW(ui::WidePath(path).c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid())
+        return LastError();
+    LARGE_INTEGER size{};
+    if (!::GetFileSizeEx(file.get(), &size) || size.QuadPart < 0)
+        return LastError();
+    bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+    char chunk[65536];
+    for (;;) {
+        DWORD got = 0;
+        // A locked range fails the read: never taken for the end of the file.
+        if (!::ReadFile(file.get(), chunk, sizeof chunk, &got, nullptr))
+            return LastError();
+        if (got == 0)
+            return 0;
+        bytes.append(chunk, got);
+    }
 }
 
 DWORD SystemReplace(const std::string& replaced, const std::string& replacement) {
@@ -164,13 +168,20 @@ bool IsMomentaryRefusal(DWORD error) {
            error == ERROR_LOCK_VIOLATION || error == ERROR_UNABLE_TO_REMOVE_REPLACED;
 }
 
+// What such a hold gives a reader.
+bool IsMomentaryReadRefusal(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+}
+
 // Four pauses of 50 ms: such a hold usually clears well within a quarter of a second.
 constexpr int kRetries = 4;
 constexpr DWORD kRetryPause = 50;
 
-template <class Attempt> DWORD Retried(const SettingsFileOperations& operations, Attempt attempt) {
+template <class Attempt>
+DWORD Retried(const SettingsFileOperations& operations, Attempt attempt,
+              bool (*momentary)(DWORD) = IsMomentaryRefusal) {
     DWORD error = attempt();
-    for (int i = 0; i < kRetries && IsMomentaryRefusal(error); ++i) {
+    for (int i = 0; i < kRetries && momentary(error); ++i) {
         operations.sleep(kRetryPause);
         error = attempt();
     }
@@ -203,17 +214,30 @@ bool MoveIntoPlace(const SettingsFileOperations& operations, const std::string& 
 } // namespace
 
 const SettingsFileOperations& SystemFileOperations() {
-    static const SettingsFileOperations operations{SystemReplace, SystemMove, SystemRemove,
+    static const SettingsFileOperations operations{SystemRead, SystemReplace, SystemMove, SystemRemove,
                                                    [](unsigned long milliseconds) { ::Sleep(milliseconds); }};
     return operations;
 }
 
-IniDocument ReadSettingsDocument(const std::string& path) {
-    return IniDocument::Parse(ReadFileBytes(path).value_or(std::string()));
+namespace {
+
+// The whole file, or nothing when it cannot be read (after a momentary refusal has had its time).
+std::optional<std::string> ReadFileBytes(const std::string& path, const SettingsFileOperations& operations) {
+    std::string bytes;
+    if (Retried(
+            operations, [&] { return operations.read(path, bytes); }, IsMomentaryReadRefusal) != 0)
+        return std::nullopt;
+    return bytes;
 }
 
-IniDocument ReadSettingsDocumentToUpdate(const std::string& path) {
-    std::optional<std::string> bytes = ReadFileBytes(path);
+} // namespace
+
+IniDocument ReadSettingsDocument(const std::string& path, const SettingsFileOperations& operations) {
+    return IniDocument::Parse(ReadFileBytes(path, operations).value_or(std::string()));
+}
+
+IniDocument ReadSettingsDocumentToUpdate(const std::string& path, const SettingsFileOperations& operations) {
+    std::optional<std::string> bytes = ReadFileBytes(path, operations);
     if (!bytes && Exists(path))
         RefuseWrite(path); // saving over a file we could not read would lose what it holds
     return IniDocument::Parse(bytes.value_or(std::string()));

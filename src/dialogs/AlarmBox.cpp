@@ -105,11 +105,26 @@ void TAlarmBox::LayOut() {
     const int dpi = screen_.dpi;
     const POINT centre = ui::CentreOn(screen_.monitor, 0, 0);
     ::SetWindowPos(hwnd_, nullptr, centre.x, centre.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Its controls are made here, not by a template: the dialog manager's own rescaling would
+    // only get in the way of ChangeDpi.
+    ui::LeaveDpiChangesToDialog(hwnd_);
     font_ = ui::MessageFontForDpi(dpi);
+    const Layout layout = Measure(dpi, screen_.monitor);
+    Image1.Create(hwnd_, layout.image, "", Font());
+    ShowIcon(layout.image.width);
+    if (!text_.empty())
+        Label1.Create(hwnd_, layout.text, text_, Font());
+    Button1.Create(hwnd_, layout.button, kButtonCaption, Font());
+    ::SendMessageW(hwnd_, DM_SETDEFID, kButtonId, 0);
+    ::SetFocus(Button1.Handle());
+    // The frame at the DPI the window really has (not that of SetDialogDpi, if it differs).
+    FitFrame(layout, ui::DpiForWindow(hwnd_));
+}
+
+TAlarmBox::Layout TAlarmBox::Measure(int dpi, const RECT& monitor) const {
     const int margin = ui::ScaleForDpi(kMargin, dpi);
     const int iconSize = ui::SystemMetricForDpi(SM_CXICON, dpi);
-
-    const int monitorWidth = screen_.monitor.right - screen_.monitor.left;
+    const int monitorWidth = monitor.right - monitor.left;
     const SIZE textSize =
         MeasureText(text_, DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX, std::max(1, monitorWidth / 2));
     const SIZE captionSize = MeasureText(kButtonCaption, DT_SINGLELINE, 0);
@@ -120,33 +135,62 @@ void TAlarmBox::LayOut() {
     const int textLeft = margin + iconSize + margin;
     const int contentHeight = std::max<int>(iconSize, textSize.cy);
     const int besideIcon = text_.empty() ? 0 : static_cast<int>(textSize.cx) + margin;
-    const int clientWidth = std::max<int>(textLeft + besideIcon, buttonWidth + 2 * margin);
+    Layout layout;
+    layout.clientWidth = std::max<int>(textLeft + besideIcon, buttonWidth + 2 * margin);
     const int buttonTop = margin + contentHeight + margin;
-    const int clientHeight = buttonTop + buttonHeight + margin;
-
-    Image1.Create(hwnd_, {margin, margin, iconSize, iconSize}, "", Font());
-    // The system's shared icon at its own size; scaled down from its largest image at any other.
-    icon_ = iconSize == ::GetSystemMetrics(SM_CXICON) ? ui::unique_hicon()
-                                                      : ui::SystemIconForSize(IDI_INFORMATION, iconSize);
-    Image1.SetIcon(icon_ ? icon_.get() : ::LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_INFORMATION)));
+    layout.clientHeight = buttonTop + buttonHeight + margin;
+    layout.image = {margin, margin, iconSize, iconSize};
     // A text shorter than the icon sits level with the icon's middle.
     const int textTop = margin + (contentHeight - static_cast<int>(textSize.cy)) / 2;
-    if (!text_.empty())
-        Label1.Create(hwnd_,
-                      {textLeft, textTop, static_cast<int>(textSize.cx), static_cast<int>(textSize.cy)},
-                      text_, Font());
-    Button1.Create(hwnd_, {(clientWidth - buttonWidth) / 2, buttonTop, buttonWidth, buttonHeight},
-                   kButtonCaption, Font());
-    ::SendMessageW(hwnd_, DM_SETDEFID, kButtonId, 0);
-    ::SetFocus(Button1.Handle());
+    layout.text = {textLeft, textTop, static_cast<int>(textSize.cx), static_cast<int>(textSize.cy)};
+    layout.button = {(layout.clientWidth - buttonWidth) / 2, buttonTop, buttonWidth, buttonHeight};
+    return layout;
+}
 
-    // The frame at the DPI the window really has (not that of SetDialogDpi, if it differs).
-    RECT frame{0, 0, clientWidth, clientHeight};
+void TAlarmBox::ShowIcon(int size) {
+    // The system's shared icon at its own size; scaled down from its largest image at any other.
+    ui::unique_hicon icon = size == ::GetSystemMetrics(SM_CXICON)
+                                ? ui::unique_hicon()
+                                : ui::SystemIconForSize(IDI_INFORMATION, size);
+    Image1.SetIcon(icon ? icon.get() : ::LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_INFORMATION)));
+    icon_ = std::move(icon); // the previous one goes once the control shows the new one
+}
+
+void TAlarmBox::ChangeDpi(int dpi, const RECT& suggested) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (!::GetMonitorInfoW(::MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST), &monitor))
+        monitor.rcMonitor = screen_.monitor;
+    const ui::unique_hfont previous = std::exchange(font_, ui::MessageFontForDpi(dpi));
+    const Layout layout = Measure(dpi, monitor.rcMonitor);
+    Image1.MoveTo(layout.image);
+    ShowIcon(layout.image.width);
+    if (Label1.Handle()) {
+        Label1.MoveTo(layout.text);
+        Label1.UseFont(Font());
+    }
+    Button1.MoveTo(layout.button);
+    Button1.UseFont(Font());
+    ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    FitFrame(layout, dpi);
+    ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void TAlarmBox::FitFrame(const Layout& layout, int dpi) {
+    RECT frame{0, 0, layout.clientWidth, layout.clientHeight};
     ui::AdjustWindowRectForDpi(frame, static_cast<DWORD>(::GetWindowLongW(hwnd_, GWL_STYLE)),
-                               static_cast<DWORD>(::GetWindowLongW(hwnd_, GWL_EXSTYLE)),
-                               ui::DpiForWindow(hwnd_));
-    ::SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+                               static_cast<DWORD>(::GetWindowLongW(hwnd_, GWL_EXSTYLE)), dpi);
+    int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    ::SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Whatever frame the window really has: the client area comes out exact.
+    RECT client{};
+    ::GetClientRect(hwnd_, &client);
+    if (client.right == layout.clientWidth && client.bottom == layout.clientHeight)
+        return;
+    width += layout.clientWidth - client.right;
+    height += layout.clientHeight - client.bottom;
+    ::SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 INT_PTR CALLBACK TAlarmBox::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -171,11 +215,7 @@ INT_PTR CALLBACK TAlarmBox::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 
 bool TAlarmBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_DPICHANGED) {
-        // Moved to a monitor of another DPI: the frame the system suggests, the layout as it was,
-        // as the forms do (not left to the dialog manager's own rescaling).
-        const RECT& r = *reinterpret_cast<const RECT*>(lp);
-        ::SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                       SWP_NOZORDER | SWP_NOACTIVATE);
+        ChangeDpi(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
         return true;
     }
     // The only notification its controls give is the button's click.

@@ -1,7 +1,8 @@
 #pragma once
 // TAlarmBox: the alarm's message box "情報". The information icon and the alarm's text side by
 // side, the text wrapped to at most half the width of the clock's monitor, and one button
-// "はい(&Y)" beneath, which is the default button, all at that monitor's DPI; Enter, Esc, the
+// "はい(&Y)" beneath, which is the default button, all at that monitor's DPI, and laid out
+// again at the new DPI when it is moved to a monitor of another; Enter, Esc, the
 // button and the close box all just close it. A box
 // of our own, since the system's neither names its button so nor wraps its text so wide, but a
 // dialog-class window ('#32770') with the system box's control ids, so that it is found and
@@ -45,9 +46,22 @@ public:
     static constexpr int kButtonId = IDOK;
 
 private:
+    // Where the parts go at one DPI, in pixels.
+    struct Layout {
+        ui::Place image, text, button;
+        int clientWidth = 0, clientHeight = 0;
+    };
     static INT_PTR CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
     void LayOut();
+    // The parts in Font() at `dpi`, the text wrapped to half the width of `monitor`.
+    Layout Measure(int dpi, const RECT& monitor) const;
+    // The icon at the layout's size, shared or of its own.
+    void ShowIcon(int size);
+    // Moved to a monitor of another DPI: the font, icon and places of that DPI in the frame
+    // `suggested`.
+    void ChangeDpi(int dpi, const RECT& suggested);
+    void FitFrame(const Layout& layout, int dpi);
     HFONT Font() const;
     SIZE MeasureText(const std::string& text, UINT flags, int maxWidth) const;
 

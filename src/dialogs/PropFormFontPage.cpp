@@ -1,5 +1,6 @@
 // Page "フォント・カラー": the font preview and its picker, the six colour buttons and their
 // picker, the shadow switch and the two shadow offsets.
+#include "base/FontPoints.h"
 #include "base/IntText.h"
 #include "dialogs/PropForm.h"
 #include "ui/Colours.h"
@@ -69,13 +70,18 @@ void TPropForm::SetPreviewFont(const LabelFont& font) {
 }
 
 void TPropForm::Button1Click() {
-    // The picker turns heights into points at the system DPI, not at 96 dpi.
+    // The picker works in points at the system DPI: it gets the clock's size in points there (a
+    // 96-dpi height scaled up would show 21 for 20 at 144 dpi), and what it answers is read in
+    // points. A size the user did not choose stays the clock's.
+    const int points = previewFont_.SizePoints();
     LOGFONTA font = ui::ToLogFont(previewFont_);
-    font.lfHeight = ::MulDiv(font.lfHeight, ui::SystemDpi(), ui::kDesignDpi);
-    if (FontDialog1.Execute(Handle(), font)) {
-        font.lfHeight = ::MulDiv(font.lfHeight, ui::kDesignDpi, ui::SystemDpi());
-        SetPreviewFont(ui::FromLogFont(font)); // the picker offers no colour: it stays black
-    }
+    font.lfHeight = FontHeightForPoints(points, ui::SystemDpi());
+    if (!FontDialog1.Execute(Handle(), font))
+        return;
+    const int tenths = FontDialog1.ChosenSizeTenths();
+    LabelFont chosen = ui::FromLogFont(font); // the picker offers no colour: it stays black
+    chosen.SetSizePoints(tenths > 0 ? FontPointsFromTenths(tenths) : points);
+    SetPreviewFont(chosen);
 }
 
 void TPropForm::PickColour(ui::ColourButton& button) {

@@ -18,13 +18,13 @@ public:
     HWND AppWindow() const { return Handle(); }
     const std::string& Title() const { return title_; }
     void SetTitle(const std::string& title);
-    // The WinHelp file, and the page shown where there is none (full paths).
+    // The help page, and the WinHelp file shown where there is no page (full paths).
     const std::string& HelpFile() const { return helpFile_; }
     void SetHelpFile(const std::string& file) { helpFile_ = file; }
     const std::string& HelpPage() const { return helpPage_; }
     void SetHelpPage(const std::string& page) { helpPage_ = page; }
-    // Shows the help, owned by the main window: the help viewer runs `command` on the help file
-    // when that file is there, else the shell opens the help page; with neither, a box names the
+    // Shows the help, owned by the main window: the shell opens the help page when it is there,
+    // else the help viewer runs `command` on the help file; with neither, a box names the
     // missing page and its folder. Nothing waits for the viewer or the browser.
     void HelpCommand(UINT command, ULONG_PTR data);
     // What the help command asks of the system.

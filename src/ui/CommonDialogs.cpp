@@ -7,31 +7,81 @@
 #include "ui/WideText.h"
 
 #include <algorithm>
+#include <cwchar>
 #include <iterator>
 #include <vector>
 
 namespace ui {
+namespace {
+
+// What the picker shows when it opens, which is not the font it was given when it cannot show
+// that one (Wine opens on its first face at 6 points for a face it does not have).
+struct PickerOpening {
+    LOGFONTW font{};
+    bool seen = false;
+};
+
+UINT_PTR CALLBACK NoteOpening(HWND picker, UINT msg, WPARAM, LPARAM lp) {
+    if (msg != WM_INITDIALOG)
+        return FALSE;
+    // Called once the picker has made its choice of face, style and size from the font given.
+    const auto* options = reinterpret_cast<const CHOOSEFONTW*>(lp);
+    if (auto* opening = reinterpret_cast<PickerOpening*>(options->lCustData)) {
+        ::SendMessageW(picker, WM_CHOOSEFONT_GETLOGFONT, 0, reinterpret_cast<LPARAM>(&opening->font));
+        opening->seen = true;
+    }
+    return TRUE;
+}
+
+bool SameFace(const LOGFONTW& a, const LOGFONTW& b) {
+    return std::wcsncmp(a.lfFaceName, b.lfFaceName, LF_FACESIZE) == 0 && a.lfCharSet == b.lfCharSet;
+}
+
+} // namespace
 
 CHOOSEFONTW FontDialog::Options(HWND owner, LOGFONTW& font) const {
     CHOOSEFONTW options{};
     options.lStructSize = sizeof(options);
     options.hwndOwner = owner;
     options.lpLogFont = &font;
-    options.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
+    options.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_ENABLEHOOK;
+    options.lpfnHook = &NoteOpening;
     return options;
 }
 
-bool FontDialog::Execute(HWND owner, LOGFONTA& font) const {
+bool FontDialog::Execute(HWND owner, LOGFONTA& font) {
     RequireLibrary(L"comdlg32.dll");
     // The picker writes into its own copy: a cancel leaves `font` untouched whatever it did.
-    LOGFONTW working = WideLogFont(font);
+    const LOGFONTW given = WideLogFont(font);
+    LOGFONTW working = given;
+    PickerOpening opening;
     CHOOSEFONTW options = Options(owner, working);
+    options.lCustData = reinterpret_cast<LPARAM>(&opening);
     if (!::ChooseFontW(&options))
         return false;
-    // Confirmed with no face chosen (a face the picker does not list leaves its box empty): the
-    // font keeps its face rather than taking an empty name into the labels and the file.
+    chosenTenths_ = options.iPointSize;
+    bool keepFace = false;
+    if (opening.seen) {
+        const LOGFONTW& shown = opening.font;
+        if (SameFace(working, shown)) {
+            keepFace = true;
+            working.lfCharSet = given.lfCharSet;
+            working.lfPitchAndFamily = given.lfPitchAndFamily;
+        }
+        if (working.lfWeight == shown.lfWeight && working.lfItalic == shown.lfItalic) {
+            working.lfWeight = given.lfWeight;
+            working.lfItalic = given.lfItalic;
+        }
+        if (working.lfHeight == shown.lfHeight) {
+            working.lfHeight = given.lfHeight;
+            chosenTenths_ = 0;
+        }
+    }
+    // Confirmed with no face chosen (a face the picker does not list leaves its box empty), or
+    // the face left as it opened: the font keeps its own face name, byte for byte, rather than an
+    // empty name or one that went through the conversion and back.
     LOGFONTA chosen = NarrowLogFont(working);
-    if (working.lfFaceName[0] == L'\0')
+    if (keepFace || working.lfFaceName[0] == L'\0')
         std::copy(std::begin(font.lfFaceName), std::end(font.lfFaceName), chosen.lfFaceName);
     font = chosen;
     return true;

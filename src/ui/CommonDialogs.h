@@ -15,10 +15,21 @@ namespace ui {
 
 class FontDialog {
 public:
-    // Screen fonts, no effects section (colour, underline, strike-out), no size limits.
+    // Screen fonts, no effects section (colour, underline, strike-out), no size limits; a hook
+    // notes what the picker opened on.
     CHOOSEFONTW Options(HWND owner, LOGFONTW& font) const;
+    // Opens on `font`, its height at the system DPI (the picker's own). On OK `font` takes what
+    // the user chose; a face, size or style left as the picker opened it keeps what `font` had,
+    // so a picker that could not show the font (its face not installed here) changes nothing the
+    // user did not choose.
     // `font`'s face name is Shift-JIS, as the program keeps it; the picker sees it as UTF-16.
-    bool Execute(HWND owner, LOGFONTA& font) const;
+    bool Execute(HWND owner, LOGFONTA& font);
+    // After a confirmed Execute: the size the user chose in tenths of a point (the picker's own
+    // answer), or 0 when the size was left as the picker opened it.
+    int ChosenSizeTenths() const { return chosenTenths_; }
+
+private:
+    int chosenTenths_ = 0;
 };
 
 class ColourDialog {

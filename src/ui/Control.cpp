@@ -52,9 +52,28 @@ HWND Control::CreateChild(HWND parent, const char* className, DWORD style, DWORD
         ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     hwnd_ = hwnd;
     id_ = id;
+    showsText_ = font != nullptr;
     place_ = place;
     pixels_ = pixels;
     return hwnd;
+}
+
+void Control::Rescale(int dpi, HFONT font) {
+    dpi_ = dpi;
+    MoveTo(place_);
+    if (showsText_ && font)
+        UseFont(font);
+}
+
+void Control::MoveTo(const Place& place) {
+    place_ = place;
+    pixels_ = ScalePlace(place, dpi_);
+    ::SetWindowPos(hwnd_, nullptr, pixels_.left, pixels_.top, pixels_.width, pixels_.height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Control::UseFont(HFONT font) {
+    ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 bool Control::Enabled() const {

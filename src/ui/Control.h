@@ -52,6 +52,14 @@ public:
     const Place& Bounds() const { return place_; }
     // Where its window is, in pixels at Dpi().
     const Place& PixelBounds() const { return pixels_; }
+    // After Create: the control laid out again at `dpi` (its place scaled from Bounds(), its own
+    // parts placed anew) and, when it shows text, in `font`. Back at an earlier DPI, with that
+    // DPI's font, it is exactly where it was then.
+    virtual void Rescale(int dpi, HFONT font);
+    // After Create: moves the window to `place` (at 96 dpi, shown at Dpi()).
+    void MoveTo(const Place& place);
+    // After Create: the font its text is drawn in from now on (the caller keeps it alive).
+    void UseFont(HFONT font);
 
     bool Enabled() const;
     virtual void SetEnabled(bool enabled);
@@ -80,6 +88,7 @@ private:
     HWND hwnd_ = nullptr;
     int id_ = 0;
     int dpi_ = kDesignDpi;
+    bool showsText_ = false; // made with a font
     Place place_, pixels_;
 };
 

@@ -16,7 +16,9 @@ using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
 using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 using SystemParametersInfoForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
 using LoadIconWithScaleDownFn = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
-constexpr int kEffectiveDpi = 0; // MDT_EFFECTIVE_DPI
+using SetDialogDpiChangeBehaviorFn = BOOL(WINAPI*)(HWND, int, int);
+constexpr int kEffectiveDpi = 0;             // MDT_EFFECTIVE_DPI
+constexpr int kDialogDpiChangesDisabled = 1; // DDC_DISABLE_ALL
 
 } // namespace
 
@@ -69,6 +71,12 @@ void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi) {
     if (query && query(&rect, style, FALSE, exStyle, static_cast<UINT>(dpi)))
         return;
     ::AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+}
+
+void LeaveDpiChangesToDialog(HWND dialog) {
+    static const auto set = Lookup<SetDialogDpiChangeBehaviorFn>(L"user32.dll", "SetDialogDpiChangeBehavior");
+    if (set)
+        set(dialog, kDialogDpiChangesDisabled, kDialogDpiChangesDisabled);
 }
 
 unique_hfont MessageFontForDpi(int dpi) {

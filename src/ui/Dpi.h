@@ -26,6 +26,9 @@ int DpiForWindow(HWND window);
 int SystemMetricForDpi(int index, int dpi);
 // AdjustWindowRectEx at `dpi`.
 void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi);
+// Keeps the dialog manager (Windows 10 1703 on) from answering WM_GETDPISCALEDSIZE and
+// WM_DPICHANGED for `dialog` with a rescaling of its own: for a dialog that lays itself out.
+void LeaveDpiChangesToDialog(HWND dialog);
 // The font of the system's message boxes at `dpi` (SystemParametersInfoForDpi from Windows 10
 // 1607; before that the system's, scaled from the system DPI); null when the system names none.
 unique_hfont MessageFontForDpi(int dpi);

@@ -7,6 +7,13 @@ namespace ui {
 namespace {
 constexpr DWORD kFormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kFormExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
+
+unique_hfont DialogFontFor(int dpi) {
+    return unique_hfont(::CreateFontW(-ScaleForDpi(Form::kDialogFontHeight, dpi), 0, 0, 0, FW_NORMAL, FALSE,
+                                      FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                      DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                                      Wide(Form::kDialogFontName).c_str()));
+}
 } // namespace
 
 Form::Form(Application& app) : app_(app) {}
@@ -17,13 +24,10 @@ Form::~Form() {
 
 void Form::CreateForm(const char* className, const char* caption, int clientWidth, int clientHeight) {
     screen_ = DialogScreenOf(app_);
+    designClient_ = SIZE{clientWidth, clientHeight};
     const int dpi = screen_.dpi;
-    font_ = unique_hfont(::CreateFontW(-ScaleForDpi(kDialogFontHeight, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
-                                       FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                       DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                                       Wide(kDialogFontName).c_str()));
-    const int width = ScaleForDpi(clientWidth, dpi), height = ScaleForDpi(clientHeight, dpi);
-    RECT frame{0, 0, width, height};
+    font_ = DialogFontFor(dpi);
+    RECT frame{0, 0, ScaleForDpi(clientWidth, dpi), ScaleForDpi(clientHeight, dpi)};
     AdjustWindowRectForDpi(frame, kFormStyle, kFormExStyle, dpi);
     CreateParams p{className};
     p.caption = caption;
@@ -38,18 +42,39 @@ void Form::CreateForm(const char* className, const char* caption, int clientWidt
     p.owner = app_.AppWindow();
     p.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     CreateHandle(p);
-    // Sized by the frame the window really got, which is not that of a DPI set by SetDialogDpi:
-    // the client area comes out exact either way.
-    RECT client{};
-    ::GetClientRect(Handle(), &client);
-    if (client.right != width || client.bottom != height)
-        ::SetWindowPos(Handle(), nullptr, 0, 0, p.width + width - client.right,
-                       p.height + height - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    FitClientArea();
     // A fixed frame: the system menu offers neither sizing nor minimising nor maximising.
     if (HMENU menu = ::GetSystemMenu(Handle(), FALSE)) {
         for (UINT command : {SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE, SC_RESTORE})
             ::DeleteMenu(menu, command, MF_BYCOMMAND);
     }
+}
+
+void Form::FitClientArea() {
+    // Sized by the frame the window really has, which is not that of a DPI set by SetDialogDpi
+    // nor always the one the system suggests: the client area comes out exact either way.
+    const int width = ScaleForDpi(designClient_.cx, Dpi()), height = ScaleForDpi(designClient_.cy, Dpi());
+    RECT window{}, client{};
+    ::GetWindowRect(Handle(), &window);
+    ::GetClientRect(Handle(), &client);
+    if (client.right != width || client.bottom != height)
+        ::SetWindowPos(Handle(), nullptr, 0, 0, window.right - window.left + width - client.right,
+                       window.bottom - window.top + height - client.bottom,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::ChangeDpi(int dpi, const RECT& suggested) {
+    if (dpi > 0 && dpi != screen_.dpi) {
+        screen_.dpi = dpi;
+        unique_hfont font = DialogFontFor(dpi);
+        for (Control* control : controls_)
+            control->Rescale(dpi, font.get());
+        font_ = std::move(font); // the old one goes once no control uses it
+    }
+    ::SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    FitClientArea();
+    ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Form::ShowModal() {
@@ -104,13 +129,9 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 ::SetFocus(target);
         }
         return 0;
-    case WM_DPICHANGED: {
-        // Moved to a monitor of another DPI: the frame the system suggests, the layout as it was.
-        const RECT& r = *reinterpret_cast<const RECT*>(lp);
-        ::SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                       SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_DPICHANGED:
+        ChangeDpi(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
         return 0;
-    }
     case WM_COMMAND:
         // Enter and Esc arrive from the dialog manager as IDOK and IDCANCEL. There is no default
         // and no cancel button: Enter presses the focused push button, if any, and Esc nothing.

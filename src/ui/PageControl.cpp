@@ -40,10 +40,48 @@ void PageControl::Create(HWND parent, const Place& place, std::string_view, HFON
     parent_ = parent;
     CreateChild(parent, "SysTabControl32", WS_VISIBLE | WS_TABSTOP | WS_GROUP | WS_CLIPSIBLINGS, 0, place, "",
                 font);
+    SetTabPadding();
+}
+
+void PageControl::SetTabPadding() {
     // Tabs as narrow as a designer's: the caption and a few pixels each side, so a row of short
     // captions fits the control's width without scroll arrows.
     const int padding = ScaleForDpi(kTabPadding, Dpi());
     ::SendMessageW(Handle(), TCM_SETPADDING, 0, MAKELPARAM(padding, padding));
+}
+
+void PageControl::Rescale(int dpi, HFONT font) {
+    Control::Rescale(dpi, nullptr);
+    SetTabPadding();
+    if (font)
+        UseFont(font); // after the padding: the tabs are measured again for both
+    const RECT area = PageArea();
+    for (const auto& page : pages_)
+        ::SetWindowPos(page->Handle(), nullptr, area.left, area.top, area.right - area.left,
+                       area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    LeaveAreaToPages(area);
+}
+
+RECT PageControl::PageArea() const {
+    // In pixels: the tab strip's height is the system's, for the font; what a page holds is
+    // scaled itself.
+    const Place& at = PixelBounds();
+    RECT area{0, 0, at.width, at.height};
+    ::SendMessageW(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    ::OffsetRect(&area, at.left, at.top);
+    return area;
+}
+
+void PageControl::LeaveAreaToPages(const RECT& area) {
+    // The tab strip neither paints nor takes clicks where the pages are.
+    const Place& at = PixelBounds();
+    RECT inner = area;
+    ::OffsetRect(&inner, -at.left, -at.top);
+    unique_hrgn region(::CreateRectRgn(0, 0, at.width, at.height));
+    const unique_hrgn hole(::CreateRectRgn(inner.left, inner.top, inner.right, inner.bottom));
+    if (region && hole && ::CombineRgn(region.get(), region.get(), hole.get(), RGN_DIFF) != ERROR &&
+        ::SetWindowRgn(Handle(), region.get(), FALSE))
+        region.release(); // the window owns the region from here on
 }
 
 TabSheet& PageControl::AddPage(const std::string& caption) {
@@ -56,26 +94,14 @@ TabSheet& PageControl::AddPage(const std::string& caption) {
                        reinterpret_cast<LPARAM>(&item)) < 0)
         throw AppError("TabCtrl_InsertItem");
 
-    // The page covers the tab control's display area, in the parent's coordinates (in pixels: the
-    // tab strip's height is the system's, for the font; what the page holds is scaled itself).
-    const Place& at = PixelBounds();
-    RECT area{0, 0, at.width, at.height};
-    ::SendMessageW(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
-    ::OffsetRect(&area, at.left, at.top);
+    // The page covers the tab control's display area, in the parent's coordinates.
+    const RECT area = PageArea();
     auto page = std::make_unique<TabSheet>();
     page->Create(parent_, area);
     // Just after the tab strip and the pages before it, ahead of whatever the parent holds next.
     HWND after = pages_.empty() ? Handle() : pages_.back()->Handle();
     ::SetWindowPos(page->Handle(), after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-
-    // The tab strip leaves the display area to the pages: it neither paints nor takes clicks there.
-    RECT inner = area;
-    ::OffsetRect(&inner, -at.left, -at.top);
-    unique_hrgn region(::CreateRectRgn(0, 0, at.width, at.height));
-    const unique_hrgn hole(::CreateRectRgn(inner.left, inner.top, inner.right, inner.bottom));
-    if (region && hole && ::CombineRgn(region.get(), region.get(), hole.get(), RGN_DIFF) != ERROR &&
-        ::SetWindowRgn(Handle(), region.get(), FALSE))
-        region.release(); // the window owns the region from here on
+    LeaveAreaToPages(area);
 
     pages_.push_back(std::move(page));
     if (active_ < 0)

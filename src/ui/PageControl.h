@@ -39,10 +39,16 @@ public:
     void SelectNextPage(bool forward);
 
     bool Notify(const NMHDR& header, LRESULT& result) override;
+    // The tab strip in the new font and size, and every page over its display area again.
+    void Rescale(int dpi, HFONT font) override;
     std::function<void()> OnChange;
 
 private:
     void ShowActivePage();
+    void SetTabPadding();
+    // The tab strip's display area in the parent's coordinates, and the strip cut away there.
+    RECT PageArea() const;
+    void LeaveAreaToPages(const RECT& area);
     std::vector<std::unique_ptr<TabSheet>> pages_;
     int active_ = -1;
     HWND parent_ = nullptr;

@@ -46,27 +46,46 @@ void RadioGroup::Create(HWND parent, const Place& place, std::string_view captio
 void RadioGroup::SetItems(const std::vector<std::string>& captions, int columns) {
     items_.clear();
     itemIndex_ = -1;
-    int lineHeight = 0;
-    {
-        WindowDc dc(Handle());
-        const SelectedObject selected(dc.get(),
-                                      font_ ? static_cast<HGDIOBJ>(font_) : ::GetStockObject(SYSTEM_FONT));
-        TEXTMETRICW metrics{};
-        ::GetTextMetricsW(dc.get(), &metrics);
-        // The items are placed at 96 dpi, like the group: the line height too.
-        lineHeight = ::MulDiv(metrics.tmHeight, kDesignDpi, Dpi());
-    }
+    columns_ = columns;
     const int count = static_cast<int>(captions.size());
+    for (int i = 0; i < count; ++i)
+        items_.push_back(std::make_unique<Button>(*this, i));
+    const int lineHeight = LineHeight();
     for (int i = 0; i < count; ++i) {
-        auto item = std::make_unique<Button>(*this, i);
-        item->SetDpi(Dpi());
-        const Place inner = RadioItemPlace(Bounds().width, Bounds().height, lineHeight, count, columns, i);
-        item->Create(parent_, Within(Bounds(), inner), captions[static_cast<std::size_t>(i)], font_);
+        Button& item = *items_[static_cast<std::size_t>(i)];
+        item.SetDpi(Dpi());
+        item.Create(parent_, ItemPlace(lineHeight, i), captions[static_cast<std::size_t>(i)], font_);
         if (!Visible())
-            item->SetVisible(false);
-        items_.push_back(std::move(item));
+            item.SetVisible(false);
     }
     ShowChoice();
+}
+
+int RadioGroup::LineHeight() const {
+    WindowDc dc(Handle());
+    const SelectedObject selected(dc.get(),
+                                  font_ ? static_cast<HGDIOBJ>(font_) : ::GetStockObject(SYSTEM_FONT));
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc.get(), &metrics);
+    // The items are placed at 96 dpi, like the group: the line height too.
+    return ::MulDiv(metrics.tmHeight, kDesignDpi, Dpi());
+}
+
+Place RadioGroup::ItemPlace(int lineHeight, int index) const {
+    return Within(Bounds(),
+                  RadioItemPlace(Bounds().width, Bounds().height, lineHeight, Count(), columns_, index));
+}
+
+void RadioGroup::Rescale(int dpi, HFONT font) {
+    Control::Rescale(dpi, font);
+    if (font)
+        font_ = font;
+    const int lineHeight = LineHeight();
+    for (int i = 0; i < Count(); ++i) {
+        Button& item = *items_[static_cast<std::size_t>(i)];
+        item.Rescale(dpi, font_);
+        item.MoveTo(ItemPlace(lineHeight, i));
+    }
 }
 
 HWND RadioGroup::ItemHandle(int index) const {

@@ -36,6 +36,8 @@ public:
     void SetItemIndex(int index);
     void SetVisible(bool visible) override;
     void SetEnabled(bool enabled) override;
+    // The frame and its items laid out again for the font's line height at `dpi`.
+    void Rescale(int dpi, HFONT font) override;
 
     // Runs whenever the selected item changes, by the user or by code.
     std::function<void()> OnClick;
@@ -44,9 +46,13 @@ private:
     class Button;
     void ItemClicked(int index);
     void ShowChoice();
+    // The font's line height at 96 dpi, which the items are placed for.
+    int LineHeight() const;
+    Place ItemPlace(int lineHeight, int index) const;
 
     std::vector<std::unique_ptr<Button>> items_;
     int itemIndex_ = -1;
+    int columns_ = 1;
     HWND parent_ = nullptr;
     HFONT font_ = nullptr;
 };

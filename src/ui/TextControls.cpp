@@ -10,9 +10,26 @@ void StaticText::Create(HWND parent, const Place& place, std::string_view captio
 }
 
 void StaticText::SetFont(const LOGFONTA& font) {
+    ownLogFont_ = font;
+    ownFontDpi_ = Dpi();
+    MakeOwnFont(font);
+}
+
+void StaticText::MakeOwnFont(LOGFONTA font) {
+    // Always from the height as given, so a DPI and back gives exactly the font it had.
+    font.lfHeight = ::MulDiv(font.lfHeight, Dpi(), ownFontDpi_);
     unique_hfont made = CreateFontFrom(font);
-    ::SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(made.get()), TRUE);
+    UseFont(made.get());
     ownFont_ = std::move(made); // the previous one is released only once the control no longer uses it
+}
+
+void StaticText::Rescale(int dpi, HFONT font) {
+    if (!ownFont_) {
+        Control::Rescale(dpi, font);
+        return;
+    }
+    Control::Rescale(dpi, nullptr);
+    MakeOwnFont(ownLogFont_);
 }
 
 LOGFONTA StaticText::Font() const {

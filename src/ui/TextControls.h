@@ -13,16 +13,21 @@ namespace ui {
 class StaticText : public Control {
 public:
     void Create(HWND parent, const Place& place, std::string_view caption, HFONT font) override;
-    // Its own font from now on (the previous one of its own is released).
+    // Its own font from now on (the previous one of its own is released), its height in pixels
+    // at Dpi(); at another DPI (Rescale) its height is scaled from this one.
     void SetFont(const LOGFONTA& font);
     // The font it draws with.
     LOGFONTA Font() const;
     // Text colour and an opaque background colour (clNone: the parent's background).
     void SetColours(TColor text, TColor background);
     HBRUSH Colours(HDC dc) override;
+    void Rescale(int dpi, HFONT font) override;
 
 private:
+    void MakeOwnFont(LOGFONTA font);
     unique_hfont ownFont_;
+    LOGFONTA ownLogFont_{}; // as given to SetFont
+    int ownFontDpi_ = 0;    // the DPI it was given at
     TColor textColour_ = clNone;
     TColor background_ = clNone;
     unique_hbrush backgroundBrush_;

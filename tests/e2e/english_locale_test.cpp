@@ -28,6 +28,7 @@ TEST(EnglishLocale, DialogsReadInJapaneseAndAJapaneseFolderKeepsItsShiftJisSetti
     // (en_US.UTF-8 would too where glibc has it generated).
     HWND hwnd = clock.StartThroughShell({"LC_ALL=C.UTF-8"});
     ASSERT_NE(hwnd, nullptr);
+    ASSERT_TRUE(WaitForFirstLayout(hwnd)); // the window exists before the settings are read
     EXPECT_EQ(WindowRectOf(hwnd).left, 40) << "the settings file in 時計 was read";
     EXPECT_EQ(WindowRectOf(hwnd).top, 50);
 

@@ -226,7 +226,8 @@ TEST_F(ClockCommandsTest, HelpCommandOpensTheHelpFileOrThePageOrSaysWhatIsMissin
     app.Help.OpenPage = [&](HWND, const std::string& path) { seen += path; };
     const std::pair<int, const char*> rows[] = {
         // the files there: 1 the .hlp, 2 the .html
-        {3, "C:\\時計\\表\\MOROVIN.hlp 258CONTENTS()"},
+        {1, "C:\\時計\\表\\MOROVIN.hlp 258CONTENTS()"},
+        {3, "C:\\時計\\表\\MOROVIN.html"}, // an old version's .hlp beside the page: the page
         {2, "C:\\時計\\表\\MOROVIN.html"},
         {0, "ヘルプのファイル MOROVIN.html が見つかりません。\n\n探したフォルダー:\nC:\\時計\\表\\\n\n"
             "zip に入っていた MOROVIN.html を、このフォルダーに置いてください。"}};

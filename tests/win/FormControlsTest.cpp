@@ -4,8 +4,11 @@
 #include "ui/Buttons.h"
 #include "ui/CommonDialogs.h"
 #include "ui/Form.h"
+#include "dialogs/AlarmBox.h"
 #include "ui/RadioGroup.h"
 #include "ui/ScrollBar.h"
+#include "ui/TextControls.h"
+#include "widgets/ShadowLabelPaint_win.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +35,8 @@ public:
         Add(Colour, second, {8, 24, 57, 20}, "日付");
         Add(Ok, Handle(), {16, 153, 57, 25}, "確定");
         Add(Cancel, Handle(), {88, 153, 57, 25}, "閉じる");
+        Add(Note, Handle(), {150, 156, 45, 12}, "注");
+        Note.SetFont(ui::ToLogFont(LabelFont{})); // -27
         SetKeyboardPages(&Pages);
     }
     ui::PageControl Pages;
@@ -40,6 +45,32 @@ public:
     ui::ScrollBar Bar;
     ui::ColourButton Colour;
     ui::PushButton Ok, Cancel;
+    ui::StaticText Note; // in a font of its own
+};
+
+// A window's rectangle in its parent's client coordinates (the form's own: its client area), and
+// the height of the font it draws in (0: none).
+std::pair<std::vector<LONG>, LONG> PlaceAndFont(HWND hwnd, HWND form) {
+    RECT r{};
+    if (hwnd == form) {
+        ::GetClientRect(hwnd, &r);
+    } else {
+        ::GetWindowRect(hwnd, &r);
+        ::MapWindowPoints(nullptr, ::GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
+    }
+    LOGFONTA font{};
+    ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(hwnd, WM_GETFONT, 0, 0)), sizeof(font), &font);
+    return {{r.left, r.top, r.right, r.bottom}, font.lfHeight};
+}
+
+// WM_DPICHANGED as the system sends it, with the frame it suggests.
+void SendDpiChange(HWND hwnd, int dpi, const RECT& suggested) {
+    ::SendMessageA(hwnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+struct DialogDpi {
+    explicit DialogDpi(int dpi) { ui::SetDialogDpi(dpi); }
+    ~DialogDpi() { ui::SetDialogDpi(0); }
 };
 
 TEST(FormControls, CheckBoxRunsItsClickHandlerExactlyWhenTheStateChanges) {
@@ -155,6 +186,72 @@ TEST(FormControls, DialogKeysFollowTheTabOrderTurnPagesMoveTheChoiceAndPressOnly
     EXPECT_EQ(okClicks, 1);
 }
 
+TEST(FormControls, AtAnotherDpiEveryControlIsLaidOutAgainAndBackAtTheFirstItIsWhereItWas) {
+    const DialogDpi at96(96);
+    SampleForm form;
+    const HWND f = form.Handle(), page = form.Pages.Page(0);
+    // In its parent's client coordinates, its design place's edges at 144 dpi, and its font's
+    // height there. (*) The items are placed for the font's line height, 12 or 13 pixels at 96 dpi
+    // from 18 or 19 at 144: either way item 4 is at {97, 61, 81, 19} on the first page.
+    const struct {
+        HWND control;
+        std::vector<LONG> place;
+        LONG font;
+    } rows[] = {
+        {f, {0, 0, 300, 270}, 0},                             // the client area, 200 x 180
+        {form.Pages.Handle(), {8, 8, 293, 225}, -18},         // {5, 5, 190, 145}
+        {form.Box.Handle(), {12, 12, 158, 38}, -18},          // {8, 8, 97, 17}
+        {form.Group.ItemHandle(4), {146, 92, 267, 120}, -18}, // *
+        {form.Bar.Handle(), {12, 12, 194, 26}, 0},            // {8, 8, 121, 9}
+        {form.Cancel.Handle(), {132, 230, 218, 267}, -18},    // {88, 153, 57, 25}
+        {form.Note.Handle(), {225, 234, 293, 252}, -41},      // {150, 156, 45, 12}, its own -27
+    };
+    std::vector<std::pair<std::vector<LONG>, LONG>> before;
+    for (const auto& row : rows)
+        before.push_back(PlaceAndFont(row.control, f));
+    const std::vector<LONG> pageBefore = PlaceAndFont(page, f).first;
+    RECT frame{}, moved{};
+    ::GetWindowRect(f, &frame);
+    const RECT suggested{frame.left + 10, frame.top + 20,
+                         frame.left + 10 + (frame.right - frame.left) * 3 / 2,
+                         frame.top + 20 + (frame.bottom - frame.top) * 3 / 2};
+    SendDpiChange(f, 144, suggested);
+    ::GetWindowRect(f, &moved);
+    EXPECT_EQ(std::pair(moved.left, moved.top), std::pair(suggested.left, suggested.top));
+    for (const auto& row : rows)
+        EXPECT_EQ(PlaceAndFont(row.control, f), std::pair(row.place, row.font))
+            << ::GetDlgCtrlID(row.control);
+    const std::vector<LONG> area = PlaceAndFont(page, f).first; // inside the strip, below its taller tabs
+    EXPECT_TRUE(area[0] > 8 && area[1] > pageBefore[1] && area[2] < 293 && area[3] < 225);
+
+    SendDpiChange(f, 96, frame);
+    for (std::size_t i = 0; i < std::size(rows); ++i)
+        EXPECT_EQ(PlaceAndFont(rows[i].control, f), before[i]) << i;
+    EXPECT_EQ(PlaceAndFont(page, f).first, pageBefore);
+}
+
+TEST(FormControls, TheAlarmBoxIsLaidOutAgainAtAnotherDpiAndBackAtTheFirst) {
+    const DialogDpi at96(96);
+    TAlarmBox box(TestApplication(), "起きる時間です。");
+    ASSERT_TRUE(box.Create());
+    const HWND b = box.Handle(),
+               parts[] = {b, box.Image1.Handle(), box.Label1.Handle(), box.Button1.Handle()};
+    std::vector<std::pair<std::vector<LONG>, LONG>> before;
+    for (HWND part : parts)
+        before.push_back(PlaceAndFont(part, b));
+    RECT frame{};
+    ::GetWindowRect(b, &frame);
+    SendDpiChange(b, 144, RECT{frame.left, frame.top, frame.right + 100, frame.bottom + 50});
+    const LONG width = PlaceAndFont(b, b).first[2], icon = ui::SystemMetricForDpi(SM_CXICON, 144);
+    EXPECT_NEAR(width, before[0].first[2] * 3 / 2, before[0].first[2] / 10) << "1.5 times as wide";
+    EXPECT_EQ(PlaceAndFont(parts[1], b).first, (std::vector<LONG>{18, 18, 18 + icon, 18 + icon}))
+        << "margin 12";
+    EXPECT_NEAR(PlaceAndFont(parts[3], b).second, before[3].second * 3 / 2, 1);
+    SendDpiChange(b, 96, frame);
+    for (std::size_t i = 0; i < std::size(parts); ++i)
+        EXPECT_EQ(PlaceAndFont(parts[i], b), before[i]) << i;
+}
+
 TEST(FormControls, AFailingHandlerIsReportedAndTheFormStaysOpen) {
     SampleForm form;
     form.Ok.OnClick = [] { throw std::runtime_error("だめ"); };
@@ -222,7 +319,12 @@ TEST(FormControls, FontPickerAsksForScreenFontsWithoutEffectsAndLeavesTheFontOnC
         AnswerNextDialog(IDCANCEL, [&] { confirmed = ui::FontDialog().Execute(form.Handle(), font); }));
     EXPECT_FALSE(confirmed);
     EXPECT_EQ(std::memcmp(&font, &before, sizeof(font)), 0);
-    EXPECT_TRUE(AnswerNextDialog(IDOK, [&] { ui::FontDialog().Execute(form.Handle(), font); }));
+    // Confirmed as it opened, on a face it could not show: the font keeps its face and size.
+    ui::FontDialog picker;
+    EXPECT_TRUE(AnswerNextDialog(IDOK, [&] { picker.Execute(form.Handle(), font); }));
+    EXPECT_EQ(std::string(font.lfFaceName), "どこにもない書体");
+    EXPECT_EQ(font.lfHeight, -20);
+    EXPECT_EQ(picker.ChosenSizeTenths(), 0);
 }
 
 } // namespace

@@ -145,7 +145,7 @@ TEST_F(PropFormTest, PickersChangeOnlyOnConfirmAndGivePlainColours) {
     time.SetFontColor(clBtnShadow);
     LabelFont font;
     font.name = InstalledFace();
-    font.SetSizePoints(18);
+    font.SetSizePoints(20); // 20.5 points at 144 dpi when its 96-dpi height is scaled
     date.SetFont(font);
     const auto form = Open();
     const LabelFont before = form->PreviewFont();
@@ -153,7 +153,7 @@ TEST_F(PropFormTest, PickersChangeOnlyOnConfirmAndGivePlainColours) {
     EXPECT_EQ(form->PreviewFont(), before);
     EXPECT_TRUE(AnswerNextDialog(IDOK, [&] { form->Button1Click(); }));
     EXPECT_EQ(form->PreviewFont().name, font.name);
-    EXPECT_EQ(form->PreviewFont().SizePoints(), 18);
+    EXPECT_EQ(form->PreviewFont().SizePoints(), 20);
     EXPECT_EQ(form->PreviewFont().color, clBlack);
 
     EXPECT_TRUE(AnswerNextDialog(IDCANCEL, [&] { form->TimeBtnClick(); }));
@@ -261,7 +261,7 @@ TEST_F(PropFormTest, At144DpiEveryKindOfControlAndTheClientAreaAreTheirDesignPla
         {f.XLabel.Handle(), {204, 276, 255, 294}},           // {136, 184, 34, 12}
         {f.Edit1.Handle(), {12, 42, 290, 72}},               // {8, 28, 185, 20} in a box at 0, 0
     };
-    for (const auto& [control, expected] : rows) {
+    const auto placeOf = [&](HWND control) {
         RECT r{};
         if (control == f.Handle()) {
             ::GetClientRect(control, &r);
@@ -269,9 +269,21 @@ TEST_F(PropFormTest, At144DpiEveryKindOfControlAndTheClientAreaAreTheirDesignPla
             ::GetWindowRect(control, &r);
             ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&r), 2);
         }
-        EXPECT_EQ(std::vector<LONG>({r.left, r.top, r.right, r.bottom}),
-                  std::vector<LONG>({expected.left, expected.top, expected.right, expected.bottom}))
-            << ::GetDlgCtrlID(control);
+        return std::vector<LONG>({r.left, r.top, r.right, r.bottom});
+    };
+    // Made at 144 dpi, moved to 96 ("閉じる" at its design place) and back: as if made there.
+    for (const int dpi : {144, 96, 144}) {
+        RECT frame{};
+        ::GetWindowRect(f.Handle(), &frame);
+        ::SendMessageA(f.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&frame));
+        if (dpi == 96) {
+            EXPECT_EQ(placeOf(f.CloseBtn.Handle()), (std::vector<LONG>{160, 256, 217, 281}));
+            continue;
+        }
+        for (const auto& [control, expected] : rows)
+            EXPECT_EQ(placeOf(control),
+                      std::vector<LONG>({expected.left, expected.top, expected.right, expected.bottom}))
+                << ::GetDlgCtrlID(control);
     }
     LOGFONTA dialogFont{};
     ::GetObjectA(f.DialogFont(), sizeof(dialogFont), &dialogFont);

@@ -284,6 +284,24 @@ TEST(SettingsFile, FileThatCannotBeReadIsNeverTheBaseOfASave) {
     EXPECT_EQ(NamesIn(folder.Path()), std::vector<std::string>{"Morovin.ini"});
 }
 
+TEST(SettingsFile, AReadRefusedForAMomentIsTriedAgainAsTheReplaceIs) {
+    ScratchFolder folder;
+    const std::string path = folder / "Morovin.ini";
+    PutFile(path, "[Form]\r\nMine=kept\r\n");
+    const DWORD refusals[] = {ERROR_SHARING_VIOLATION, ERROR_LOCK_VIOLATION, ERROR_SHARING_VIOLATION};
+    std::size_t calls = 0;
+    unsigned long slept = 0;
+    SettingsFileOperations operations = SystemFileOperations();
+    operations.read = [&](const std::string& file, std::string& bytes) {
+        return calls < std::size(refusals) ? static_cast<unsigned long>(refusals[calls++])
+                                           : (++calls, SystemFileOperations().read(file, bytes));
+    };
+    operations.sleep = [&](unsigned long milliseconds) { slept += milliseconds; };
+    EXPECT_EQ(ReadSettingsDocumentToUpdate(path, operations).Get("Form", "Mine"), "kept");
+    EXPECT_EQ(calls, 4u);
+    EXPECT_EQ(slept, 150u);
+}
+
 namespace {
 
 // What a failing replace did to the settings file before it gave its error.
