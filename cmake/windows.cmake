@@ -8,7 +8,7 @@ set(WIN32_LIBS user32 gdi32 shell32 winmm comdlg32 comctl32 advapi32 psapi)
 # it opens a picker or plays a sound, not at start (ui::RequireLibrary checks they load before
 # the first call). Each cmake/delayload/<dll>.def lists the functions the program may call there;
 # a call to one that is not listed falls back to the normal import and maps the library at start.
-set(MOROVIN_DELAY_LOADED comdlg32 winmm)
+set(MOROVIN_DELAY_LOADED comctl32 comdlg32 winmm)
 set(MOROVIN_DELAY_LIBS)
 foreach(dll ${MOROVIN_DELAY_LOADED})
     set(def ${PROJECT_SOURCE_DIR}/cmake/delayload/${dll}.def)

@@ -6,8 +6,14 @@
 
 namespace ui {
 
-// Maps `dll` (a file name such as "comdlg32.dll") from the system folder, once; a library that
-// cannot be mapped raises AppError naming it, through the usual error report.
-void RequireLibrary(const wchar_t* dll);
+// Where a delay-loaded library comes from.
+enum class LibraryPlace {
+    SystemFolder, // the system folder only: a copy of the same name beside the program is never taken
+    Manifest,     // the version the program's manifest names (the common controls' version 6)
+};
+
+// Maps `dll` (a file name such as "comdlg32.dll"), once; a library that cannot be mapped raises
+// AppError naming it, through the usual error report.
+void RequireLibrary(const wchar_t* dll, LibraryPlace place = LibraryPlace::SystemFolder);
 
 } // namespace ui

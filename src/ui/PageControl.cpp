@@ -1,6 +1,7 @@
 #include "ui/PageControl.h"
 
 #include "base/AppError.h"
+#include "ui/DelayLoad.h"
 #include "ui/Handles.h"
 #include "ui/WideText.h"
 
@@ -35,6 +36,7 @@ PageControl::PageControl() = default;
 PageControl::~PageControl() = default;
 
 void PageControl::Create(HWND parent, const Place& place, std::string_view, HFONT font) {
+    RequireLibrary(L"comctl32.dll", LibraryPlace::Manifest);
     INITCOMMONCONTROLSEX init{sizeof(init), ICC_TAB_CLASSES};
     ::InitCommonControlsEx(&init);
     parent_ = parent;

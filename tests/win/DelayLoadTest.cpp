@@ -72,7 +72,7 @@ TEST_P(DelayLoadTest, EveryListedFunctionResolvesAndStartUpLeavesTheLibraryOut) 
         EXPECT_NE(imported, dll + ".dll") << "Morovin.exe maps " << dll << " at start";
 }
 
-INSTANTIATE_TEST_SUITE_P(Libraries, DelayLoadTest, ::testing::Values("comdlg32", "winmm"));
+INSTANTIATE_TEST_SUITE_P(Libraries, DelayLoadTest, ::testing::Values("comctl32", "comdlg32", "winmm"));
 
 TEST(RequireLibraryTest, ALibraryThatCannotBeMappedIsReportedByName) {
     EXPECT_NO_THROW(ui::RequireLibrary(L"comdlg32.dll"));
