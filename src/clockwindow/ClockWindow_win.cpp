@@ -124,7 +124,7 @@ void TWobToke::Timer1Timer() {
     AimNextTick(reading);
     RefreshClockText(ToClockTime(reading));
     LayoutLabels();
-    fullScreen_.Check(); // a foreground window that went full screen or left the monitor
+    fullScreen_.Tick(); // a foreground window that went full screen or left the monitor
 }
 
 // --- Geometry --------------------------------------------------------------------------------

@@ -18,26 +18,6 @@ ScreenBox BoxOf(const RECT& r) {
     return ScreenBox{r.left, r.top, r.right, r.bottom};
 }
 
-std::optional<ForegroundWindow> ReadForeground(HWND clock) {
-    const HWND hwnd = ::GetForegroundWindow();
-    if (!hwnd || !::IsWindowVisible(hwnd) || ::IsIconic(hwnd))
-        return std::nullopt;
-    ForegroundWindow w;
-    RECT r{};
-    ::GetWindowRect(hwnd, &r);
-    w.bounds = BoxOf(r);
-    wchar_t className[64] = {};
-    ::GetClassNameW(hwnd, className, 64);
-    w.className = ui::Narrow(className);
-    w.desktop = hwnd == ::GetDesktopWindow() || hwnd == ::GetShellWindow();
-    // The clock's dialogs, boxes and menu all run on its one thread.
-    w.clockOwn = ::GetWindowThreadProcessId(hwnd, nullptr) == ::GetWindowThreadProcessId(clock, nullptr);
-    const LONG style = ::GetWindowLongW(hwnd, GWL_STYLE);
-    w.maximized = (style & WS_MAXIMIZE) != 0;
-    w.hasCaption = (style & WS_CAPTION) == WS_CAPTION;
-    return w;
-}
-
 ScreenBox MonitorOf(HWND clock) {
     MONITORINFO info{};
     info.cbSize = sizeof(info);
@@ -54,6 +34,37 @@ FullScreenWatch::~FullScreenWatch() {
     if (hook_)
         ::UnhookWinEvent(hook_);
     std::erase(Watches(), this);
+}
+
+std::optional<ForegroundWindow> FullScreenWatch::ReadForeground(HWND clock) {
+    const HWND hwnd = ::GetForegroundWindow();
+    seen_ = hwnd;
+    if (!hwnd)
+        return std::nullopt;
+    // One read of the style for all it tells: under Wine each read of another program's window is
+    // a round trip to the server, and this runs at every tick.
+    const LONG style = ::GetWindowLongW(hwnd, GWL_STYLE);
+    if (!(style & WS_VISIBLE) || (style & WS_MINIMIZE))
+        return std::nullopt;
+    if (hwnd != known_) {
+        // What a window is never changes: read once per foreground window.
+        wchar_t className[64] = {};
+        ::GetClassNameW(hwnd, className, 64);
+        knownTraits_ = ForegroundWindow{};
+        knownTraits_.className = ui::Narrow(className);
+        knownTraits_.desktop = hwnd == ::GetDesktopWindow() || hwnd == ::GetShellWindow();
+        // The clock's dialogs, boxes and menu all run on its one thread.
+        knownTraits_.clockOwn =
+            ::GetWindowThreadProcessId(hwnd, nullptr) == ::GetWindowThreadProcessId(clock, nullptr);
+        known_ = hwnd;
+    }
+    ForegroundWindow w = knownTraits_;
+    RECT r{};
+    ::GetWindowRect(hwnd, &r);
+    w.bounds = BoxOf(r);
+    w.maximized = (style & WS_MAXIMIZE) != 0;
+    w.hasCaption = (style & WS_CAPTION) == WS_CAPTION;
+    return w;
 }
 
 void FullScreenWatch::SetEnabled(bool on) {
@@ -74,7 +85,18 @@ void FullScreenWatch::SetEnabled(bool on) {
     Check();
 }
 
+void FullScreenWatch::Tick() {
+    if (!enabled_)
+        return;
+    // Looking costs a few calls into the system (round trips to the server under Wine), so a tick
+    // only asks which window is in front: a new one, or a clock hidden for one, is looked at now; a
+    // window that goes full screen while it stays in front is seen within a few ticks.
+    if (hidden_ || ::GetForegroundWindow() != seen_ || ++quietTicks_ >= kTicksBetweenLooks)
+        Check();
+}
+
 void FullScreenWatch::Check() {
+    quietTicks_ = 0;
     const HWND clock = clock_();
     if (!clock)
         return;

@@ -5,11 +5,15 @@
 // Z order and its stay-on-top level are never touched.
 //
 // It looks when the foreground changes (an out-of-context WinEvent hook: the system posts the
-// event to this thread, nothing runs in other processes) and at every tick of the clock, which
-// catches a window that goes full screen or leaves the monitor while it stays in the foreground.
+// event to this thread, nothing runs in other processes) and at the clock's ticks, which catch a
+// window that goes full screen (within a few ticks) or leaves the monitor (at the next tick)
+// while it stays in the foreground.
+#include "clock/FullScreenRule.h"
+
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 
 class FullScreenWatch {
 public:
@@ -24,6 +28,10 @@ public:
     void SetEnabled(bool on);
     // Hides or shows the clock as the foreground window now asks.
     void Check();
+    // A tick of the clock: checks when the foreground window changed, while the clock is hidden,
+    // and every kTicksBetweenLooks ticks otherwise.
+    void Tick();
+    static constexpr int kTicksBetweenLooks = 3;
     // Whether the clock is hidden for a full-screen window.
     bool SteppedAside() const { return hidden_; }
 
@@ -31,9 +39,16 @@ private:
     static void CALLBACK ForegroundChanged(HWINEVENTHOOK hook, DWORD event, HWND hwnd, LONG object,
                                            LONG child, DWORD thread, DWORD time);
 
+    std::optional<ForegroundWindow> ReadForeground(HWND clock);
+
     std::function<HWND()> clock_;
     std::function<void()> shownAgain_;
     bool enabled_ = false;
     bool hidden_ = false;
     HWINEVENTHOOK hook_ = nullptr;
+    // The foreground window last read and what it is (its class, whose thread made it).
+    HWND known_ = nullptr;
+    ForegroundWindow knownTraits_;
+    HWND seen_ = nullptr; // the foreground window at the last look
+    int quietTicks_ = 0;  // ticks since the last look
 };
