@@ -20,7 +20,8 @@ void RequireLibrary(const wchar_t* dll, LibraryPlace place) {
     } else {
         wchar_t folder[MAX_PATH];
         const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
-        if (length > 0 && length < MAX_PATH && ::LoadLibraryW((std::wstring(folder, length) + L"\\" + dll).c_str()))
+        if (length > 0 && length < MAX_PATH &&
+            ::LoadLibraryW((std::wstring(folder, length) + L"\\" + dll).c_str()))
             return;
     }
     throw AppError(InsertText("%s を読み込めません", Narrow(dll)));
