@@ -309,6 +309,7 @@ LRESULT TWobToke::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_DISPLAYCHANGE:
         LoadTrayIconImage();
+        fullScreen_.DisplayChanged();
         [[fallthrough]];
     case WM_DWMCOMPOSITIONCHANGED: // a layered clock's edges may blend or be cut from now on
         see_.RetryLayered();       // and repaints all of it, the wallpaper too

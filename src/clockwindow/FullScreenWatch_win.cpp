@@ -38,7 +38,6 @@ FullScreenWatch::~FullScreenWatch() {
 
 std::optional<ForegroundWindow> FullScreenWatch::ReadForeground(HWND clock) {
     const HWND hwnd = ::GetForegroundWindow();
-    seen_ = hwnd;
     if (!hwnd)
         return std::nullopt;
     // One read of the style for all it tells: under Wine each read of another program's window is
@@ -67,6 +66,23 @@ std::optional<ForegroundWindow> FullScreenWatch::ReadForeground(HWND clock) {
     return w;
 }
 
+ScreenBox FullScreenWatch::ClockMonitor(HWND clock) {
+    // Asked again only when the clock moved or the display changed: the monitor's rectangle is a
+    // few round trips to the server under Wine.
+    RECT at{};
+    ::GetWindowRect(clock, &at);
+    if (!monitorKnown_ || !::EqualRect(&at, &monitorFor_)) {
+        monitor_ = MonitorOf(clock);
+        monitorFor_ = at;
+        monitorKnown_ = true;
+    }
+    return monitor_;
+}
+
+void FullScreenWatch::DisplayChanged() {
+    monitorKnown_ = false;
+}
+
 void FullScreenWatch::SetEnabled(bool on) {
     if (on == enabled_)
         return;
@@ -89,9 +105,10 @@ void FullScreenWatch::Tick() {
     if (!enabled_)
         return;
     // Looking costs a few calls into the system (round trips to the server under Wine), so a tick
-    // only asks which window is in front: a new one, or a clock hidden for one, is looked at now; a
-    // window that goes full screen while it stays in front is seen within a few ticks.
-    if (hidden_ || ::GetForegroundWindow() != seen_ || ++quietTicks_ >= kTicksBetweenLooks)
+    // looks only while the clock is hidden (it is back within a second of the window leaving) and
+    // every kTicksBetweenLooks ticks otherwise; the foreground event comes at once where the
+    // system sends it.
+    if (hidden_ || ++quietTicks_ >= kTicksBetweenLooks)
         Check();
 }
 
@@ -100,7 +117,7 @@ void FullScreenWatch::Check() {
     const HWND clock = clock_();
     if (!clock)
         return;
-    const bool aside = enabled_ && StepAsideFor(ReadForeground(clock), MonitorOf(clock));
+    const bool aside = enabled_ && StepAsideFor(ReadForeground(clock), ClockMonitor(clock));
     if (aside == hidden_ || (aside && !::IsWindowVisible(clock)))
         return; // a clock not shown yet stays as it is
     hidden_ = aside;

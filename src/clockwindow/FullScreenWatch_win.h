@@ -5,9 +5,10 @@
 // Z order and its stay-on-top level are never touched.
 //
 // It looks when the foreground changes (an out-of-context WinEvent hook: the system posts the
-// event to this thread, nothing runs in other processes) and at the clock's ticks, which catch a
-// window that goes full screen (within a few ticks) or leaves the monitor (at the next tick)
-// while it stays in the foreground.
+// event to this thread, nothing runs in other processes) and at the clock's ticks: every tick
+// while the clock is hidden, so it is back within a second of the window leaving the foreground
+// or the monitor, and every few ticks otherwise, which catches a window that goes full screen in
+// front (and any change where the system sends no foreground event, as Wine does not).
 #include "clock/FullScreenRule.h"
 
 #include <windows.h>
@@ -28,10 +29,12 @@ public:
     void SetEnabled(bool on);
     // Hides or shows the clock as the foreground window now asks.
     void Check();
-    // A tick of the clock: checks when the foreground window changed, while the clock is hidden,
-    // and every kTicksBetweenLooks ticks otherwise.
+    // A tick of the clock: checks while the clock is hidden and every kTicksBetweenLooks ticks
+    // otherwise.
     void Tick();
     static constexpr int kTicksBetweenLooks = 3;
+    // A new display mode or arrangement: the clock's monitor is asked for again.
+    void DisplayChanged();
     // Whether the clock is hidden for a full-screen window.
     bool SteppedAside() const { return hidden_; }
 
@@ -40,6 +43,7 @@ private:
                                            LONG child, DWORD thread, DWORD time);
 
     std::optional<ForegroundWindow> ReadForeground(HWND clock);
+    ScreenBox ClockMonitor(HWND clock);
 
     std::function<HWND()> clock_;
     std::function<void()> shownAgain_;
@@ -49,6 +53,9 @@ private:
     // The foreground window last read and what it is (its class, whose thread made it).
     HWND known_ = nullptr;
     ForegroundWindow knownTraits_;
-    HWND seen_ = nullptr; // the foreground window at the last look
-    int quietTicks_ = 0;  // ticks since the last look
+    int quietTicks_ = 0; // ticks since the last look
+    // The clock's monitor, for the clock's window rectangle monitorFor_.
+    bool monitorKnown_ = false;
+    RECT monitorFor_{};
+    ScreenBox monitor_;
 };
