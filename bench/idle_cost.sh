@@ -74,25 +74,32 @@ for mode in screen wallpaper; do
         "$back" >"$work/$mode/Morovin.ini"
 done
 
+# launch NAME EXE WINDOW-TITLE [ARGUMENTS]: starts the program and waits for its window on the
+# screen; sets launched_pid and launched_ms (launch to the window shown).
+launch() {
+    local name=$1 exe=$2 title=$3 t0 t1 tries=0
+    shift 3
+    t0=$(date +%s%N)
+    "$root/scripts/wine-run" "$exe" "$@" >/dev/null 2>&1 </dev/null &
+    launched_pid=$!
+    until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do
+        if [ $((tries += 1)) -gt 1500 ] || ! kill -0 "$launched_pid" 2>/dev/null; then
+            echo "idle_cost: $name never showed its window" >&2
+            kill "$launched_pid" 2>/dev/null || true
+            return 1
+        fi
+        sleep 0.01
+    done
+    t1=$(date +%s%N)
+    launched_ms=$(((t1 - t0) / 1000000))
+}
+
 # measure NAME EXE WINDOW-TITLE [ARGUMENTS]: one run; appends "name cpu... maps unmaps rss startup" to the results.
 measure() {
-    local name=$1 exe=$2 title=$3 pid="" startup=0 t0 t1
-    shift 3
+    local name=$1 exe=$2 title=$3 pid="" startup=0
     if [ -n "$exe" ]; then
-        t0=$(date +%s.%N)
-        "$root/scripts/wine-run" "$exe" "$@" >/dev/null 2>&1 </dev/null &
-        pid=$!
-        local tries=0
-        until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do
-            if [ $((tries += 1)) -gt 1500 ] || ! kill -0 "$pid" 2>/dev/null; then
-                echo "idle_cost: $name never showed its window" >&2
-                kill "$pid" 2>/dev/null || true
-                return 1
-            fi
-            sleep 0.02
-        done
-        t1=$(date +%s.%N)
-        startup=$(awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.0f", (b - a) * 1000 }')
+        launch "$@" || return 1
+        pid=$launched_pid startup=$launched_ms
     fi
     sleep 2 # start-up's own work is not counted
     local others
@@ -125,23 +132,10 @@ measure() {
 # started NAME EXE TITLE [ARGUMENTS]: milliseconds from launch to its window on the screen; the
 # program is closed again at once.
 started() {
-    local name=$1 exe=$2 title=$3 pid t0 t1 tries=0
-    shift 3
-    t0=$(date +%s%N)
-    "$root/scripts/wine-run" "$exe" "$@" >/dev/null 2>&1 </dev/null &
-    pid=$!
-    until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do
-        if [ $((tries += 1)) -gt 1500 ] || ! kill -0 "$pid" 2>/dev/null; then
-            echo "idle_cost: $name never showed its window" >&2
-            kill "$pid" 2>/dev/null || true
-            return 1
-        fi
-        sleep 0.01
-    done
-    t1=$(date +%s%N)
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-    echo $(((t1 - t0) / 1000000))
+    launch "$@" || return 1
+    kill "$launched_pid" 2>/dev/null || true
+    wait "$launched_pid" 2>/dev/null || true
+    echo "$launched_ms"
 }
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
 
