@@ -148,19 +148,19 @@ TEST_F(ClockCommandsTest, MenuOpensAtThePointWithTheScreenSaverStateOfThatMoment
         Clock().ShowPopupMenu(p);
         return seen;
     };
-    SystemIniGuard::SetBootKey("A");
-    Seen first = openAt(POINT{300, 200});
-    ASSERT_TRUE(first.shown);
-    EXPECT_EQ(first.menu.left, 300);
-    EXPECT_EQ(first.menu.top, 200);
-    EXPECT_FALSE(first.ks1Enabled);
-
-    SystemIniGuard::SetBootKey("ssstars.scr");
-    Seen second = openAt(POINT{150, 120});
-    ASSERT_TRUE(second.shown);
-    EXPECT_EQ(second.menu.left, 150);
-    EXPECT_EQ(second.menu.top, 120);
-    EXPECT_TRUE(second.ks1Enabled);
+    const struct {
+        const char* bootKey;
+        POINT at;
+        bool ks1Enabled;
+    } rows[] = {{"A", {300, 200}, false}, {"ssstars.scr", {150, 120}, true}};
+    for (const auto& row : rows) {
+        SystemIniGuard::SetBootKey(row.bootKey);
+        const Seen seen = openAt(row.at);
+        ASSERT_TRUE(seen.shown) << row.bootKey;
+        EXPECT_EQ(seen.menu.left, row.at.x) << row.bootKey;
+        EXPECT_EQ(seen.menu.top, row.at.y) << row.bootKey;
+        EXPECT_EQ(seen.ks1Enabled, row.ks1Enabled) << row.bootKey;
+    }
 }
 
 // A box's activation reaches the window system some time after the box is shown; a menu whose
