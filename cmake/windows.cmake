@@ -2,7 +2,7 @@
 # Tests run under Wine through CMAKE_CROSSCOMPILING_EMULATOR (scripts/wine-run).
 enable_language(RC)
 
-set(WIN32_LIBS user32 gdi32 shell32 winmm comdlg32 comctl32 advapi32 psapi)
+set(WIN32_LIBS user32 gdi32 shell32 winmm comdlg32 comctl32 advapi32 psapi wtsapi32)
 
 # Libraries only a dialog or the sound needs are delay-loaded: the clock maps them the first time
 # it opens a picker or plays a sound, not at start (ui::RequireLibrary checks they load before

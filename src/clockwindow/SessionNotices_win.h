@@ -1,7 +1,6 @@
 #pragma once
 // The session's notices to one window (WM_WTSSESSION_CHANGE): registered while the object lives.
-// wtsapi32 is loaded here, at run time, so that the program's start imports nothing more for it;
-// where it or its functions are missing, no notice comes and nothing else changes.
+// A refused registration only means that no notice comes; nothing else changes.
 #include <windows.h>
 
 class SessionNotices {
@@ -19,7 +18,6 @@ public:
     static bool DesktopBack(WPARAM code);
 
 private:
-    HMODULE module_ = nullptr;
     HWND window_ = nullptr;
     bool registered_ = false;
 };
