@@ -1,19 +1,20 @@
 #include "clockwindow/ClockWindow_win.h"
 
 #include "clockwindow/StartupRegistry_win.h"
+#include "ui/WidePath.h"
 
 void TWobToke::CheckOptionItems() {
     // Read afresh each time: Windows' startup list may have disabled the entry meanwhile.
     UserStartupRegistry registry;
     ui::PopupMenu& m = menu_.PopupMenu1;
-    m.SetChecked(menu_.StartWithWindows, StartsWithWindows(registry, ThisProgramPath()));
+    m.SetChecked(menu_.StartWithWindows, StartsWithWindows(registry, ui::ProgramPath()));
     m.SetChecked(menu_.HideFullScreen, Settings.HideFullScreen);
     m.SetChecked(menu_.ClickThrough, Settings.ClickThrough);
 }
 
 void TWobToke::StartWithWindowsClick() {
     UserStartupRegistry registry;
-    ChooseStartWithWindows(registry, ThisProgramPath());
+    ChooseStartWithWindows(registry, ui::ProgramPath());
 }
 
 void TWobToke::HideFullScreenClick() {

@@ -98,15 +98,3 @@ std::optional<std::vector<std::uint8_t>> UserStartupRegistry::ReadApproved() {
 void UserStartupRegistry::WriteApproved(const std::vector<std::uint8_t>& bytes) {
     UserKey(kApprovedKey, KEY_SET_VALUE, true).Write(REG_BINARY, bytes.data(), bytes.size(), kApprovedKey);
 }
-
-std::wstring ThisProgramPath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2); // cut short: a longer path than the buffer held
-    }
-}

@@ -12,6 +12,3 @@ public:
     std::optional<std::vector<std::uint8_t>> ReadApproved() override;
     void WriteApproved(const std::vector<std::uint8_t>& bytes) override;
 };
-
-// The full path of the running program (GetModuleFileNameW, however long).
-std::wstring ThisProgramPath();
